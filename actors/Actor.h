@@ -1,0 +1,45 @@
+// The base of every moving character: its place on the grid, its speed and
+// directions, and the two movement rules all characters share.
+#pragma once
+
+#include "app/GameTypes.h"
+#include "maze/Maze.h"
+
+class Actor {
+public:
+    Actor(double speed, int controller, CellPos start);
+
+    // Puts the actor back on a start cell at a speed; not overridden.
+    virtual void Reset(double speed, int controller, CellPos start);
+    virtual ~Actor();
+    virtual void Draw();
+    virtual void Update() = 0;
+    // One frame of movement along the grid: turns at cell centres, stops at walls.
+    virtual void Move();
+    // One frame of steering along a traced shortest path towards goal.
+    virtual void FollowPath();
+
+    // True when the centre lies within turnTolerance of the cell's centre on both axes.
+    bool IsNearCentre() const;
+    // Recomputes cell from the position, refilling the cost map in a new cell.
+    void UpdateCell();
+
+    CellPos cell;           // the cell that holds the centre
+    CellPos lastThinkCell;  // the computer gulper's last planning cell (x NoValue: none)
+    CellPos costMapCell;    // the cell costMap was last filled from
+    int drawX, drawY;       // integer centre, refreshed when drawn
+    double posX, posY;      // pixel position of the centre
+    double centreX, centreY;  // pixel centre of cell
+    CellPos plannedGoal;    // the goal pathMarks were traced for
+    CellPos goal;           // where FollowPath steers
+    bool moving;            // the last Move changed the position
+    bool stopped;           // while set, Move neither moves nor turns
+    double speed;           // pixels per frame
+    double turnTolerance;   // 0.6 * speed: how near a centre counts as at it
+    int state;              // numbered by each kind of character
+    int controller;         // 0 human, 1 computer
+    int direction;          // current Direction
+    int wantedDirection;    // Direction to take at the next cell centre
+    PathMarks pathMarks;    // cells of the traced path still ahead
+    CostMap costMap;        // frames to reach each cell from costMapCell
+};

@@ -1,0 +1,45 @@
+// The gulper: eats corn and boosts, animates its mouth, appears and dies;
+// under computer control it plans with GulperActor::Think.
+#pragma once
+
+#include <SDL/SDL.h>
+#include <vector>
+
+#include "actors/Actor.h"
+
+// Gulper states (the Actor's state field).
+enum : int {
+    GulperNormal = 0,     // playing (the computer: hunting food)
+    GulperAteBoost = 1,   // ate a boost this frame; the squad frightens the ghosts next frame
+    GulperCaught = 2,     // caught by a hunting ghost
+    GulperAppearing = 3,  // the appearing animation is running
+    GulperFleeing = 4,    // the computer flees
+    GulperGoingHome = 5,  // the computer heads back to its start cell
+};
+
+class GulperActor : public Actor {
+public:
+    GulperActor(double speed, int controller);
+    ~GulperActor() override;
+
+    void Reset(double speed, int controller);
+    void Draw() override;
+    void Update() override;
+    void EatCorn();
+    // One frame of the dying animation; true when it has finished (30 frames).
+    bool PlayDying();
+    // One frame of the blinking appearance; true when it has finished (30 frames).
+    bool PlayAppearing();
+    // The computer gulper's planner: chooses goal.
+    void Think();
+
+    bool mouthOpening;   // true while mouthFrame counts up
+    SDL_Surface* sprites;  // "images/gulper.bmp", owned
+    int mouthFrame;      // sprite column shown while walking, 0 to 3
+    int animCounter;     // frames of the appearing animation shown so far
+    int dyingCounter;    // frames of the dying animation shown so far
+    bool animStarted;    // set on the first frame of an animation
+    std::vector<int> danger;  // computer only: fewest frames for any hunting ghost to reach each cell
+    int thinkCounter;    // computer only: frames spent fleeing or going home
+    int nextThink;       // computer only: thinkCounter value of the next plan
+};

@@ -1,0 +1,82 @@
+// The frame loop and the routing of input events to the interface.
+#include "app/Clock.h"
+#include "app/GameFlow.h"
+#include "app/Globals.h"
+#include "app/Screen.h"
+#include "gui/Gui.h"
+
+namespace {
+
+constexpr int LeftButton = SDL_BUTTON_LEFT;
+constexpr int RightButton = SDL_BUTTON_RIGHT;
+constexpr Uint8 NoButtonHeld = 0;
+constexpr Uint8 OnlyLeftButtonHeld = SDL_BUTTON_LMASK;
+
+// Hands one event to its handler. Returns true when the program is to end.
+bool RouteEvent(const SDL_Event& event)
+{
+    switch (event.type) {
+    case SDL_KEYDOWN:
+        return TheGui->OnKeyDown(event.key.keysym.sym);
+    case SDL_KEYUP:
+        return TheGui->OnKeyUp(event.key.keysym.sym);
+    case SDL_MOUSEMOTION:
+        if (event.motion.state == NoButtonHeld)
+            return TheGui->OnMouseIgnored(event.motion.x, event.motion.y);
+        if (event.motion.state == OnlyLeftButtonHeld)
+            return TheGui->OnLeftDrag(event.motion.x, event.motion.y);
+        return false;  // a drag with other buttons held does nothing
+    case SDL_MOUSEBUTTONDOWN:
+        if (event.button.button == LeftButton)
+            return TheGui->OnLeftDown(event.button.x, event.button.y);
+        if (event.button.button == RightButton)
+            return TheGui->OnRightDown(event.button.x, event.button.y);
+        return false;
+    case SDL_MOUSEBUTTONUP:
+        if (event.button.button == LeftButton)
+            return TheGui->OnLeftUp(event.button.x, event.button.y);
+        if (event.button.button == RightButton)
+            return TheGui->OnMouseIgnored(event.button.x, event.button.y);
+        return false;
+    case SDL_QUIT:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+bool Screen::Run()
+{
+    nextFrameTime = Now() + framePeriod;
+    if (ProcessEvents())
+        return false;
+    for (;;) {
+        if (UpdateGameFrame())
+            break;
+        const int now = Now();
+        if (now < nextFrameTime)
+            Sleep(nextFrameTime - now);
+        // The schedule is a fixed grid: it advances one period per frame and is
+        // never reset, so frames after a late one run without delay until it is met.
+        nextFrameTime += framePeriod;
+        Present();
+        if (ProcessEvents())
+            break;
+    }
+    return false;
+}
+
+// Every event queued since the last frame is handled in this frame, in queue
+// order: mouse motion alone can fill the queue many times a second, and a key
+// release left waiting behind it would be late or lost.
+bool Screen::ProcessEvents()
+{
+    SDL_Event event;
+    while (pollEvent(&event)) {
+        if (RouteEvent(event))
+            return true;
+    }
+    return false;
+}

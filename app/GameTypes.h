@@ -1,0 +1,38 @@
+// Small types and constants shared by every part of the game.
+#pragma once
+
+// The sentinel for "no cell", "no index", "not reached" and "not started".
+constexpr int NoValue = 999999999;
+// A cell barred in a movement cost map; a refill that keeps blocked cells never enters it.
+constexpr int BlockedMark = 999999997;
+
+// A maze cell: column x, row y. Per-cell arrays store cell (x, y) at y * width + x.
+struct CellPos {
+    int x = 0;
+    int y = 0;
+    bool operator==(const CellPos&) const = default;
+};
+
+// Directions, in the order of the first four actions of each side and of the
+// rows of the character sprite sheets.
+enum Direction : int { Right = 0, Left = 1, Up = 2, Down = 3 };
+
+// True for Right/Left and Up/Down, in either order.
+constexpr bool AreOpposite(int a, int b)
+{
+    return (a == Right && b == Left) || (a == Left && b == Right) ||
+           (a == Up && b == Down) || (a == Down && b == Up);
+}
+
+// What a maze cell holds. Only Wall blocks; every position outside the grid reads as Wall.
+enum CellCode : int {
+    Tunnel = 0,
+    Wall = 1,
+    Corn = 2,
+    Boost = 3,
+    GulperStart = 4,
+    GhostStart = 5,
+};
+
+// Who plays a side: the gulper, or the ghost squad as a whole.
+enum Controller : int { Human = 0, Computer = 1 };

@@ -1,0 +1,22 @@
+#include "app/Globals.h"
+#include "app/GameState.h"
+
+Screen* TheScreen = nullptr;
+Config* TheConfig = nullptr;
+SoundBank* TheSounds = nullptr;
+Maze* TheMaze = nullptr;
+GulperActor* TheGulper = nullptr;
+SDL_Surface* GhostSprites = nullptr;
+GhostSquad* TheSquad = nullptr;
+EditorBrush* TheBrush = nullptr;
+Gui* TheGui = nullptr;
+
+int GameState = MainMenu;
+int GameMode = CustomMode;
+int PauseUntil = 0;
+
+bool IsMenuState(int state)
+{
+    return (state >= MainMenu && state <= OptionsMenu) ||
+           (state >= ControlsMenu && state <= LevelEditor);
+}

@@ -1,0 +1,57 @@
+#include "app/Program.h"
+
+#include "actors/GhostSquad.h"
+#include "actors/GulperActor.h"
+#include "app/Config.h"
+#include "app/Globals.h"
+#include "app/Screen.h"
+#include "app/SoundBank.h"
+#include "gui/Gui.h"
+#include "maze/EditorBrush.h"
+#include "maze/Maze.h"
+
+namespace {
+constexpr int StartFramesPerSecond = 20;
+constexpr bool Windowed = true;
+constexpr int WindowWidth = 504;
+constexpr int WindowHeight = 378;
+constexpr int MazeColumns = 28;
+constexpr int MazeRows = 20;
+constexpr int Black = 0;
+
+// Deletes a global object and clears its pointer; a null pointer is skipped.
+template <typename T>
+void Destroy(T*& object)
+{
+    delete object;
+    object = nullptr;
+}
+}  // namespace
+
+void CreateGlobals()
+{
+    TheScreen = new Screen(StartFramesPerSecond, Windowed, WindowWidth, WindowHeight);
+    TheConfig = new Config();
+    TheSounds = new SoundBank();
+    TheMaze = new Maze(TheConfig->mapNumber, MazeColumns, MazeRows);
+    TheGulper = new GulperActor(TheConfig->gulperSpeed, TheConfig->gulperController);
+    GhostSprites = TheScreen->LoadImage("images/ghosts.bmp", Black, Black, Black);
+    TheSquad = new GhostSquad(TheConfig->ghostSpeed, TheConfig->ghostsController,
+                              TheConfig->ghostCount);
+    TheBrush = new EditorBrush();
+    TheGui = new Gui();
+}
+
+void DestroyGlobals()
+{
+    SDL_FreeSurface(GhostSprites);
+    GhostSprites = nullptr;
+    Destroy(TheBrush);
+    Destroy(TheSquad);
+    Destroy(TheGulper);
+    Destroy(TheMaze);
+    Destroy(TheScreen);
+    Destroy(TheConfig);  // writes "data/config.cfg"
+    Destroy(TheGui);
+    Destroy(TheSounds);
+}

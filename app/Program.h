@@ -1,0 +1,8 @@
+// Start-up and shutdown of the program's global objects.
+#pragma once
+
+// Creates the global objects in their fixed order, each stored in its global
+// pointer before the next is made.
+void CreateGlobals();
+// Destroys them in the shutdown order (saving the configuration); null pointers are skipped.
+void DestroyGlobals();

@@ -1,0 +1,45 @@
+// The window, the audio device and the frame clock, with the three drawing
+// primitives every other module uses: loading an image, copying part of an
+// image onto the window with clipping, and drawing a rectangle outline.
+#pragma once
+
+#include <SDL/SDL.h>
+
+class Screen {
+public:
+    // Opens the media library, the audio device and the window; a failure of
+    // the library or of the video mode ends the program.
+    Screen(int framesPerSecond, bool windowed, int width, int height);
+
+    // The frame loop: runs frames on a fixed grid of periods until a frame,
+    // an input handler or the window asks to quit. Returns false.
+    bool Run();
+    // Routes every queued input event to the interface's handlers, in queue
+    // order; returns true as soon as a handler asks the program to end.
+    bool ProcessEvents();
+    // Sets the frame rate and the period (1000 / rate, integer division).
+    void SetFramesPerSecond(int rate);
+
+    // Loads a BMP in the window's pixel format with (red, green, blue) as the
+    // transparent colour; null (with a message) when it cannot be loaded.
+    SDL_Surface* LoadImage(const char* path, int red, int green, int blue) const;
+    // Copies the rectangle (sx, sy, w, h) of an image to (dx, dy), clipped to the window.
+    void Blit(SDL_Surface* image, int dx, int dy, int sx, int sy, int w, int h);
+    // Draws a one-pixel outline of colour 0xRRGGBB straight into the window's pixels.
+    void DrawRectOutline(int x, int y, int w, int h, int colour);
+    // Shows the whole window.
+    void Present();
+
+    int width;            // window width in pixels
+    int height;           // window height in pixels
+    int framePeriod;      // milliseconds per frame: 1000 / framesPerSecond
+    int framesPerSecond;  // frame rate of the loop
+    int nextFrameTime;    // tick count at which the current frame is due to be shown
+    SDL_Surface* surface; // the window's drawing surface
+    bool windowed;        // true: a window with icon and caption; false: full screen
+
+    bool audioOpen;       // false when the audio device could not be opened: the game is silent
+    // Where input events come from: the media library's queue, or a scripted
+    // source in tests and in the simulator's monkey player.
+    int (*pollEvent)(SDL_Event* event);
+};

@@ -1,0 +1,86 @@
+// The interface: fonts, shared images, every panel, the level timer, the key
+// bindings and the selection box, with the input handlers and the per-state
+// drawing.
+#pragma once
+
+#include <SDL/SDL.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/CountdownTimer.h"
+#include "app/SelectionBox.h"
+#include "gui/BitmapFont.h"
+#include "gui/Panel.h"
+#include "input/KeyBindings.h"
+
+// The shared panel and button images, in their load order.
+enum GuiImage : int {
+    Button72x18 = 0,   // "images/button_72_18.bmp"
+    Button18x18 = 1,   // "images/button_18_18.bmp"
+    Button12x12 = 2,   // "images/button_12_12.bmp"
+    Menu144x180 = 3,   // "images/menu_144_180.bmp"
+    Menu90x126 = 4,    // "images/menu_90_126.bmp"
+    Menu432x342 = 5,   // "images/menu_432_342.bmp"
+    Menu126x18 = 6,    // "images/menu_126_18.bmp"
+    GuiImageCount = 7,
+};
+
+class Gui {
+public:
+    Gui();
+    ~Gui();
+    Gui(const Gui&) = delete;
+    Gui& operator=(const Gui&) = delete;
+
+    // Draws the interface part of the frame for the current state.
+    void DrawFrame();
+
+    // Input handlers; each returns true when the program is to end.
+    bool OnKeyDown(int key);
+    bool OnKeyUp(int key);
+    bool OnLeftDown(int x, int y);
+    bool OnLeftUp(int x, int y);
+    bool OnLeftDrag(int x, int y);
+    bool OnRightDown(int x, int y);
+    bool OnMouseIgnored(int x, int y);
+
+    // The panel that takes input and is drawn in a menu state, or null.
+    Panel* PanelOf(int state) const;
+
+    // A label for a button of size w x h: its box is the whole button.
+    std::unique_ptr<TextWidget> Label(const std::string& text, bool large, int w, int h,
+                                      int halign, int valign) const;
+
+    KeyBindings keyBindings;  // the action-to-key table and the key names
+    SelectionBox selectionBox;  // the ghosts' player's drag box
+    SDL_Surface* images[GuiImageCount];  // shared panel and button images, owned
+    std::unique_ptr<BitmapFont> largeFont;  // 18 pixels high
+    std::unique_ptr<BitmapFont> smallFont;  // 10 pixels high
+    std::unique_ptr<CountdownTimer> timer;  // the level's time limit and display
+    std::vector<std::string> controllerNames;  // "Human", "AI": index = controller
+
+    std::unique_ptr<Panel> mainMenu;
+    std::unique_ptr<Panel> gameModeMenu;
+    std::unique_ptr<Panel> gulperCampaignMenu;
+    std::unique_ptr<Panel> ghostsCampaignMenu;
+    std::unique_ptr<Panel> customGameMenu;
+    std::unique_ptr<Panel> helpPanel;
+    std::unique_ptr<Panel> optionsMenu;
+    std::unique_ptr<Panel> controlsMenu;
+    std::unique_ptr<Panel> pausedMessage;
+    std::unique_ptr<Panel> gulperWinsMessage;
+    std::unique_ptr<Panel> ghostsWinMessage;
+    std::unique_ptr<Panel> campaignCompleteMessage;
+    std::unique_ptr<Panel> editorBar;
+    std::unique_ptr<Panel> gulperLevelIndicator;
+    std::unique_ptr<Panel> ghostsLevelIndicator;
+
+    bool groupSelection;  // the "Group selection" key is held: clicks and boxes add
+
+private:
+    // In play: the left button starts a selection box and selects by click,
+    // and its release selects the ghosts in the box.
+    void OnPlayLeftDown(int x, int y);
+    void OnPlayLeftUp(int x, int y);
+};

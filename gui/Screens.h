@@ -1,0 +1,48 @@
+// Building every screen's panel, and what a released button does on it.
+// Each screen lives in its own source; the dispatcher in Gui calls these.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gui/Panel.h"
+
+class Gui;
+class BitmapFont;
+
+// Main menu, game mode, campaign menus and level indicators.
+std::unique_ptr<Panel> BuildMainMenu(const Gui& gui);
+std::unique_ptr<Panel> BuildGameModeMenu(const Gui& gui);
+std::unique_ptr<Panel> BuildCampaignMenu(const Gui& gui, bool ghostsSide);
+std::unique_ptr<Panel> BuildLevelIndicator(const Gui& gui, const int* level);
+bool OnMainMenuRelease(int id);
+bool OnGameModeRelease(int id);
+bool OnCampaignMenuRelease(int id);
+
+// Custom game.
+std::unique_ptr<Panel> BuildCustomGameMenu(const Gui& gui);
+bool OnCustomGameRelease(int id);
+
+// Help.
+std::unique_ptr<Panel> BuildHelpPanel(const Gui& gui);
+std::vector<std::string> WrapLines(const std::vector<std::string>& lines, int maxWidth,
+                                   const BitmapFont& font);
+bool OnHelpRelease(int id);
+
+// Options.
+std::unique_ptr<Panel> BuildOptionsMenu(const Gui& gui);
+bool OnOptionsRelease(int id);
+
+// Controls configuration.
+std::unique_ptr<Panel> BuildControlsMenu(Gui& gui);
+void OnControlsPress(int buttonIndex);
+bool OnControlsRelease(int id);
+
+// The in-game messages.
+std::unique_ptr<Panel> BuildMessagePanel(const Gui& gui, const std::string& message);
+
+// The level editor's bar.
+std::unique_ptr<Panel> BuildEditorBar(const Gui& gui);
+void OnEditorPress(int buttonIndex, int x, int y);
+bool OnEditorRelease(int id);

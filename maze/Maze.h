@@ -1,0 +1,70 @@
+// The level: a grid of cells with their tile drawing, the level files, the
+// movement cost maps with path search, and the repair that keeps a level playable.
+#pragma once
+
+#include <SDL/SDL.h>
+#include <istream>
+#include <vector>
+
+#include "app/GameTypes.h"
+
+// Frames needed to reach each cell from one start cell at one speed:
+// step * moves, NoValue where never reached, BlockedMark where barred.
+using CostMap = std::vector<int>;
+// One bit per cell: the cells of a traced route still ahead.
+using PathMarks = std::vector<bool>;
+
+class Maze {
+public:
+    // Loads the tile sheets, then the custom maze of that map number
+    // (searching forward past missing files, which may change the number).
+    Maze(int& mapNumber, int width, int height);
+    ~Maze();
+    Maze(const Maze&) = delete;
+    Maze& operator=(const Maze&) = delete;
+
+    // --- the grid and its drawing ---
+    void Draw();
+    int CellAt(int x, int y) const;          // Wall outside the grid
+    void SetCell(CellPos cell, int code);    // ignored outside the grid
+    void ClearCode(int code);                // every cell holding code becomes Tunnel
+    void RefreshTileVariants();              // floor shadow masks, fresh wall variants
+    void LoadTileSets();
+    void NextTileSet();
+
+    // --- level files ---
+    // Reads a level; false (maze unchanged) when the stream holds no level.
+    bool ReadLevel(std::istream& in);
+    // Loads "data/map_N.lev", moving N past missing files in the given direction.
+    void LoadNumbered(int& mapNumber, bool forward);
+    // Loads a named level file; false (maze unchanged) when it cannot be read.
+    bool LoadFile(const char* path);
+    // Repairs the maze and writes it to "data/map_N.lev"; false when it cannot be written.
+    bool Save(int mapNumber);
+
+    // --- cost maps and paths ---
+    void PrepareCostMap(CostMap& map, bool keepBlocked) const;
+    void FillCostMap(CostMap& map, CellPos start, double speed, bool keepBlocked) const;
+    void TracePath(CellPos from, CellPos to, const CostMap& map, PathMarks& marks,
+                   double speed) const;
+    void FindJunctions(CellPos from, std::vector<CellPos>& junctions) const;
+    void CarveCorridor(CellPos from, CellPos to);
+    void EnsurePlayable();
+
+    int width;      // columns
+    int height;     // rows
+    int cellCount;  // width * height
+    int itemRowTop; // pixel row of the item overlays in a tile sheet
+    double cellSize;  // pixel size of a cell, 18
+    int cornLeft;     // corn not yet eaten
+    CellPos ghostStart;   // where the ghosts start and eaten ghosts revive
+    CellPos gulperStart;  // where the gulper starts
+    std::vector<int> cells;        // the CellCode of every cell
+    std::vector<int> tileVariant;  // per cell, the column of its tile; NoValue where none chosen
+    SDL_Surface* tiles;            // the tile sheet in use, or null
+    std::vector<SDL_Surface*> tileSets;  // every sheet loaded at start-up
+    int tileSetIndex;              // index of tiles in tileSets
+};
+
+// The step of a cost map: frames to cross one cell at this speed.
+int CostStep(double cellSize, double speed);
