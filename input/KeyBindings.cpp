@@ -1,0 +1,78 @@
+// The key bound to each input action: the key files and the key names.
+#include "input/KeyBindings.h"
+
+#include <SDL/SDL.h>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "app/AtomicFile.h"
+#include "app/GameTypes.h"
+
+const char ActionNames[ActionCount][ActionNameSize] = {
+    "Move gulper right", "Move gulper left",  "Move gulper up",    "Move gulper down",
+    "Stop Gulper",       "Move ghost right",  "Move ghost left",   "Move ghost up",
+    "Move ghost down",   "Stop ghosts",       "Select all ghosts", "Deselect ghosts",
+    "Select next ghost", "Select prev ghost", "Select ghost 1",    "Select ghost 2",
+    "Select ghost 3",    "Select ghost 4",    "Select ghost 5",    "Select ghost 6",
+    "Select ghost 7",    "Select ghost 8",    "Group selection",   "Pause",
+    "Keys help screen",  "Exit game",
+};
+
+namespace {
+
+// The name shown for a key symbol that has none in the list.
+const std::string UnknownKeyName = "?";
+
+}  // namespace
+
+// Until a key file is read every action is unbound (key 0).
+KeyBindings::KeyBindings() : keys{}, fileFlag(0), captureIndex(NoValue)
+{
+    Load(KeysPath);
+    keyNames.reserve(KeyNameCount);
+    for (int key = 0; key < KeyNameCount; ++key)
+        keyNames.emplace_back(SDL_GetKeyName(static_cast<SDLKey>(key)));
+}
+
+// A key file: the flag on the first line, then the keys of the actions in
+// index order. Reading stops at anything that is not a number, after 26 keys,
+// and right after a number that runs up to the end of the file: such a last
+// number is not taken. Keys not read keep their bindings.
+bool KeyBindings::Load(const char* path)
+{
+    std::ifstream file(path);
+    if (!file) {
+        fprintf(stdout, "Couldn't open file %s, You will need to redefine keys", path);
+        return false;
+    }
+    int flag = 0;
+    if (file >> flag)
+        fileFlag = flag;
+    int key = 0;
+    for (int action = 0; action < ActionCount && file >> key && !file.eof(); ++action)
+        keys[action] = key;
+    return true;
+}
+
+// Written in one piece beside the old file and then put in its place, so a
+// failed save leaves the old bindings on disk and the game goes on with the
+// ones in memory.
+bool KeyBindings::Save() const
+{
+    std::string content = std::to_string(fileFlag) + "\n";
+    for (const int key : keys)
+        content += std::to_string(key) + "\n";
+    if (!WriteFileAtomically(KeysPath, content)) {
+        fprintf(stdout, "Couldn't open file %s", KeysPath);
+        return false;
+    }
+    return true;
+}
+
+const std::string& KeyBindings::NameOf(int key) const
+{
+    if (key < 0 || static_cast<size_t>(key) >= keyNames.size())
+        return UnknownKeyName;
+    return keyNames[key];
+}
