@@ -2,8 +2,20 @@
 // directions, and the two movement rules all characters share.
 #pragma once
 
+#include <SDL/SDL.h>
+
 #include "app/GameTypes.h"
 #include "maze/Maze.h"
+
+// The slowest and fastest speeds a level runs with, in pixels per frame: at
+// zero a cost map would divide by zero, and a character faster than half a
+// cell per frame could skip cells and end inside a wall.
+constexpr double MinSpeed = 0.1;
+constexpr double MaxSpeed = 9.0;
+
+// A speed from a file or the options, brought into [MinSpeed, MaxSpeed] with
+// one message when it lies outside; "who" names the side in that message.
+double PlayableSpeed(double speed, const char* who);
 
 class Actor {
 public:
@@ -23,6 +35,10 @@ public:
     bool IsNearCentre() const;
     // Recomputes cell from the position, refilling the cost map in a new cell.
     void UpdateCell();
+    // True when a cell inside the maze is marked on the path.
+    bool IsMarked(CellPos p) const;
+    // Draws the sprite in (column, row) of a character sheet centred on (drawX, drawY).
+    void DrawSprite(SDL_Surface* sheet, int column, int row) const;
 
     CellPos cell;           // the cell that holds the centre
     CellPos lastThinkCell;  // the computer gulper's last planning cell (x NoValue: none)

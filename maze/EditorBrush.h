@@ -14,6 +14,9 @@ public:
     void PaintAt(int mouseX, int mouseY);
     // Chooses the next element, wrapping, and forgets the last painted cell.
     void NextElement();
+    // The editor is leaving or reloading its map without saving: says which
+    // map's painting is dropped, if there is any, and forgets it.
+    void DropUnsavedChanges();
 
     int brush;                              // the CellCode that painting writes
     std::vector<std::string> elementNames;  // index = CellCode

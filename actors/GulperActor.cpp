@@ -1,0 +1,131 @@
+// The gulper: its frame of play, eating, its mouth and its two animations.
+#include "actors/GulperActor.h"
+
+#include "app/Globals.h"
+#include "app/Screen.h"
+#include "app/SoundBank.h"
+
+namespace {
+
+constexpr int LastMouthFrame = 3;      // mouth frames are columns 0 to 3
+constexpr int StartMouthFrame = 2;     // so that the first moving frame shows 3
+constexpr int AnimationFrames = 30;    // the appearing and the dying animation
+constexpr int DyingFramesPerColumn = 4;
+constexpr int BlinkCycle = 6;          // appearing: shown for 3 frames, hidden for 3
+constexpr int BlinkShown = 3;
+constexpr int Black = 0;
+
+}  // namespace
+
+GulperActor::GulperActor(double speed, int controller)
+    : Actor(speed, controller, TheMaze->gulperStart), mouthOpening(true), sprites(nullptr),
+      mouthFrame(StartMouthFrame), animCounter(0), dyingCounter(0), animStarted(false),
+      thinkCounter(0), nextThink(0)
+{
+    danger.clear();
+    Reset(speed, controller);
+    sprites = TheScreen->LoadImage("images/gulper.bmp", Black, Black, Black);
+}
+
+GulperActor::~GulperActor()
+{
+    SDL_FreeSurface(sprites);
+}
+
+void GulperActor::Reset(double newSpeed, int newController)
+{
+    Actor::Reset(PlayableSpeed(newSpeed, "Gulper"), newController, TheMaze->gulperStart);
+    state = GulperNormal;
+    mouthOpening = true;
+    mouthFrame = StartMouthFrame;
+    dyingCounter = animCounter = 0;
+    animStarted = false;
+    thinkCounter = nextThink = 0;
+}
+
+void GulperActor::Update()
+{
+    if (controller == Computer) {
+        Think();
+        FollowPath();
+    } else {
+        Move();
+    }
+
+    // Whatever lies in the cell that now holds the centre is eaten.
+    switch (TheMaze->CellAt(cell.x, cell.y)) {
+    case Corn:
+        EatCorn();
+        break;
+    case Boost:
+        state = GulperAteBoost;
+        TheMaze->SetCell(cell, Tunnel);
+        break;
+    default:
+        break;
+    }
+}
+
+void GulperActor::EatCorn()
+{
+    TheMaze->SetCell(cell, Tunnel);
+    --TheMaze->cornLeft;
+    TheSounds->PlayEffect(EatingCornSound, 0);
+}
+
+void GulperActor::Draw()
+{
+    drawX = static_cast<int>(posX);
+    drawY = static_cast<int>(posY);
+    if (moving) {
+        // The mouth swings 3, 2, 1, 0, 1, 2, 3 ... while the gulper moves.
+        if (mouthOpening) {
+            if (++mouthFrame == LastMouthFrame)
+                mouthOpening = false;
+        } else {
+            if (--mouthFrame == 0)
+                mouthOpening = true;
+        }
+    }
+    DrawSprite(sprites, mouthFrame, direction);
+}
+
+bool GulperActor::PlayDying()
+{
+    // Drawn where the gulper was last drawn.
+    DrawSprite(sprites, dyingCounter / DyingFramesPerColumn, direction);
+    ++dyingCounter;
+    if (!animStarted) {
+        TheSounds->PlayEffect(DyingSound, 0);
+        animStarted = true;
+    }
+    if (dyingCounter >= AnimationFrames) {
+        dyingCounter = 0;
+        animStarted = false;
+        return true;
+    }
+    return false;
+}
+
+bool GulperActor::PlayAppearing()
+{
+    if (state != GulperAppearing) {
+        state = GulperAppearing;
+        mouthFrame = StartMouthFrame;
+        direction = Right;
+        cell = TheMaze->gulperStart;
+        posX = centreX;
+        posY = centreY;
+        animStarted = false;
+    }
+    animStarted = true;
+    if (animCounter % BlinkCycle < BlinkShown)
+        DrawSprite(sprites, mouthFrame, direction);
+    if (++animCounter >= AnimationFrames) {
+        animCounter = 0;
+        animStarted = false;
+        state = GulperNormal;
+        return true;
+    }
+    return false;
+}
