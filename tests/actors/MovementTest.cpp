@@ -8,7 +8,7 @@ namespace {
 // A long corridor along row 1 with a side passage down at column 5.
 const std::vector<std::string> Corridor = {
     "############################",
-    "#P..........................#",
+    "#P.........................#",
     "#####.######################",
     "#####G..C###################",
     "############################",
@@ -30,7 +30,7 @@ TEST_F(MovementTest, EveryCellCentreIsSnappedToAtAnySpeed)
         TheGulper->Reset(speed, Human);
         TheGulper->wantedDirection = Right;
         std::set<int> snappedColumns;  // cells in which a move began at the centre
-        for (int frame = 0; frame < 400 && TheGulper->moving; ++frame) {
+        for (int frame = 0; frame < 1000 && TheGulper->moving; ++frame) {
             if (TheGulper->IsNearCentre())
                 snappedColumns.insert(TheGulper->cell.x);
             TheGulper->Move();

@@ -1,0 +1,153 @@
+// gulpwise-sim: plays levels computer against computer, with no window and no
+// delay, and prints how each ended. Level designers balance levels with it.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tools/sim/Match.h"
+
+namespace {
+
+const char* const Usage =
+    "usage: gulpwise-sim [--data DIR] LEVEL [--settings FILE] [--gulper-speed S]\n"
+    "                    [--ghost-speed S] [--ghosts N] [--time SECONDS] [--fps N]\n"
+    "       gulpwise-sim [--data DIR] --campaign gulper|ghosts [--fps N]\n"
+    "Plays the level (a maze file, relative to the game folder DIR) with the\n"
+    "computer on both sides and prints how it ended. --settings reads a campaign\n"
+    "settings file (controllers, ghosts, gulper speed, ghost speed, seconds);\n"
+    "the options after it override its values. --campaign plays every level of a\n"
+    "campaign with its own settings, one line per level. DIR defaults to the\n"
+    "game data of the source tree.\n";
+
+struct Options {
+    std::string data = GULPWISE_DATA_DIR;
+    std::string level;
+    std::string campaign;      // "gulper" or "ghosts"
+    std::string settingsFile;  // relative to the game folder, like the level
+    // Values given on the command line; they win over the settings file.
+    std::optional<double> gulperSpeed, ghostSpeed;
+    std::optional<int> ghostCount, timeLimit;
+    int framesPerSecond = 20;
+};
+
+[[noreturn]] void Fail(const std::string& message)
+{
+    fprintf(stderr, "gulpwise-sim: %s\n%s", message.c_str(), Usage);
+    exit(2);
+}
+
+// Reads a campaign settings file's values into the settings (controllers are ignored).
+void ReadSettingsFile(const std::string& path, MatchSettings& settings)
+{
+    std::ifstream in(path);
+    if (!in)
+        Fail("cannot read " + path);
+    int gulperController = 0, ghostsController = 0;
+    in >> gulperController >> ghostsController >> settings.ghostCount >> settings.gulperSpeed >>
+        settings.ghostSpeed;
+    int limit = 0;
+    if (in >> limit)
+        settings.timeLimit = limit;
+}
+
+Options ParseOptions(int argc, char** argv)
+{
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&]() -> std::string {
+            if (i + 1 >= argc)
+                Fail(arg + " needs a value");
+            return argv[++i];
+        };
+        if (arg == "--data")
+            options.data = value();
+        else if (arg == "--campaign")
+            options.campaign = value();
+        else if (arg == "--settings")
+            options.settingsFile = value();
+        else if (arg == "--gulper-speed")
+            options.gulperSpeed = atof(value().c_str());
+        else if (arg == "--ghost-speed")
+            options.ghostSpeed = atof(value().c_str());
+        else if (arg == "--ghosts")
+            options.ghostCount = atoi(value().c_str());
+        else if (arg == "--time")
+            options.timeLimit = atoi(value().c_str());
+        else if (arg == "--fps")
+            options.framesPerSecond = atoi(value().c_str());
+        else if (arg == "--help" || arg == "-h")
+            Fail("");
+        else if (!arg.empty() && arg[0] != '-' && options.level.empty())
+            options.level = arg;
+        else
+            Fail("unknown argument " + arg);
+    }
+    if (options.level.empty() == options.campaign.empty())
+        Fail("give either a level file or --campaign");
+    if (!options.campaign.empty() && options.campaign != "gulper" && options.campaign != "ghosts")
+        Fail("the campaign is gulper or ghosts");
+    if (options.framesPerSecond < 1)
+        Fail("the frame rate is at least 1");
+    return options;
+}
+
+// The settings of a single level: the file's, then the command line's.
+MatchSettings LevelSettings(const Options& options)
+{
+    MatchSettings settings;
+    if (!options.settingsFile.empty())
+        ReadSettingsFile(options.settingsFile, settings);
+    settings.gulperSpeed = options.gulperSpeed.value_or(settings.gulperSpeed);
+    settings.ghostSpeed = options.ghostSpeed.value_or(settings.ghostSpeed);
+    settings.ghostCount = options.ghostCount.value_or(settings.ghostCount);
+    settings.timeLimit = options.timeLimit.value_or(settings.timeLimit);
+    settings.framesPerSecond = options.framesPerSecond;
+    return settings;
+}
+
+void PrintResult(const std::string& name, const MatchSettings& settings, const MatchResult& result)
+{
+    printf("%-18s ghosts %d  speeds %.2g/%.2g  limit %3ds | %-22s frames %5d  corn %3d/%-3d  "
+           "boosts %d/%d  ghosts eaten %d  (%.0f frames/s)\n",
+           name.c_str(), settings.ghostCount, settings.gulperSpeed, settings.ghostSpeed,
+           settings.timeLimit, MatchEndName(result.end), result.frames, result.cornEaten,
+           result.cornTotal, result.boostsEaten, result.boostsTotal, result.ghostsEaten,
+           result.framesPerSecond);
+    fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const Options options = ParseOptions(argc, argv);
+    StartHeadlessGame(options.data);
+
+    if (!options.level.empty()) {
+        const MatchSettings settings = LevelSettings(options);
+        if (!LoadMatchMaze(options.level))
+            Fail("cannot read the level " + options.level);
+        PrintResult(options.level, settings, PlayMatch(settings));
+        return 0;
+    }
+
+    const bool ghosts = options.campaign == "ghosts";
+    int played = 0;
+    for (int level = 1;; ++level) {
+        MatchSettings settings;
+        if (!LoadCampaignMatch(ghosts, level, settings))
+            break;
+        settings.framesPerSecond = options.framesPerSecond;
+        PrintResult(options.campaign + " level " + std::to_string(level), settings,
+                    PlayMatch(settings));
+        ++played;
+    }
+    if (played == 0)
+        Fail("no level of the " + options.campaign + " campaign was found");
+    return 0;
+}

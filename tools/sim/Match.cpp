@@ -1,0 +1,137 @@
+#include "tools/sim/Match.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <unistd.h>
+
+#include "actors/GhostSquad.h"
+#include "actors/GulperActor.h"
+#include "app/Campaign.h"
+#include "app/Clock.h"
+#include "app/Config.h"
+#include "app/GameFlow.h"
+#include "app/GameState.h"
+#include "app/Globals.h"
+#include "app/Program.h"
+#include "app/Screen.h"
+#include "app/SoundBank.h"
+#include "gui/Gui.h"
+#include "maze/Maze.h"
+
+namespace {
+
+int CountCells(int code)
+{
+    int count = 0;
+    for (int cell : TheMaze->cells)
+        count += cell == code;
+    return count;
+}
+
+// Runs a piece of start-up with standard output silenced: the game's notes
+// about the files a headless match does not need are of no interest here.
+template <typename Step>
+void Quietly(Step step)
+{
+    fflush(stdout);
+    const int saved = dup(STDOUT_FILENO);
+    FILE* sink = freopen("/dev/null", "w", stdout);
+    step();
+    fflush(stdout);
+    if (sink)
+        dup2(saved, STDOUT_FILENO);
+    close(saved);
+}
+
+}  // namespace
+
+void StartHeadlessGame(const std::string& gameFolder)
+{
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    // No audio device: the mixer's thread would only cost time; sounds are still counted.
+    setenv("SDL_AUDIODRIVER", "none", 1);
+    if (chdir(gameFolder.c_str()) != 0) {
+        fprintf(stderr, "Cannot enter the game folder %s\n", gameFolder.c_str());
+        exit(2);
+    }
+    UseManualClock(0);
+    Quietly([] { CreateGlobals(); });
+}
+
+bool LoadCampaignMatch(bool ghostsCampaign, int level, MatchSettings& settings)
+{
+    GameMode = ghostsCampaign ? GhostsCampaignMode : GulperCampaignMode;
+    bool loaded = false;
+    Quietly([&] { loaded = LoadCampaignLevel(level); });
+    settings.gulperSpeed = TheConfig->gulperSpeed;
+    settings.ghostSpeed = TheConfig->ghostSpeed;
+    settings.ghostCount = TheConfig->ghostCount;
+    settings.timeLimit = TheGui->timer->limit;
+    settings.framesPerSecond = TheConfig->framesPerSecond;
+    return loaded;
+}
+
+bool LoadMatchMaze(const std::string& path)
+{
+    bool loaded = false;
+    Quietly([&] { loaded = TheMaze->LoadFile(path.c_str()); });
+    return loaded;
+}
+
+MatchResult PlayMatch(const MatchSettings& settings, const std::function<bool(int frame)>& afterFrame)
+{
+    Config& config = *TheConfig;
+    config.gulperController = Computer;
+    config.ghostsController = Computer;
+    config.gulperSpeed = settings.gulperSpeed;
+    config.ghostSpeed = settings.ghostSpeed;
+    config.ghostCount = settings.ghostCount;
+    config.framesPerSecond = settings.framesPerSecond;
+    TheScreen->SetFramesPerSecond(settings.framesPerSecond);
+    TheGui->timer->limit = settings.timeLimit;
+
+    MatchResult result;
+    result.cornTotal = TheMaze->cornLeft;
+    result.boostsTotal = CountCells(Boost);
+    const int ghostsEatenBefore = TheSounds->playCount[EatingGhostSound];
+
+    // The level starts as the game starts it; the intro and the gulper's
+    // appearance only wait, so play begins at once with the timer reset.
+    StartLevel();
+    GameState = Playing;
+    TheGui->timer->Reset();
+
+    const auto started = std::chrono::steady_clock::now();
+    while (GameState == Playing) {
+        RunPlayingLogic();
+        ++result.frames;
+        if (afterFrame && !afterFrame(result.frames))
+            break;
+    }
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
+
+    if (GameState == GulperDying)
+        result.end = MatchEnd::Caught;
+    else
+        result.end = TheMaze->cornLeft == 0 ? MatchEnd::LastCorn : MatchEnd::TimeOut;
+    result.cornEaten = result.cornTotal - TheMaze->cornLeft;
+    result.boostsEaten = result.boostsTotal - CountCells(Boost);
+    result.ghostsEaten = TheSounds->playCount[EatingGhostSound] - ghostsEatenBefore;
+    result.framesPerSecond = elapsed.count() > 0 ? result.frames / elapsed.count() : 0;
+    TheSounds->HaltAllSound();
+    GameState = MainMenu;
+    return result;
+}
+
+const char* MatchEndName(MatchEnd end)
+{
+    switch (end) {
+    case MatchEnd::LastCorn:
+        return "gulper wins: last corn";
+    case MatchEnd::TimeOut:
+        return "gulper wins: time out";
+    case MatchEnd::Caught:
+        return "ghosts win: caught";
+    }
+    return "";
+}

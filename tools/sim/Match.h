@@ -1,0 +1,48 @@
+// Playing one level computer against computer, with no window and no delay,
+// frame by frame exactly as the Playing state does. The match simulator is
+// built on it, and so are the determinism and soak checks.
+#pragma once
+
+#include <functional>
+#include <string>
+
+// How a level is set up: the speeds, the number of ghosts and the time limit.
+struct MatchSettings {
+    double gulperSpeed = 3.4;
+    double ghostSpeed = 2.4;
+    int ghostCount = 4;
+    int timeLimit = 90;  // seconds
+    int framesPerSecond = 20;
+};
+
+// How a level ended.
+enum class MatchEnd { LastCorn, TimeOut, Caught };
+
+struct MatchResult {
+    MatchEnd end = MatchEnd::TimeOut;
+    int frames = 0;       // frames of play
+    int cornTotal = 0;    // corn in the level at the start
+    int cornEaten = 0;
+    int boostsTotal = 0;
+    int boostsEaten = 0;
+    int ghostsEaten = 0;  // ghosts eaten by the gulper, counting repeats
+    double framesPerSecond = 0;  // simulation speed
+};
+
+// Starts the game headless in a game folder (the working directory becomes
+// that folder). Nothing is ever written there.
+void StartHeadlessGame(const std::string& gameFolder);
+
+// Reads the settings of a campaign level the way the game does, with both
+// sides played by the computer; false when the level's maze does not exist.
+bool LoadCampaignMatch(bool ghostsCampaign, int level, MatchSettings& settings);
+
+// Loads a maze file; false when it cannot be read.
+bool LoadMatchMaze(const std::string& path);
+
+// Plays the loaded maze to its end. The optional check runs after every frame
+// and stops the match when it returns false.
+MatchResult PlayMatch(const MatchSettings& settings,
+                      const std::function<bool(int frame)>& afterFrame = nullptr);
+
+const char* MatchEndName(MatchEnd end);
