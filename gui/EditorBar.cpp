@@ -2,19 +2,115 @@
 // by the mouse where no button is hit.
 #include <memory>
 
+#include "app/Config.h"
+#include "app/GameFlow.h"
+#include "app/GameState.h"
+#include "app/Globals.h"
+#include "gui/ButtonIds.h"
 #include "gui/Gui.h"
+#include "gui/ScreenLayout.h"
 #include "gui/Screens.h"
+#include "gui/Steppers.h"
+#include "maze/EditorBrush.h"
+#include "maze/Maze.h"
+
+namespace {
+
+// The bar lies over the window's bottom strip, grid row 20; its background is
+// the top of the large dialog image.
+constexpr int BarX = 36;
+constexpr int BarY = 360;
+constexpr int BarWidth = 432;
+constexpr int BarHeight = 18;
+
+void AddStepper(Panel& panel, const Gui& gui, int x, int id, const char* text)
+{
+    panel.AddButton(x, 0, StepperSize, StepperSize, gui.images[Button18x18], id,
+                    gui.Label(text, LargeFont, StepperSize, StepperSize, AlignCentre, AlignTop));
+}
+
+void AddWideButton(Panel& panel, const Gui& gui, int x, int id,
+                   std::unique_ptr<TextWidget> label)
+{
+    panel.AddButton(x, 0, WideButtonWidth, RowHeight, gui.images[Button72x18], id,
+                    std::move(label));
+}
+
+// Reads the map again from its file, dropping unsaved painting (and saying so).
+void ReloadMap()
+{
+    TheBrush->DropUnsavedChanges();
+    ReloadCustomMaze(true);
+}
+
+}  // namespace
 
 std::unique_ptr<Panel> BuildEditorBar(const Gui& gui)
 {
-    return std::make_unique<Panel>(36, 360, 432, 18, gui.images[Menu432x342]);
+    auto bar = std::make_unique<Panel>(BarX, BarY, BarWidth, BarHeight, gui.images[Menu432x342]);
+
+    AddStepper(*bar, gui, 99, PlusButton, "+");
+    AddStepper(*bar, gui, 117, MinusButton, "-");
+    bar->AddButton(416, 4, CloseSize, CloseSize, gui.images[Button12x12], CloseButton,
+                   gui.Label("x", LargeFont, CloseSize, CloseSize, AlignCentre, AlignMiddle));
+    AddWideButton(*bar, gui, 139, BrushButton,
+                  std::make_unique<LookupWidget>(*gui.smallFont, &TheBrush->brush,
+                                                 &TheBrush->elementNames, 0, 0, WideButtonWidth,
+                                                 RowHeight, AlignCentre, AlignMiddle));
+    AddWideButton(*bar, gui, 230, SaveMapButton,
+                  gui.Label("Save", LargeFont, WideButtonWidth, RowHeight, AlignCentre,
+                            AlignMiddle));
+    AddWideButton(*bar, gui, 304, ResetMapButton,
+                  gui.Label("Reset", LargeFont, WideButtonWidth, RowHeight, AlignCentre,
+                            AlignMiddle));
+
+    bar->AddWidget(std::make_unique<TextWidget>(*gui.largeFont, "Map #", 18, 0, WideButtonWidth,
+                                                RowHeight, AlignLeft, AlignTop));
+    bar->AddWidget(std::make_unique<IntWidget>(*gui.largeFont, &TheConfig->mapNumber, 63, 0,
+                                               ValueWidth, RowHeight, AlignCentre, AlignMiddle));
+    return bar;
 }
 
-void OnEditorPress(int, int, int)
+// A press that hits no button of the bar paints, inside the bar or not; the
+// brush itself keeps the bottom row unpainted.
+void OnEditorPress(int buttonIndex, int x, int y)
 {
+    if (buttonIndex == NoHit)
+        TheBrush->PaintAt(x, y);
 }
 
-bool OnEditorRelease(int)
+bool OnEditorRelease(int id)
 {
+    switch (id) {
+    case PlusButton:
+        if (CanStepMapForward()) {
+            TheBrush->DropUnsavedChanges();
+            StepMapForward();
+        }
+        break;
+    case MinusButton:
+        if (CanStepMapBackward()) {
+            TheBrush->DropUnsavedChanges();
+            StepMapBackward();
+        }
+        break;
+    case CloseButton:
+        ReloadMap();
+        GameState = MainMenu;
+        break;
+    case BrushButton:
+        TheBrush->NextElement();
+        break;
+    case SaveMapButton:
+        // The repair before writing may add cells: they show at once. A map
+        // that cannot be written keeps its painting, still unsaved.
+        TheMaze->Save(TheConfig->mapNumber);
+        break;
+    case ResetMapButton:
+        ReloadMap();
+        break;
+    default:
+        break;
+    }
     return false;
 }
