@@ -109,8 +109,8 @@ bool GulperActor::PlayDying()
 
 bool GulperActor::PlayAppearing()
 {
-    if (state != GulperAppearing) {
-        state = GulperAppearing;
+    if (state != GulperAppearAnimation) {
+        state = GulperAppearAnimation;
         mouthFrame = StartMouthFrame;
         direction = Right;
         cell = TheMaze->gulperStart;

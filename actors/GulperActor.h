@@ -12,7 +12,7 @@ enum : int {
     GulperNormal = 0,     // playing (the computer: hunting food)
     GulperAteBoost = 1,   // ate a boost this frame; the squad frightens the ghosts next frame
     GulperCaught = 2,     // caught by a hunting ghost
-    GulperAppearing = 3,  // the appearing animation is running
+    GulperAppearAnimation = 3,  // the appearing animation is running
     GulperFleeing = 4,    // the computer flees
     GulperGoingHome = 5,  // the computer heads back to its start cell
 };
