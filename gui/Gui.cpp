@@ -1,0 +1,206 @@
+// The interface object: what it owns and builds at start-up, what it draws in
+// each state, and where a left press and a left release go.
+#include "gui/Gui.h"
+
+#include "app/Config.h"
+#include "app/GameState.h"
+#include "app/Globals.h"
+#include "app/Screen.h"
+#include "gui/ButtonIds.h"
+#include "gui/Screens.h"
+
+namespace {
+
+constexpr int Black = 0;  // the transparent colour of every image
+
+// The shared images, in their load order (the order of GuiImage).
+constexpr const char* ImagePaths[GuiImageCount] = {
+    "images/button_72_18.bmp", "images/button_18_18.bmp", "images/button_12_12.bmp",
+    "images/menu_144_180.bmp", "images/menu_90_126.bmp",  "images/menu_432_342.bmp",
+    "images/menu_126_18.bmp",
+};
+
+constexpr const char* LargeFontBitmap = "data/font18.bmp";
+constexpr const char* LargeFontWidths = "data/font18_chars_w.cfg";
+constexpr int LargeFontHeight = 18;
+constexpr const char* SmallFontBitmap = "data/font10.bmp";
+constexpr const char* SmallFontWidths = "data/font10_chars_w.cfg";
+constexpr int SmallFontHeight = 10;
+constexpr int FontFirstChar = 32;  // both fonts start at the space
+
+// The in-game messages.
+constexpr const char* PausedText = "GAME PAUSED";
+constexpr const char* GulperWinsText = "GULPER WINS";
+constexpr const char* GhostsWinText = "GHOSTS WIN";
+constexpr const char* CampaignCompleteText = "YOU WIN!!!";
+
+// The panel a menu state shows and takes input on, and what a release on it does.
+struct MenuScreen {
+    int state;
+    std::unique_ptr<Panel> Gui::*panel;
+    bool (*onRelease)(int id);
+};
+
+// Both controls states share the controls panel.
+constexpr MenuScreen MenuScreens[] = {
+    {MainMenu, &Gui::mainMenu, OnMainMenuRelease},
+    {GameModeMenu, &Gui::gameModeMenu, OnGameModeRelease},
+    {GulperCampaignMenu, &Gui::gulperCampaignMenu, OnCampaignMenuRelease},
+    {GhostsCampaignMenu, &Gui::ghostsCampaignMenu, OnCampaignMenuRelease},
+    {CustomGameMenu, &Gui::customGameMenu, OnCustomGameRelease},
+    {HelpScreen, &Gui::helpPanel, OnHelpRelease},
+    {OptionsMenu, &Gui::optionsMenu, OnOptionsRelease},
+    {ControlsMenu, &Gui::controlsMenu, OnControlsRelease},
+    {ControlsInGame, &Gui::controlsMenu, OnControlsRelease},
+    {LevelEditor, &Gui::editorBar, OnEditorRelease},
+};
+
+const MenuScreen* MenuScreenOf(int state)
+{
+    for (const MenuScreen& screen : MenuScreens) {
+        if (screen.state == state)
+            return &screen;
+    }
+    return nullptr;
+}
+
+bool IsControlsState(int state)
+{
+    return state == ControlsMenu || state == ControlsInGame;
+}
+
+// The level indicator of the campaign being played; none in a custom game.
+Panel* LevelIndicatorOf(const Gui& gui, int mode)
+{
+    if (mode == GulperCampaignMode)
+        return gui.gulperLevelIndicator.get();
+    if (mode == GhostsCampaignMode)
+        return gui.ghostsLevelIndicator.get();
+    return nullptr;
+}
+
+void DrawIfAny(Panel* panel)
+{
+    if (panel)
+        panel->Draw();
+}
+
+}  // namespace
+
+Gui::Gui()
+    : selectionBox(), images{}, controllerNames{"Human", "AI"}, groupSelection(false)
+{
+    for (int i = 0; i < GuiImageCount; ++i)
+        images[i] = TheScreen->LoadImage(ImagePaths[i], Black, Black, Black);
+    largeFont = std::make_unique<BitmapFont>(LargeFontBitmap, LargeFontWidths, LargeFontHeight,
+                                             FontFirstChar);
+    smallFont = std::make_unique<BitmapFont>(SmallFontBitmap, SmallFontWidths, SmallFontHeight,
+                                             FontFirstChar);
+    timer = std::make_unique<CountdownTimer>(*largeFont, images[Button72x18]);
+
+    mainMenu = BuildMainMenu(*this);
+    gameModeMenu = BuildGameModeMenu(*this);
+    gulperCampaignMenu = BuildCampaignMenu(*this, false);
+    ghostsCampaignMenu = BuildCampaignMenu(*this, true);
+    customGameMenu = BuildCustomGameMenu(*this);
+    helpPanel = BuildHelpPanel(*this);
+    optionsMenu = BuildOptionsMenu(*this);
+    controlsMenu = BuildControlsMenu(*this);
+    pausedMessage = BuildMessagePanel(*this, PausedText);
+    gulperWinsMessage = BuildMessagePanel(*this, GulperWinsText);
+    ghostsWinMessage = BuildMessagePanel(*this, GhostsWinText);
+    campaignCompleteMessage = BuildMessagePanel(*this, CampaignCompleteText);
+    editorBar = BuildEditorBar(*this);
+    gulperLevelIndicator = BuildLevelIndicator(*this, &TheConfig->gulperLevel);
+    ghostsLevelIndicator = BuildLevelIndicator(*this, &TheConfig->ghostsLevel);
+}
+
+// The panels go with the members after this; they only point at the images.
+Gui::~Gui()
+{
+    for (SDL_Surface*& image : images) {
+        SDL_FreeSurface(image);
+        image = nullptr;
+    }
+}
+
+Panel* Gui::PanelOf(int state) const
+{
+    const MenuScreen* screen = MenuScreenOf(state);
+    return screen ? (this->*(screen->panel)).get() : nullptr;
+}
+
+std::unique_ptr<TextWidget> Gui::Label(const std::string& text, bool large, int w, int h,
+                                       int halign, int valign) const
+{
+    const BitmapFont& font = large ? *largeFont : *smallFont;
+    return std::make_unique<TextWidget>(font, text, 0, 0, w, h, halign, valign);
+}
+
+void Gui::DrawFrame()
+{
+    switch (GameState) {
+    case Playing:
+        timer->Draw();
+        selectionBox.Draw();
+        DrawIfAny(LevelIndicatorOf(*this, GameMode));
+        break;
+    case Paused:
+        pausedMessage->Draw();
+        timer->Draw();
+        DrawIfAny(LevelIndicatorOf(*this, GameMode));
+        break;
+    case GulperWins:
+        gulperWinsMessage->Draw();
+        break;
+    case GhostsWin:
+        ghostsWinMessage->Draw();
+        break;
+    case CampaignComplete:
+        campaignCompleteMessage->Draw();
+        break;
+    default:
+        DrawIfAny(PanelOf(GameState));  // the menus; the intro and the animations show none
+        break;
+    }
+}
+
+bool Gui::OnLeftDown(int x, int y)
+{
+    if (GameState == Playing) {
+        OnPlayLeftDown(x, y);
+        return false;
+    }
+    Panel* const panel = PanelOf(GameState);
+    if (!panel)
+        return false;
+    const int pressed = panel->PressAt(x, y);
+    // The first buttons of the controls panel are the actions' key fields.
+    if (IsControlsState(GameState) && pressed < ActionCount)
+        OnControlsPress(pressed);
+    else if (GameState == LevelEditor)
+        OnEditorPress(pressed, x, y);
+    return false;
+}
+
+bool Gui::OnLeftUp(int x, int y)
+{
+    if (GameState == Playing) {
+        OnPlayLeftUp(x, y);
+        return false;
+    }
+    const MenuScreen* screen = MenuScreenOf(GameState);
+    if (!screen)
+        return false;
+    // The button is taken from the panel of the state current now, wherever
+    // it was pressed and wherever the pointer is.
+    const int id = (this->*(screen->panel))->TakeReleased();
+    if (id == NoButton)
+        return false;
+    return screen->onRelease(id);
+}
+
+bool Gui::OnMouseIgnored(int, int)
+{
+    return false;
+}
