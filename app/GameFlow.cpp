@@ -172,11 +172,16 @@ void RunPlayingLogic()
 
 bool UpdateGameFrame()
 {
-    if (GameState == Playing)
+    // A frame is the frame of the state it starts in: a level that ends
+    // during a Playing frame is still drawn as play, and the dying animation
+    // or the end pause begins with the next frame. The interface already
+    // shows the new state.
+    const int state = GameState;
+    if (state == Playing)
         RunPlayingLogic();
 
     TheMaze->Draw();
-    switch (GameState) {
+    switch (state) {
     case LevelIntro:
         TheSquad->Draw();
         if (PauseIsOver())

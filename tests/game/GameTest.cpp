@@ -10,6 +10,7 @@
 #include "app/Program.h"
 #include "app/Screen.h"
 #include "app/SoundBank.h"
+#include "gui/ButtonIds.h"
 #include "gui/Gui.h"
 #include "input/KeyBindings.h"
 
@@ -20,6 +21,8 @@ namespace {
 constexpr int MazeWidth = 28;
 constexpr int MazeHeight = 20;
 constexpr int GlyphCount = 95;  // the fonts cover the codes 32 to 126
+// More than the intro (3000 ms) and the appearance (30 frames) take at any frame rate used.
+constexpr int MaxFramesToPlay = 1000;
 
 // Widths of a stand-in font: every glyph equally wide.
 std::string EvenWidths(int width)
@@ -121,6 +124,11 @@ bool GameTest::RunUntilState(int state, int maxFrames)
     return GameState == state;
 }
 
+int GameTest::LastFrameTime()
+{
+    return Now() - TheScreen->framePeriod;
+}
+
 Button& GameTest::ButtonOf(int id)
 {
     Panel* const panel = TheGui->PanelOf(GameState);
@@ -207,9 +215,39 @@ void GameTest::RemoveCampaign(const std::string& side) const
     }
 }
 
+void GameTest::WriteCampaign(const std::string& side,
+                             const std::vector<std::vector<std::string>>& levels,
+                             const std::string& settings) const
+{
+    RemoveCampaign(side);
+    for (size_t i = 0; i < levels.size(); ++i)
+        WriteCampaignLevel(side, static_cast<int>(i) + 1, levels[i], settings);
+}
+
+void GameTest::EnterCampaignMenu(int mode)
+{
+    Click(PlayButton);
+    Click(mode == GhostsCampaignMode ? GhostsCampaignButton : GulperCampaignButton);
+}
+
+bool GameTest::StartAndPlay()
+{
+    Click(StartButton);
+    return RunUntilState(Playing, MaxFramesToPlay);
+}
+
 void GameTest::SaveWindow(const std::string& name)
 {
     SDL_SaveBMP(TheScreen->surface, ("/tmp/guicore-" + name + ".bmp").c_str());
+}
+
+std::string Settings(int gulperController, int ghostsController, int ghostCount,
+                     double gulperSpeed, double ghostSpeed, int timeLimit)
+{
+    std::ostringstream text;
+    text << gulperController << "\n" << ghostsController << "\n" << ghostCount << "\n"
+         << gulperSpeed << "\n" << ghostSpeed << "\n" << timeLimit << "\n";
+    return text.str();
 }
 
 namespace TestMazes {
@@ -228,6 +266,15 @@ std::vector<std::string> OpenRoom()
 {
     std::vector<std::string> inner(MazeHeight - 2, "#" + std::string(MazeWidth - 2, 'C') + "#");
     inner.front()[1] = 'P';
+    inner.back()[MazeWidth - 2] = 'G';
+    return Walled(inner);
+}
+
+std::vector<std::string> StandStill()
+{
+    std::vector<std::string> inner(MazeHeight - 2, "#" + std::string(MazeWidth - 2, '.') + "#");
+    inner[0] = "#P" + std::string(MazeWidth - 2, '#');
+    inner[1][MazeWidth - 2] = 'C';
     inner.back()[MazeWidth - 2] = 'G';
     return Walled(inner);
 }

@@ -32,6 +32,8 @@ protected:
     static bool RunUntilState(int state, int maxFrames);
     // Frames run by the last RunUntilState, counting the one that reached it.
     static int framesRun;
+    // The clock time at which the last frame ran.
+    static int LastFrameTime();
 
     // --- the mouse on the current screen ---
     // The button of the panel of the current state with that id (the first,
@@ -65,10 +67,27 @@ protected:
     // Removes every shipped level of a campaign side, so a test's own levels
     // are the whole campaign.
     void RemoveCampaign(const std::string& side) const;
+    // Makes the given levels the whole campaign of a side (level 1 first),
+    // each with the same settings.
+    void WriteCampaign(const std::string& side,
+                       const std::vector<std::vector<std::string>>& levels,
+                       const std::string& settings) const;
+
+    // --- playing a level as the player reaches it ---
+    // From the main menu into a campaign's menu ("Play", then the campaign).
+    static void EnterCampaignMenu(int mode);
+    // "Start!" on the campaign menu, then the frames of the intro and the
+    // gulper's appearance; false when play was not reached.
+    static bool StartAndPlay();
 
     // Saves the window as a BMP under /tmp (to be looked at).
     static void SaveWindow(const std::string& name);
 };
+
+// The text of a campaign settings file: who plays the gulper and the ghosts
+// (Human or Computer), the ghost count, both speeds and the time limit.
+std::string Settings(int gulperController, int ghostsController, int ghostCount,
+                     double gulperSpeed, double ghostSpeed, int timeLimit);
 
 // Level text of the test mazes, 28 x 20 like the game's own.
 namespace TestMazes {
@@ -81,4 +100,7 @@ std::vector<std::string> GhostBesideGulper();
 // An open room with corn everywhere, the gulper in one corner and the ghost
 // start in the opposite one: a level that lasts.
 std::vector<std::string> OpenRoom();
+// The gulper boxed in by walls on its right, the ghosts' start far away: with
+// both sides human and no key pressed nothing moves until the time runs out.
+std::vector<std::string> StandStill();
 }  // namespace TestMazes
