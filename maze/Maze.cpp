@@ -1,0 +1,143 @@
+// The maze grid: construction, cell access, tile sheets and tile drawing.
+#include "maze/Maze.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "app/Config.h"
+#include "app/Globals.h"
+#include "app/Screen.h"
+
+namespace {
+
+constexpr double CellPixels = 18.0;
+constexpr int TileColumns = 8;  // tiles per sheet row: shadow masks and wall variants
+constexpr int Black = 0;        // the transparent colour of every sheet, per channel
+
+// Shadow mask bits of a floor tile: which neighbours are walls.
+constexpr int ShadowLeft = 1;
+constexpr int ShadowUpLeft = 2;
+constexpr int ShadowUp = 4;
+
+}  // namespace
+
+Maze::Maze(int& mapNumber, int width, int height)
+    : width(width), height(height), cellCount(0), itemRowTop(0), cellSize(CellPixels),
+      cornLeft(0), ghostStart(), gulperStart(), tiles(nullptr), tileSetIndex(0)
+{
+    LoadTileSets();
+    itemRowTop = 2 * static_cast<int>(cellSize);
+    LoadNumbered(mapNumber, true);
+}
+
+Maze::Maze(int width, int height, const std::vector<int>& grid)
+    : width(std::max(width, 0)), height(std::max(height, 0)),
+      cellCount(this->width * this->height), itemRowTop(0),
+      cellSize(CellPixels), cornLeft(0), ghostStart(), gulperStart(), cells(grid),
+      tiles(nullptr), tileSetIndex(0)
+{
+    itemRowTop = 2 * static_cast<int>(cellSize);
+    cells.resize(cellCount, Wall);
+}
+
+Maze::~Maze()
+{
+    for (SDL_Surface* sheet : tileSets)
+        SDL_FreeSurface(sheet);
+}
+
+int Maze::CellAt(int x, int y) const
+{
+    if (x < 0 || x >= width || y < 0 || y >= height)
+        return Wall;
+    return cells[y * width + x];
+}
+
+void Maze::SetCell(CellPos cell, int code)
+{
+    if (cell.x < 0 || cell.x >= width || cell.y < 0 || cell.y >= height)
+        return;
+    cells[cell.y * width + cell.x] = code;
+}
+
+void Maze::ClearCode(int code)
+{
+    for (int& cell : cells)
+        if (cell == code)
+            cell = Tunnel;
+}
+
+void Maze::RefreshTileVariants()
+{
+    // A list left from a grid of another size starts afresh.
+    if (tileVariant.size() != cells.size())
+        tileVariant.assign(cells.size(), NoValue);
+
+    // Outside the grid counts as open floor here: edge cells get no shadow from it.
+    auto isWall = [this](int x, int y) {
+        return x >= 0 && y >= 0 && x < width && y < height && cells[y * width + x] == Wall;
+    };
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            int& variant = tileVariant[y * width + x];
+            if (cells[y * width + x] == Wall) {
+                if (variant == NoValue)
+                    variant = std::rand() % TileColumns;
+            } else {
+                variant = (isWall(x - 1, y) ? ShadowLeft : 0) +
+                          (isWall(x - 1, y - 1) ? ShadowUpLeft : 0) +
+                          (isWall(x, y - 1) ? ShadowUp : 0);
+            }
+        }
+    }
+}
+
+void Maze::LoadTileSets()
+{
+    if (tileSets.empty()) {
+        // The sheets are numbered from 0; the first one missing ends the list.
+        for (int n = 0;; ++n) {
+            const std::string path = "images/tiles" + std::to_string(n) + ".bmp";
+            SDL_Surface* sheet = TheScreen->LoadImage(path.c_str(), Black, Black, Black);
+            if (!sheet)
+                break;
+            tileSets.push_back(sheet);
+        }
+    }
+    // A stored choice that names no loaded sheet falls back to the first one;
+    // without any sheet the maze is simply not drawn.
+    const int chosen = TheConfig->tileSet;
+    tileSetIndex = chosen >= 0 && chosen < static_cast<int>(tileSets.size()) ? chosen : 0;
+    tiles = tileSets.empty() ? nullptr : tileSets[tileSetIndex];
+}
+
+void Maze::NextTileSet()
+{
+    if (tileSets.empty())
+        return;
+    tileSetIndex = (tileSetIndex + 1) % static_cast<int>(tileSets.size());
+    tiles = tileSets[tileSetIndex];
+    TheConfig->tileSet = tileSetIndex;
+}
+
+void Maze::Draw()
+{
+    if (!tiles)
+        return;
+    if (tileVariant.size() != cells.size())
+        RefreshTileVariants();
+
+    const int t = static_cast<int>(cellSize);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int code = cells[y * width + x];
+            const int variant = tileVariant[y * width + x];
+            if (variant >= 0 && variant < TileColumns)
+                TheScreen->Blit(tiles, x * t, y * t, variant * t, code == Wall ? t : 0, t, t);
+            // Corn, boost and the two start cells lie on the floor tile as an overlay.
+            if (code >= Corn && code <= GhostStart)
+                TheScreen->Blit(tiles, x * t, y * t, (code - Corn) * t, itemRowTop, t, t);
+        }
+    }
+}

@@ -19,6 +19,9 @@ public:
     // Loads the tile sheets, then the custom maze of that map number
     // (searching forward past missing files, which may change the number).
     Maze(int& mapNumber, int width, int height);
+    // A bare grid for computations (simulations, benchmarks, tests): no tile
+    // sheets, no level file, no repair. Missing cells are walls.
+    Maze(int width, int height, const std::vector<int>& cells);
     ~Maze();
     Maze(const Maze&) = delete;
     Maze& operator=(const Maze&) = delete;
@@ -64,7 +67,21 @@ public:
     SDL_Surface* tiles;            // the tile sheet in use, or null
     std::vector<SDL_Surface*> tileSets;  // every sheet loaded at start-up
     int tileSetIndex;              // index of tiles in tileSets
+
+private:
+    // The cells of the wave still to expand, kept between fills so that a
+    // fill allocates nothing once the grid size is known.
+    mutable std::vector<int> waveQueue;
 };
 
-// The step of a cost map: frames to cross one cell at this speed.
+// Limits of a level file; a larger level is refused like a malformed one.
+constexpr int MaxLevelCells = 1000000;      // width * height
+constexpr int MaxLevelLineLength = 100000;  // characters of one row
+
+// The largest step of a cost map: even the longest route of the largest
+// level (1,000,000 cells) then costs less than BlockedMark.
+constexpr int MaxCostStep = 999;
+// The step of a cost map: frames to cross one cell at this speed, truncated.
+// A speed that is not positive (0, negative, NaN) or so small that the step
+// would exceed MaxCostStep gives MaxCostStep; a speed above cellSize gives 0.
 int CostStep(double cellSize, double speed);
