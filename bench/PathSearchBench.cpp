@@ -1,0 +1,68 @@
+// How long filling a movement cost map takes: the game's breadth-first fill
+// against the plain pass-by-pass scan, on a maze of the window's size and on
+// a large one. A frame of 50 ms may need up to nine fills.
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <vector>
+
+#include "maze/Maze.h"
+#include "tests/support/ReferenceCostMap.h"
+
+namespace {
+
+constexpr double GhostSpeed = 2.4;  // pixels per frame: a step of 7
+constexpr int ExtraWallPercent = 15;
+
+// A maze of corridors between pillars, walled round, with some corridors
+// closed at random (always the same ones).
+Maze MakeMaze(int width, int height)
+{
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> percent(1, 100);
+    std::vector<int> cells(width * height, Tunnel);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const bool border = x == 0 || y == 0 || x == width - 1 || y == height - 1;
+            const bool pillar = x % 2 == 0 && y % 2 == 0;
+            if (border || pillar || percent(random) <= ExtraWallPercent)
+                cells[y * width + x] = Wall;
+        }
+    }
+    return Maze(width, height, cells);
+}
+
+CellPos Middle(const Maze& maze)
+{
+    return {maze.width / 2 | 1, maze.height / 2 | 1};  // odd: never a pillar
+}
+
+void FillCostMap(benchmark::State& state)
+{
+    const Maze maze = MakeMaze(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    CostMap map;
+    for (auto _ : state) {
+        maze.FillCostMap(map, Middle(maze), GhostSpeed, false);
+        benchmark::DoNotOptimize(map.data());
+    }
+    state.SetItemsProcessed(state.iterations() * maze.cellCount);
+}
+
+void ReferenceScan(benchmark::State& state)
+{
+    const Maze maze = MakeMaze(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const CellPos start = Middle(maze);
+    const int step = CostStep(maze.cellSize, GhostSpeed);
+    CostMap map;
+    for (auto _ : state) {
+        maze.PrepareCostMap(map, false);
+        ReferenceFillCostMap(maze.cells, maze.width, maze.height, map, start.x, start.y, step);
+        benchmark::DoNotOptimize(map.data());
+    }
+    state.SetItemsProcessed(state.iterations() * maze.cellCount);
+}
+
+}  // namespace
+
+BENCHMARK(FillCostMap)->Args({28, 21})->Args({200, 200})->Unit(benchmark::kMicrosecond);
+BENCHMARK(ReferenceScan)->Args({28, 21})->Args({200, 200})->Unit(benchmark::kMicrosecond);
