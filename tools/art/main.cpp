@@ -1,0 +1,29 @@
+// gulpwise-art: draws every image and both fonts of the game.
+//
+//   gulpwise-art GAME_FOLDER            writes images/*.bmp and the fonts under data/
+//   gulpwise-art --preview FOLDER       writes enlarged mock-ups of the maze and the menus
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <string>
+
+#include "tools/art/ArtSet.h"
+#include "tools/art/Preview.h"
+
+int main(int argc, char** argv)
+{
+    const bool preview = argc == 3 && std::strcmp(argv[1], "--preview") == 0;
+    if (argc != 2 && !preview) {
+        printf("Usage: %s GAME_FOLDER | --preview FOLDER\n", argv[0]);
+        return 2;
+    }
+    const std::optional<ArtSet> art = MakeArtSet();
+    if (!art)
+        return 1;
+    if (preview)
+        return WritePreviews(*art, argv[2]) ? 0 : 1;
+    if (!WriteArtSet(*art, argv[1]))
+        return 1;
+    printf("Wrote %zu images and 2 font width files under %s\n", art->images.size(), argv[1]);
+    return 0;
+}
