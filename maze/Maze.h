@@ -36,9 +36,13 @@ public:
     void NextTileSet();
 
     // --- level files ---
-    // Reads a level; false (maze unchanged) when the stream holds no level.
+    // Reads a level; false (maze unchanged) when the stream holds no complete
+    // line or a level beyond MaxLevelCells / MaxLevelLineLength. Short lines
+    // are filled up with walls to the longest one.
     bool ReadLevel(std::istream& in);
-    // Loads "data/map_N.lev", moving N past missing files in the given direction.
+    // Loads "data/map_N.lev", moving N past missing or unreadable files in the
+    // given direction (wrapping between 0 and mapCount - 1); when no slot can
+    // be read, plays the built-in maze and leaves N where it started.
     void LoadNumbered(int& mapNumber, bool forward);
     // Loads a named level file; false (maze unchanged) when it cannot be read.
     bool LoadFile(const char* path);
@@ -47,11 +51,16 @@ public:
 
     // --- cost maps and paths ---
     void PrepareCostMap(CostMap& map, bool keepBlocked) const;
+    // A start outside the grid reaches nothing: the map is only prepared.
     void FillCostMap(CostMap& map, CellPos start, double speed, bool keepBlocked) const;
+    // A goal the map does not reach (outside, NoValue, BlockedMark) marks nothing.
     void TracePath(CellPos from, CellPos to, const CostMap& map, PathMarks& marks,
                    double speed) const;
     void FindJunctions(CellPos from, std::vector<CellPos>& junctions) const;
     void CarveCorridor(CellPos from, CellPos to);
+    // Adds a missing gulper start, ghost start or corn (cells 291, 292, 290, or
+    // on grids of fewer than 293 cells the first free ones) and records them
+    // in gulperStart, ghostStart and cornLeft; then carves corridors.
     void EnsurePlayable();
 
     int width;      // columns
