@@ -102,9 +102,11 @@ bool OnEditorRelease(int id)
         TheBrush->NextElement();
         break;
     case SaveMapButton:
-        // The repair before writing may add cells: they show at once. A map
-        // that cannot be written keeps its painting, still unsaved.
+        // The repair before writing may add start cells or corn: they are
+        // drawn with their floor at once. A map that cannot be written keeps
+        // its painting, still unsaved.
         TheMaze->Save(TheConfig->mapNumber);
+        TheMaze->RefreshTileVariants();
         break;
     case ResetMapButton:
         ReloadMap();
