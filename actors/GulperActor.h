@@ -32,6 +32,8 @@ public:
     bool PlayAppearing();
     // The computer gulper's planner: chooses goal.
     void Think();
+    // The planner's safety margin in frames.
+    int SafetyMargin() const;
 
     bool mouthOpening;   // true while mouthFrame counts up
     SDL_Surface* sprites;  // "images/gulper.bmp", owned

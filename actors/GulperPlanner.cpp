@@ -15,6 +15,13 @@ constexpr double SafetyCells = 2.0;     // margin, in cells at the first ghost's
 
 }  // namespace
 
+int GulperActor::SafetyMargin() const
+{
+    // Frames the first, fastest ghost needs for two cells; without ghosts there is no margin.
+    const std::vector<GhostActor*>& ghosts = TheSquad->ghosts;
+    return ghosts.empty() ? 0 : static_cast<int>(SafetyCells * TheMaze->cellSize / ghosts[0]->speed);
+}
+
 void GulperActor::Think()
 {
     // When to plan: in a new cell while hunting food, every 10th frame otherwise.
@@ -42,10 +49,8 @@ void GulperActor::Think()
     }
 
     // A cell is safe only if the gulper gets there more than the margin before
-    // the nearest hunting ghost; every other cell is blocked. Without ghosts
-    // there is no margin.
-    const int margin =
-        ghosts.empty() ? 0 : static_cast<int>(SafetyCells * TheMaze->cellSize / ghosts[0]->speed);
+    // the nearest hunting ghost; every other cell is blocked.
+    const int margin = SafetyMargin();
     for (int i = 0; i < cellCount; ++i) {
         if (costMap[i] >= danger[i] - margin)
             costMap[i] = BlockedMark;
