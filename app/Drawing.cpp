@@ -120,7 +120,11 @@ void Screen::DrawRectOutline(int x, int y, int w, int h, int colour)
 
 void Screen::Present()
 {
+    // The media library shows nothing of a surface that is locked, so the
+    // window is unlocked for the update, as for a blit.
+    SDL_UnlockSurface(surface);
     SDL_UpdateRect(surface, 0, 0, width, height);
+    SDL_LockSurface(surface);
 }
 
 void SelectionBox::Draw() const
