@@ -99,30 +99,30 @@ void LoadSteppedLevel(int previous)
     LoadCampaignLevel(level);
 }
 
-// "+": the next level, up to the highest level reached.
+// "+": the next level, up to the highest level reached. (Compared before the
+// step, so that a level read from the configuration as the largest int does
+// not overflow.)
 void NextCampaignLevel()
 {
     int& level = ShownLevel();
-    const int previous = level;
-    ++level;
-    if (level > ShownMaxLevel()) {
+    if (level >= ShownMaxLevel()) {
         level = ShownMaxLevel();
         return;
     }
-    LoadSteppedLevel(previous);
+    ++level;
+    LoadSteppedLevel(level - 1);
 }
 
 // "-": the previous level, down to the first.
 void PreviousCampaignLevel()
 {
     int& level = ShownLevel();
-    const int previous = level;
-    --level;
-    if (level < FirstCampaignLevel) {
+    if (level <= FirstCampaignLevel) {
         level = FirstCampaignLevel;
         return;
     }
-    LoadSteppedLevel(previous);
+    --level;
+    LoadSteppedLevel(level + 1);
 }
 
 }  // namespace
