@@ -74,6 +74,11 @@ Screen::Screen(int framesPerSecond, bool windowed, int width, int height)
     SDL_LockSurface(surface);
 }
 
+Screen::~Screen()
+{
+    SDL_UnlockSurface(surface);
+}
+
 void Screen::SetFramesPerSecond(int rate)
 {
     framesPerSecond = rate;

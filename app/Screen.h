@@ -10,6 +10,10 @@ public:
     // Opens the media library, the audio device and the window; a failure of
     // the library or of the video mode ends the program.
     Screen(int framesPerSecond, bool windowed, int width, int height);
+    // The window surface belongs to the media library; it is only handed back unlocked.
+    ~Screen();
+    Screen(const Screen&) = delete;
+    Screen& operator=(const Screen&) = delete;
 
     // The frame loop: runs frames on a fixed grid of periods until a frame,
     // an input handler or the window asks to quit. Returns false.

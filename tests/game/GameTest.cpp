@@ -67,31 +67,6 @@ std::vector<std::string> Walled(const std::vector<std::string>& inner)
     return rows;
 }
 
-// Whether something can be copied onto the window now: a copy that lands
-// wholly outside it is refused while the window is locked and draws nothing
-// otherwise.
-bool WindowTakesCopies()
-{
-    SDL_Surface* const probe = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 32, 0, 0, 0, 0);
-    SDL_Rect source = {0, 0, 1, 1};
-    SDL_Rect outside = {-10, -10, 0, 0};
-    const bool taken = SDL_UpperBlit(probe, &source, TheScreen->surface, &outside) == 0;
-    SDL_FreeSurface(probe);
-    return taken;
-}
-
-// Every test makes a screen of its own (some several), and the media library
-// hands each the same window surface, which each screen locks once and never
-// unlocks. The locks left by earlier screens are taken off, so the window is
-// locked once, as a screen made first in a program finds it.
-void SettleWindowLock()
-{
-    constexpr int MostLocksLeft = 1000;
-    for (int i = 0; i < MostLocksLeft && !WindowTakesCopies(); ++i)
-        SDL_UnlockSurface(TheScreen->surface);
-    SDL_LockSurface(TheScreen->surface);
-}
-
 }  // namespace
 
 int GameTest::framesRun = 0;
@@ -100,7 +75,6 @@ void GameTest::SetUp()
 {
     HeadlessTest::SetUp();
     CreateGlobals();
-    SettleWindowLock();
 }
 
 void GameTest::TearDown()

@@ -35,6 +35,9 @@ void HeadlessTest::SetUp()
 
 void HeadlessTest::TearDown()
 {
+    // Every test leaves no screen behind: the next one starts from the same state.
+    delete TheScreen;
+    TheScreen = nullptr;
     sandbox.reset();
     UseRealClock();
 }
@@ -43,8 +46,6 @@ void HeadlessTest::CreateBaseGlobals()
 {
     if (!TheScreen)
         TheScreen = new Screen(TestFramesPerSecond, true, WindowWidth, WindowHeight);
-    TheScreen->SetFramesPerSecond(TestFramesPerSecond);
-    TheScreen->pollEvent = SDL_PollEvent;
     TheConfig = new Config();
     TheSounds = new SoundBank();
 }

@@ -19,9 +19,10 @@ protected:
     // Put files in place before the globals are created (override in a test fixture).
     virtual void PrepareFiles() {}
 
-    // Creates the screen (once per test program), the configuration and the sound bank.
+    // Creates the screen (unless there is one), the configuration and the sound bank.
     static void CreateBaseGlobals();
-    // Destroys the configuration (which saves it) and the sound bank; the screen stays.
+    // Destroys the configuration (which saves it) and the sound bank; the
+    // screen stays until the test ends.
     static void DestroyBaseGlobals();
 
     // Collects what the game prints to standard output until TakeOutput.
