@@ -16,6 +16,8 @@ const char* const Usage =
     "usage: gulpwise-sim [--data DIR] LEVEL [--settings FILE] [--gulper-speed S]\n"
     "                    [--ghost-speed S] [--ghosts N] [--time SECONDS] [--fps N]\n"
     "       gulpwise-sim [--data DIR] --campaign gulper|ghosts [--fps N]\n"
+    "       add --spread to either to replay each level with both speeds varied\n"
+    "       by -0.2 to +0.2 and count the gulper's wins of those 25 matches\n"
     "Plays the level (a maze file, relative to the game folder DIR) with the\n"
     "computer on both sides and prints how it ended. --settings reads a campaign\n"
     "settings file (controllers, ghosts, gulper speed, ghost speed, seconds);\n"
@@ -32,7 +34,12 @@ struct Options {
     std::optional<double> gulperSpeed, ghostSpeed;
     std::optional<int> ghostCount, timeLimit;
     int framesPerSecond = 20;
+    bool spread = false;  // also play each level with the speeds varied
 };
+
+// The speed offsets of a spread: every pair of -0.2 to +0.2 in steps of 0.1.
+constexpr int SpreadSteps = 5;
+constexpr double SpreadStep = 0.1;
 
 [[noreturn]] void Fail(const std::string& message)
 {
@@ -80,6 +87,8 @@ Options ParseOptions(int argc, char** argv)
             options.timeLimit = atoi(value().c_str());
         else if (arg == "--fps")
             options.framesPerSecond = atoi(value().c_str());
+        else if (arg == "--spread")
+            options.spread = true;
         else if (arg == "--help" || arg == "-h")
             Fail("");
         else if (!arg.empty() && arg[0] != '-' && options.level.empty())
@@ -121,6 +130,23 @@ void PrintResult(const std::string& name, const MatchSettings& settings, const M
     fflush(stdout);
 }
 
+// Plays a level again with both speeds varied around the settings, reloading
+// it before each match, and prints how many of those matches the gulper won.
+template <typename Reload>
+void PrintSpread(const MatchSettings& settings, Reload reload)
+{
+    int gulperWins = 0;
+    for (int i = 0; i < SpreadSteps * SpreadSteps; ++i) {
+        MatchSettings varied = settings;
+        varied.gulperSpeed += (i / SpreadSteps - SpreadSteps / 2) * SpreadStep;
+        varied.ghostSpeed += (i % SpreadSteps - SpreadSteps / 2) * SpreadStep;
+        reload();
+        gulperWins += PlayMatch(varied).end != MatchEnd::Caught;
+    }
+    printf("%18s spread: gulper wins %d of %d\n", "", gulperWins, SpreadSteps * SpreadSteps);
+    fflush(stdout);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -133,6 +159,8 @@ int main(int argc, char** argv)
         if (!LoadMatchMaze(options.level))
             Fail("cannot read the level " + options.level);
         PrintResult(options.level, settings, PlayMatch(settings));
+        if (options.spread)
+            PrintSpread(settings, [&] { LoadMatchMaze(options.level); });
         return 0;
     }
 
@@ -145,6 +173,11 @@ int main(int argc, char** argv)
         settings.framesPerSecond = options.framesPerSecond;
         PrintResult(options.campaign + " level " + std::to_string(level), settings,
                     PlayMatch(settings));
+        if (options.spread)
+            PrintSpread(settings, [&] {
+                MatchSettings ignored;
+                LoadCampaignMatch(ghosts, level, ignored);
+            });
         ++played;
     }
     if (played == 0)
