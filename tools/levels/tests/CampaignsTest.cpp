@@ -53,11 +53,12 @@ TEST(Campaigns, ValuesStayWithinWhatTheCustomGameOffers)
 
 TEST(Campaigns, GulperCampaignGrowsHarder)
 {
-    // More and faster ghosts, and longer to survive, never fewer or slower.
+    // More ghosts and longer to survive, never fewer or shorter. (The ghosts'
+    // speed is tuned per maze with the match simulator, so it may fall where
+    // the maze gets harder.)
     const auto& levels = Side("gulper").levels;
     for (std::size_t i = 1; i < levels.size(); ++i) {
         EXPECT_GE(levels[i].ghostCount, levels[i - 1].ghostCount) << "level " << i + 1;
-        EXPECT_GE(levels[i].ghostSpeed, levels[i - 1].ghostSpeed) << "level " << i + 1;
         EXPECT_LE(levels[i].gulperSpeed, levels[i - 1].gulperSpeed) << "level " << i + 1;
         EXPECT_GE(levels[i].seconds, levels[i - 1].seconds) << "level " << i + 1;
     }
