@@ -1,0 +1,141 @@
+// Whole matches, computer against computer, on every shipped maze: every match
+// ends, no character ever stands in a wall, the corn count stays true, and
+// the same match played twice is the same match.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "actors/GhostSquad.h"
+#include "actors/GulperActor.h"
+#include "app/GameState.h"
+#include "app/Globals.h"
+#include "app/Program.h"
+#include "maze/Maze.h"
+#include "tests/support/HeadlessTest.h"
+#include "tools/sim/Match.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class MatchTest : public HeadlessTest {
+protected:
+    void SetUp() override
+    {
+        HeadlessTest::SetUp();
+        sandbox->CopyAllShipped();
+        CaptureOutput();  // start-up notes about files a match does not need
+        CreateGlobals();
+        TakeOutput();
+    }
+    void TearDown() override
+    {
+        DestroyGlobals();
+        HeadlessTest::TearDown();
+    }
+
+    // Every maze the game ships: the custom maps and both campaigns.
+    static std::vector<std::string> ShippedMazes()
+    {
+        std::vector<std::string> mazes;
+        for (const auto& entry : fs::directory_iterator(ShippedDataDir() + "/data")) {
+            const std::string name = entry.path().filename().string();
+            if (name.starts_with("map_") || name.find("_level_") != std::string::npos)
+                mazes.push_back("data/" + name);
+        }
+        std::sort(mazes.begin(), mazes.end());
+        return mazes;
+    }
+
+    static bool InWall(const Actor& actor)
+    {
+        const int x = static_cast<int>(actor.posX / TheMaze->cellSize);
+        const int y = static_cast<int>(actor.posY / TheMaze->cellSize);
+        return TheMaze->CellAt(x, y) == Wall;
+    }
+    static int CornCells()
+    {
+        return static_cast<int>(std::count(TheMaze->cells.begin(), TheMaze->cells.end(), Corn));
+    }
+
+    // Checked after every frame: what must always hold in play.
+    static bool Invariants(const std::string& maze, int frame)
+    {
+        EXPECT_FALSE(InWall(*TheGulper)) << maze << " frame " << frame;
+        for (const GhostActor* ghost : TheSquad->ghosts)
+            EXPECT_FALSE(InWall(*ghost)) << maze << " frame " << frame;
+        EXPECT_EQ(TheMaze->cornLeft, CornCells()) << maze << " frame " << frame;
+        return !::testing::Test::HasFailure();
+    }
+};
+
+TEST_F(MatchTest, EveryShippedMazePlaysToAnEndWithEveryRuleKept)
+{
+    const MatchSettings settingsToTry[] = {
+        {3.4, 2.4, 4, 60, 20},  // the defaults, one minute
+        {5.0, 4.0, 8, 45, 20},  // the fastest the custom game offers, eight ghosts
+        {1.0, 1.0, 1, 30, 20},  // the slowest, one ghost
+    };
+    const std::vector<std::string> mazes = ShippedMazes();
+    ASSERT_GE(mazes.size(), 100u);
+    int endings[3] = {};  // how many matches ended each way
+    for (const std::string& maze : mazes) {
+        for (const MatchSettings& settings : settingsToTry) {
+            ASSERT_TRUE(LoadMatchMaze(maze)) << maze;
+            const int limitFrames = settings.timeLimit * settings.framesPerSecond;
+            const MatchResult result =
+                PlayMatch(settings, [&](int frame) { return Invariants(maze, frame); });
+            ASSERT_FALSE(HasFailure()) << maze;
+            EXPECT_LE(result.frames, limitFrames + 1) << maze;  // the time limit ends every match
+            EXPECT_EQ(result.cornEaten, result.cornTotal - TheMaze->cornLeft) << maze;
+            if (result.end == MatchEnd::LastCorn) {
+                EXPECT_EQ(TheMaze->cornLeft, 0) << maze;
+            }
+            ++endings[static_cast<int>(result.end)];
+        }
+    }
+    // The settings cover every way a level can end.
+    for (int count : endings)
+        EXPECT_GT(count, 0);
+}
+
+TEST_F(MatchTest, TheSameMatchTwiceIsTheSameMatch)
+{
+    for (const char* maze : {"data/map_1.lev", "data/map_8.lev", "data/gulper_level_9.lev"}) {
+        // A trace of every character's position after every frame.
+        auto play = [&](std::vector<double>& trace) {
+            EXPECT_TRUE(LoadMatchMaze(maze));
+            return PlayMatch({3.4, 2.6, 8, 90, 20}, [&](int) {
+                trace.push_back(TheGulper->posX);
+                trace.push_back(TheGulper->posY);
+                for (const GhostActor* ghost : TheSquad->ghosts) {
+                    trace.push_back(ghost->posX);
+                    trace.push_back(ghost->posY);
+                }
+                return true;
+            });
+        };
+        std::vector<double> first, second;
+        const MatchResult a = play(first);
+        const MatchResult b = play(second);
+        EXPECT_EQ(a.end, b.end) << maze;
+        EXPECT_EQ(a.frames, b.frames) << maze;
+        EXPECT_EQ(a.cornEaten, b.cornEaten) << maze;
+        EXPECT_EQ(a.ghostsEaten, b.ghostsEaten) << maze;
+        EXPECT_EQ(first, second) << maze;
+    }
+}
+
+TEST_F(MatchTest, CampaignLevelsReadTheirOwnSettings)
+{
+    MatchSettings settings;
+    ASSERT_TRUE(LoadCampaignMatch(false, 1, settings));
+    EXPECT_EQ(settings.ghostCount, 2);
+    EXPECT_EQ(settings.framesPerSecond, 20);
+    EXPECT_FALSE(LoadCampaignMatch(false, 999, settings));  // past the last level
+}
+
+}  // namespace
