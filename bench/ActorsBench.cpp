@@ -1,0 +1,103 @@
+// How long the computer players take to plan: the computer gulper's Think
+// with eight hunting ghosts on the board, and the ghost squad's whole frame
+// (movement, cost-map refills, retargeting, meetings, sounds) with eight
+// computer ghosts, measured frame by frame over real play on the shipped
+// campaign levels.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+
+#include "actors/GhostSquad.h"
+#include "actors/GulperActor.h"
+#include "app/CountdownTimer.h"
+#include "app/GameFlow.h"
+#include "app/GameState.h"
+#include "app/Globals.h"
+#include "gui/Gui.h"
+#include "maze/Maze.h"
+#include "bench/HeadlessGame.h"
+#include "bench/Stopwatch.h"
+
+namespace {
+
+constexpr int MostWarmUpFrames = 2000;
+constexpr int ClearOfHomeFrames = 150;  // by now the ghosts have spread out over the maze
+
+bool AllGhostsHunting()
+{
+    return std::all_of(TheSquad->ghosts.begin(), TheSquad->ghosts.end(),
+                       [](const GhostActor* ghost) { return ghost->state == Hunting; });
+}
+
+// Plays the first level until the ghosts have left home and all hunt; false
+// when no such frame comes.
+bool ReachAHunt()
+{
+    HeadlessGame& game = TheGame();
+    game.StartNextLevel(FullSquad);
+    for (int frame = 0; frame < MostWarmUpFrames; ++frame) {
+        if (game.KeepPlaying(FullSquad))
+            frame = 0;
+        if (frame >= ClearOfHomeFrames && AllGhostsHunting() && TheGulper->state == GulperNormal)
+            return true;
+        RunPlayingLogic();
+        HeadlessGame::PassFramePeriod();
+    }
+    return false;
+}
+
+// What a Playing frame does after the squad's update (RunPlayingLogic's
+// later steps); a level that ends only needs to leave the Playing state,
+// the next one is started by the benchmark.
+void RestOfPlayingFrame()
+{
+    if (TheGulper->state == GulperCaught) {
+        GameState = GulperDying;
+        return;
+    }
+    TheGulper->Update();
+    CountdownTimer& timer = *TheGui->timer;
+    if (TheMaze->cornLeft != 0 && timer.framesLeft > 0)
+        timer.Tick();
+    else
+        GameState = GulperWins;
+}
+
+// One plan from a fixed moment of play: the gulper's map and planning fields
+// are put back before every plan, so that each one does the whole work
+// (danger map, blocking, the refill, food and flight searches).
+void GulperThink(benchmark::State& state)
+{
+    if (!ReachAHunt()) {
+        state.SkipWithError("no frame with eight hunting ghosts");
+        return;
+    }
+    GulperActor& gulper = *TheGulper;
+    const CostMap map = gulper.costMap;
+    const int gulperState = gulper.state;
+    for (auto _ : state) {
+        gulper.costMap = map;  // a copy into the same storage: no allocation
+        gulper.state = gulperState;
+        gulper.lastThinkCell.x = NoValue;
+        gulper.Think();
+        benchmark::DoNotOptimize(gulper.goal);
+    }
+}
+
+// The squad's frame as it runs in play; the rest of each frame runs untimed.
+void SquadUpdate(benchmark::State& state)
+{
+    HeadlessGame& game = TheGame();
+    game.StartNextLevel(FullSquad);
+    for (auto _ : state) {
+        game.KeepPlaying(FullSquad);
+        state.SetIterationTime(SecondsOf([] { TheSquad->Update(); }));
+        RestOfPlayingFrame();
+        HeadlessGame::PassFramePeriod();
+    }
+}
+
+}  // namespace
+
+BENCHMARK(GulperThink)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SquadUpdate)->UseManualTime()->Unit(benchmark::kMicrosecond);
