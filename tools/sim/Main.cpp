@@ -1,6 +1,8 @@
 // gulpwise-sim: plays levels computer against computer, with no window and no
 // delay, and prints how each ended. Level designers balance levels with it.
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -9,8 +11,11 @@
 #include <vector>
 
 #include "tools/sim/Match.h"
+#include "tools/sim/Monkey.h"
 
 namespace {
+
+namespace fs = std::filesystem;
 
 const char* const Usage =
     "usage: gulpwise-sim [--data DIR] LEVEL [--settings FILE] [--gulper-speed S]\n"
@@ -18,6 +23,11 @@ const char* const Usage =
     "       gulpwise-sim [--data DIR] --campaign gulper|ghosts [--fps N]\n"
     "       add --spread to either to replay each level with both speeds varied\n"
     "       by -0.2 to +0.2 and count the gulper's wins of those 25 matches\n"
+    "       gulpwise-sim [--data DIR] --monkey SEED [--frames-per-level N]\n"
+    "                    [--sides vary|gulper|ghosts|both]\n"
+    "       plays every shipped maze with a seeded random player on the chosen\n"
+    "       side (default: varied per level), checking the game's rules after\n"
+    "       every frame, in a copy of the game folder; exits 1 on a broken rule\n"
     "Plays the level (a maze file, relative to the game folder DIR) with the\n"
     "computer on both sides and prints how it ended. --settings reads a campaign\n"
     "settings file (controllers, ghosts, gulper speed, ghost speed, seconds);\n"
@@ -35,6 +45,8 @@ struct Options {
     std::optional<int> ghostCount, timeLimit;
     int framesPerSecond = 20;
     bool spread = false;  // also play each level with the speeds varied
+    std::optional<uint32_t> monkeySeed;  // play as the monkey, with this seed
+    MonkeyOptions monkey;
 };
 
 // The speed offsets of a spread: every pair of -0.2 to +0.2 in steps of 0.1.
@@ -59,6 +71,19 @@ void ReadSettingsFile(const std::string& path, MatchSettings& settings)
     int limit = 0;
     if (in >> limit)
         settings.timeLimit = limit;
+}
+
+MonkeySides ParseSides(const std::string& name)
+{
+    if (name == "vary")
+        return MonkeySides::Vary;
+    if (name == "gulper")
+        return MonkeySides::Gulper;
+    if (name == "ghosts")
+        return MonkeySides::Ghosts;
+    if (name == "both")
+        return MonkeySides::Both;
+    Fail("the sides are vary, gulper, ghosts or both");
 }
 
 Options ParseOptions(int argc, char** argv)
@@ -89,6 +114,12 @@ Options ParseOptions(int argc, char** argv)
             options.framesPerSecond = atoi(value().c_str());
         else if (arg == "--spread")
             options.spread = true;
+        else if (arg == "--monkey")
+            options.monkeySeed = static_cast<uint32_t>(strtoul(value().c_str(), nullptr, 10));
+        else if (arg == "--frames-per-level")
+            options.monkey.framesPerLevel = atoi(value().c_str());
+        else if (arg == "--sides")
+            options.monkey.sides = ParseSides(value());
         else if (arg == "--help" || arg == "-h")
             Fail("");
         else if (!arg.empty() && arg[0] != '-' && options.level.empty())
@@ -96,8 +127,9 @@ Options ParseOptions(int argc, char** argv)
         else
             Fail("unknown argument " + arg);
     }
-    if (options.level.empty() == options.campaign.empty())
-        Fail("give either a level file or --campaign");
+    const int modes = !options.level.empty() + !options.campaign.empty() + options.monkeySeed.has_value();
+    if (modes != 1)
+        Fail("give one of a level file, --campaign or --monkey");
     if (!options.campaign.empty() && options.campaign != "gulper" && options.campaign != "ghosts")
         Fail("the campaign is gulper or ghosts");
     if (options.framesPerSecond < 1)
@@ -149,9 +181,50 @@ void PrintSpread(const MatchSettings& settings, Reload reload)
 
 }  // namespace
 
+// Every maze of the game folder: the custom maps and both campaigns, in name order.
+std::vector<std::string> ShippedMazes()
+{
+    std::vector<std::string> mazes;
+    for (const auto& entry : fs::directory_iterator("data")) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("map_") || name.find("_level_") != std::string::npos)
+            mazes.push_back("data/" + name);
+    }
+    std::sort(mazes.begin(), mazes.end());
+    return mazes;
+}
+
+// The monkey plays in a copy of the game folder: it may save keys, maps and
+// options, and the shipped files must never change.
+int RunMonkeyMode(const Options& options)
+{
+    std::string pattern = (fs::temp_directory_path() / "gulpwise-monkey-XXXXXX").string();
+    const std::string folder = mkdtemp(pattern.data());
+    fs::copy(options.data, folder, fs::copy_options::recursive);
+    StartHeadlessGame(folder);
+
+    MonkeyOptions monkey = options.monkey;
+    monkey.seed = *options.monkeySeed;
+    MonkeyReport report;
+    Quietly([&] { report = RunMonkey(ShippedMazes(), monkey); });
+    printf("monkey seed %u: %lld frames, %lld events, %d levels, %d restarts, %d states seen, "
+           "trace %016llx, %zu broken rules\n",
+           monkey.seed, report.frames, report.events, report.levels, report.restarts,
+           report.statesSeen, static_cast<unsigned long long>(report.trace),
+           report.violations.size());
+    const size_t shown = std::min<size_t>(report.violations.size(), 20);
+    for (size_t i = 0; i < shown; ++i)
+        printf("  %s\n", report.violations[i].c_str());
+
+    fs::remove_all(folder);
+    return report.violations.empty() ? 0 : 1;
+}
+
 int main(int argc, char** argv)
 {
     const Options options = ParseOptions(argc, argv);
+    if (options.monkeySeed)
+        return RunMonkeyMode(options);
     StartHeadlessGame(options.data);
 
     if (!options.level.empty()) {

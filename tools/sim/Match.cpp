@@ -28,10 +28,9 @@ int CountCells(int code)
     return count;
 }
 
-// Runs a piece of start-up with standard output silenced: the game's notes
-// about the files a headless match does not need are of no interest here.
-template <typename Step>
-void Quietly(Step step)
+}  // namespace
+
+void Quietly(const std::function<void()>& step)
 {
     fflush(stdout);
     const int saved = dup(STDOUT_FILENO);
@@ -42,8 +41,6 @@ void Quietly(Step step)
         dup2(saved, STDOUT_FILENO);
     close(saved);
 }
-
-}  // namespace
 
 void StartHeadlessGame(const std::string& gameFolder)
 {

@@ -46,3 +46,8 @@ MatchResult PlayMatch(const MatchSettings& settings,
                       const std::function<bool(int frame)>& afterFrame = nullptr);
 
 const char* MatchEndName(MatchEnd end);
+
+// Runs a step with standard output silenced: the game's notes (files a
+// headless match does not need, maps dropped by the monkey) are of no
+// interest to the simulator's reader.
+void Quietly(const std::function<void()>& step);
