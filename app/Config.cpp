@@ -51,6 +51,11 @@ void Config::Load()
         fprintf(stdout, "Couldn't open file %s, loading default settings", ConfigPath);
     }
     // A missing file reads as an empty one: every field takes its default.
+    Load(in);
+}
+
+void Config::Load(std::istream& in)
+{
     ReadOr(in, gulperController, DefaultGulperController);
     ReadOr(in, gulperSpeed, DefaultGulperSpeed);
     ReadOr(in, ghostsController, DefaultGhostsController);

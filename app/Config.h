@@ -1,12 +1,18 @@
 // Options and campaign progress that outlive a run, kept in "data/config.cfg".
 #pragma once
 
+#include <iosfwd>
+
 class Config {
 public:
     Config();   // loads the file and applies its frame rate to the screen
     ~Config();  // saves the file: the one place where it is written
 
+    // Reads "data/config.cfg"; a missing file gives every field its default.
     void Load();
+    // Reads the fourteen values of a configuration text; every value the text
+    // lacks or cannot give takes its default.
+    void Load(std::istream& in);
     void Save() const;
 
     int gulperController;  // 0 human, 1 computer

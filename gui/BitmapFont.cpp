@@ -57,18 +57,23 @@ bool BitmapFont::ReadWidths(const char* widthPath)
     std::ifstream file(widthPath);
     if (!file)
         return false;
+    ReadWidths(file);
+    return true;
+}
+
+void BitmapFont::ReadWidths(std::istream& in)
+{
     offsets.clear();
     widths.clear();
     int64_t nextOffset = 0;
     int width = 0;
-    while (file >> width && !file.eof()) {
+    while (in >> width && !in.eof()) {
         if (width < 0 || nextOffset + width > INT_MAX)
             break;
         offsets.push_back(static_cast<int>(nextOffset));
         widths.push_back(width);
         nextOffset += width;
     }
-    return true;
 }
 
 // Text bytes are signed, so bytes of 128 and above come out negative and,

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <SDL/SDL.h>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,8 @@ public:
 
     // Reads the widths of a width file; false when it cannot be opened.
     bool ReadWidths(const char* widthPath);
+    // Reads the widths of a width file's text, replacing the font's glyph table.
+    void ReadWidths(std::istream& in);
     // Width in pixels of a text; characters without a glyph count 0.
     int TextWidth(const std::string& text) const;
     // Draws a text from its top-left corner; characters without a glyph are skipped.

@@ -46,13 +46,18 @@ bool KeyBindings::Load(const char* path)
         fprintf(stdout, "Couldn't open file %s, You will need to redefine keys", path);
         return false;
     }
+    Load(file);
+    return true;
+}
+
+void KeyBindings::Load(std::istream& in)
+{
     int flag = 0;
-    if (file >> flag)
+    if (in >> flag)
         fileFlag = flag;
     int key = 0;
-    for (int action = 0; action < ActionCount && file >> key && !file.eof(); ++action)
+    for (int action = 0; action < ActionCount && in >> key && !in.eof(); ++action)
         keys[action] = key;
-    return true;
 }
 
 // Written in one piece beside the old file and then put in its place, so a

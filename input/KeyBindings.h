@@ -2,6 +2,7 @@
 // are read from and written to.
 #pragma once
 
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,8 @@ public:
     // Reads a key file; a short file changes only the first keys.
     // False (bindings unchanged) when it cannot be opened.
     bool Load(const char* path);
+    // Reads the numbers of a key file's text, as Load(path) does once the file is open.
+    void Load(std::istream& in);
     // Writes "data/keys.cfg"; false (file unchanged) when it cannot be written.
     bool Save() const;
     // The name of a key symbol, "?" for a symbol outside the name list.
