@@ -61,6 +61,20 @@ int FirstSpareCell(const std::vector<int>& cells)
     });
 }
 
+// Opens the walls of an L-shaped corridor: along the start's row to the
+// goal's column, then along that column to the goal. Only walls change.
+void OpenCorridor(Maze& maze, CellPos from, CellPos to)
+{
+    const int stepX = from.x < to.x ? 1 : -1;
+    for (int x = from.x; x != to.x; x += stepX)
+        if (maze.CellAt(x, from.y) == Wall)
+            maze.SetCell({x, from.y}, Tunnel);
+    const int stepY = from.y < to.y ? 1 : -1;
+    for (int y = from.y; y != to.y; y += stepY)
+        if (maze.CellAt(to.x, y) == Wall)
+            maze.SetCell({to.x, y}, Tunnel);
+}
+
 }  // namespace
 
 int CostStep(double cellSize, double speed)
@@ -207,15 +221,7 @@ void Maze::CarveCorridor(CellPos from, CellPos to)
     if (from.x < 0 || from.x >= width || from.y < 0 || from.y >= height || to.x < 0 ||
         to.x >= width || to.y < 0 || to.y >= height)
         return;
-    // Along the start's row to the goal's column, then along that column to the goal.
-    const int stepX = from.x < to.x ? 1 : -1;
-    for (int x = from.x; x != to.x; x += stepX)
-        if (CellAt(x, from.y) == Wall)
-            SetCell({x, from.y}, Tunnel);
-    const int stepY = from.y < to.y ? 1 : -1;
-    for (int y = from.y; y != to.y; y += stepY)
-        if (CellAt(to.x, y) == Wall)
-            SetCell({to.x, y}, Tunnel);
+    OpenCorridor(*this, from, to);
     RefreshTileVariants();
 }
 
@@ -226,9 +232,18 @@ void Maze::EnsurePlayable()
     auto cellPos = [this](int index) { return CellPos{index % width, index / width}; };
     const bool fixedCellsFit = cellCount > FixedGhostCell;
 
-    // Writes a missing element; returns its cell, NoValue when there is no room.
+    int gulperCell = NoValue;  // the start cells once chosen
+    int ghostCell = NoValue;
+
+    // Writes a missing element at its fixed cell, or at the first spare cell
+    // when the grid is too small for the fixed cells or the fixed cell holds a
+    // start already chosen (a ghost start added at 292 must not take the place
+    // of the level's only gulper start). Returns its cell, NoValue when there
+    // is no room.
     auto placeMissing = [&](int code, int fixedCell) {
-        const int cell = fixedCellsFit ? fixedCell : FirstSpareCell(cells);
+        const bool fixedCellFree =
+            fixedCellsFit && fixedCell != gulperCell && fixedCell != ghostCell;
+        const int cell = fixedCellFree ? fixedCell : FirstSpareCell(cells);
         if (cell == NoValue)
             return NoValue;
         if (cells[cell] == Corn)
@@ -240,14 +255,14 @@ void Maze::EnsurePlayable()
     };
 
     // A start that has no room of its own (grids of one or two cells) shares the first cell.
-    int gulperCell = LastCellHolding(cells, GulperStart);
+    gulperCell = LastCellHolding(cells, GulperStart);
     if (gulperCell == NoValue) {
         gulperCell = placeMissing(GulperStart, FixedGulperCell);
         if (gulperCell == NoValue)
             gulperCell = 0;
         gulperStart = cellPos(gulperCell);
     }
-    int ghostCell = LastCellHolding(cells, GhostStart);
+    ghostCell = LastCellHolding(cells, GhostStart);
     if (ghostCell == NoValue) {
         ghostCell = placeMissing(GhostStart, FixedGhostCell);
         if (ghostCell == NoValue)
@@ -260,9 +275,19 @@ void Maze::EnsurePlayable()
     // One wave from the gulper before any carving decides what needs a corridor.
     CostMap reach;
     FillCostMap(reach, cellPos(gulperCell), RepairSpeed, false);
-    if (reach[ghostCell] == NoValue)
-        CarveCorridor(cellPos(gulperCell), cellPos(ghostCell));
-    for (int i = 0; i < cellCount; ++i)
-        if (cells[i] == Corn && reach[i] == NoValue)
-            CarveCorridor(cellPos(gulperCell), cellPos(i));
+    bool carved = false;
+    if (reach[ghostCell] == NoValue) {
+        OpenCorridor(*this, cellPos(gulperCell), cellPos(ghostCell));
+        carved = true;
+    }
+    for (int i = 0; i < cellCount; ++i) {
+        if (cells[i] == Corn && reach[i] == NoValue) {
+            OpenCorridor(*this, cellPos(gulperCell), cellPos(i));
+            carved = true;
+        }
+    }
+    // The tiles are refreshed once for all corridors: a refresh per corridor
+    // costs corridors x cells, minutes on a large level of walled-in corn.
+    if (carved)
+        RefreshTileVariants();
 }
