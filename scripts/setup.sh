@@ -10,6 +10,9 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # the old SDL 1.2 library.
 packages=(build-essential cmake pkg-config libsdl1.2-compat-dev libsdl-mixer1.2-dev
           libgtest-dev libbenchmark-dev)
+# The fuzz targets (scripts/fuzz.sh): clang with libFuzzer and the sanitizer
+# run-times, and llvm-symbolizer for readable stack traces.
+fuzz_packages=(clang libclang-rt-14-dev llvm)
 
 install_missing() {
     local missing=()
@@ -35,4 +38,21 @@ build() {
     shift
     cmake -S "$top" -B "$top/$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     cmake --build "$top/$dir" -j "$(nproc)"
+}
+
+# Sanitizer settings of the sanitized tests and the fuzz targets: the first
+# report of AddressSanitizer, UndefinedBehaviorSanitizer or LeakSanitizer
+# fails the run. The only leaks let pass are those the media libraries make
+# inside themselves, listed and explained in scripts/leak-suppressions.txt.
+use_sanitizer_options() {
+    # The media libraries are built without frame pointers: the slow unwinder
+    # is needed for leak stacks to reach the library functions that the
+    # suppressions name.
+    export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:fast_unwind_on_malloc=0:check_initialization_order=1:strict_init_order=1"
+    export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+    export LSAN_OPTIONS="suppressions=$top/scripts/leak-suppressions.txt:print_suppressions=0"
+    if command -v llvm-symbolizer >/dev/null; then
+        export ASAN_SYMBOLIZER_PATH
+        ASAN_SYMBOLIZER_PATH=$(command -v llvm-symbolizer)
+    fi
 }

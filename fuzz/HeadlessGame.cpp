@@ -1,0 +1,89 @@
+#include "fuzz/HeadlessGame.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "app/Config.h"
+#include "app/Globals.h"
+#include "app/Program.h"
+#include "app/Screen.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int FramesPerSecond = 20;
+constexpr bool Windowed = true;
+constexpr int WindowWidth = 504;
+constexpr int WindowHeight = 378;
+
+std::string gameFolder;  // the throw-away game folder, empty until created
+
+void RemoveGameFolder()
+{
+    if (gameFolder.empty())
+        return;
+    std::error_code ignored;
+    fs::current_path(fs::temp_directory_path(), ignored);
+    fs::remove_all(gameFolder, ignored);
+}
+
+// A fresh folder with a copy of the shipped data, made the working directory.
+void EnterGameFolder()
+{
+    std::string pattern = (fs::temp_directory_path() / "gulpwise-fuzz-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) {
+        fprintf(stderr, "Couldn't create a game folder for fuzzing\n");
+        exit(1);
+    }
+    gameFolder = pattern;
+    atexit(RemoveGameFolder);
+    std::error_code failed;
+    fs::copy(GULPWISE_DATA_DIR, gameFolder, fs::copy_options::recursive, failed);
+    if (failed) {
+        fprintf(stderr, "Couldn't copy the game data: %s\n", failed.message().c_str());
+        exit(1);
+    }
+    fs::current_path(gameFolder);
+}
+
+}  // namespace
+
+void StartHeadlessGame(GameParts parts)
+{
+    static bool started = false;
+    if (started)
+        return;
+    started = true;
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    EnterGameFolder();
+    if (parts == GameParts::WholeGame) {
+        CreateGlobals();
+        return;
+    }
+    TheScreen = new Screen(FramesPerSecond, Windowed, WindowWidth, WindowHeight);
+    TheConfig = new Config();
+}
+
+std::string InputText(const uint8_t* data, size_t size)
+{
+    return std::string(reinterpret_cast<const char*>(data), size);
+}
+
+void WriteGameFile(const char* path, const std::string& content)
+{
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << content;
+}
+
+void Require(bool holds, const char* what)
+{
+    if (holds)
+        return;
+    fprintf(stderr, "Property broken: %s\n", what);
+    abort();
+}
