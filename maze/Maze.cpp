@@ -12,7 +12,6 @@
 namespace {
 
 constexpr double CellPixels = 18.0;
-constexpr int TileColumns = 8;  // tiles per sheet row: shadow masks and wall variants
 constexpr int Black = 0;        // the transparent colour of every sheet, per channel
 
 // Shadow mask bits of a floor tile: which neighbours are walls.
@@ -24,7 +23,8 @@ constexpr int ShadowUp = 4;
 
 Maze::Maze(int& mapNumber, int width, int height)
     : width(width), height(height), cellCount(0), itemRowTop(0), cellSize(CellPixels),
-      cornLeft(0), ghostStart(), gulperStart(), tiles(nullptr), tileSetIndex(0)
+      cornLeft(0), ghostStart(), gulperStart(), tiles(nullptr), tileSetIndex(0),
+      useBackgroundCache(true)
 {
     LoadTileSets();
     itemRowTop = 2 * static_cast<int>(cellSize);
@@ -35,7 +35,7 @@ Maze::Maze(int width, int height, const std::vector<int>& grid)
     : width(std::max(width, 0)), height(std::max(height, 0)),
       cellCount(this->width * this->height), itemRowTop(0),
       cellSize(CellPixels), cornLeft(0), ghostStart(), gulperStart(), cells(grid),
-      tiles(nullptr), tileSetIndex(0)
+      tiles(nullptr), tileSetIndex(0), useBackgroundCache(true)
 {
     itemRowTop = 2 * static_cast<int>(cellSize);
     cells.resize(cellCount, Wall);
@@ -96,6 +96,7 @@ void Maze::RefreshTileVariants()
 void Maze::LoadTileSets()
 {
     if (tileSets.empty()) {
+        background.Forget();  // new images may reuse the addresses of freed ones
         // The sheets are numbered from 0; the first one missing ends the list.
         for (int n = 0;; ++n) {
             const std::string path = "images/tiles" + std::to_string(n) + ".bmp";
@@ -121,23 +122,47 @@ void Maze::NextTileSet()
     TheConfig->tileSet = tileSetIndex;
 }
 
+Maze::CellTiles Maze::TilesFor(int code, int variant) const
+{
+    const int t = static_cast<int>(cellSize);
+    CellTiles pictures;
+    if (variant >= 0 && variant < TileColumns) {
+        pictures.hasBase = true;
+        pictures.baseX = variant * t;
+        pictures.baseY = code == Wall ? t : 0;  // walls in the second row
+    }
+    // Corn, boost and the two start cells lie on the floor tile as an overlay.
+    if (code >= Corn && code <= GhostStart) {
+        pictures.hasOverlay = true;
+        pictures.overlayX = (code - Corn) * t;
+        pictures.overlayY = itemRowTop;
+    }
+    return pictures;
+}
+
 void Maze::Draw()
 {
     if (!tiles)
         return;
     if (tileVariant.size() != cells.size())
         RefreshTileVariants();
+    if (useBackgroundCache && background.Draw(*this))
+        return;
+    background.cellsRedrawn = 0;
+    DrawEveryTile();
+}
 
+void Maze::DrawEveryTile()
+{
     const int t = static_cast<int>(cellSize);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            const int code = cells[y * width + x];
-            const int variant = tileVariant[y * width + x];
-            if (variant >= 0 && variant < TileColumns)
-                TheScreen->Blit(tiles, x * t, y * t, variant * t, code == Wall ? t : 0, t, t);
-            // Corn, boost and the two start cells lie on the floor tile as an overlay.
-            if (code >= Corn && code <= GhostStart)
-                TheScreen->Blit(tiles, x * t, y * t, (code - Corn) * t, itemRowTop, t, t);
+            const int index = y * width + x;
+            const CellTiles pictures = TilesFor(cells[index], tileVariant[index]);
+            if (pictures.hasBase)
+                TheScreen->Blit(tiles, x * t, y * t, pictures.baseX, pictures.baseY, t, t);
+            if (pictures.hasOverlay)
+                TheScreen->Blit(tiles, x * t, y * t, pictures.overlayX, pictures.overlayY, t, t);
         }
     }
 }

@@ -7,12 +7,16 @@
 #include <vector>
 
 #include "app/GameTypes.h"
+#include "maze/MazeBackground.h"
 
 // Frames needed to reach each cell from one start cell at one speed:
 // step * moves, NoValue where never reached, BlockedMark where barred.
 using CostMap = std::vector<int>;
 // One bit per cell: the cells of a traced route still ahead.
 using PathMarks = std::vector<bool>;
+
+// Tiles in a sheet row: the eight floor shadow masks, the eight wall variants.
+constexpr int TileColumns = 8;
 
 class Maze {
 public:
@@ -27,6 +31,8 @@ public:
     Maze& operator=(const Maze&) = delete;
 
     // --- the grid and its drawing ---
+    // Draws every cell: from the cached background when useBackgroundCache
+    // allows it, tile by tile otherwise; the pixels are the same either way.
     void Draw();
     int CellAt(int x, int y) const;          // Wall outside the grid
     void SetCell(CellPos cell, int code);    // ignored outside the grid
@@ -34,6 +40,19 @@ public:
     void RefreshTileVariants();              // floor shadow masks, fresh wall variants
     void LoadTileSets();
     void NextTileSet();
+
+    // Where a cell's pictures lie in the tile sheet (the top-left pixels of
+    // cellSize squares): the floor or wall tile, none when the variant names
+    // no tile, and the item laid over the floor, if any.
+    struct CellTiles {
+        bool hasBase = false;
+        int baseX = 0;
+        int baseY = 0;
+        bool hasOverlay = false;
+        int overlayX = 0;
+        int overlayY = 0;
+    };
+    CellTiles TilesFor(int code, int variant) const;
 
     // --- level files ---
     // Reads a level; false (maze unchanged) when the stream holds no complete
@@ -76,11 +95,26 @@ public:
     SDL_Surface* tiles;            // the tile sheet in use, or null
     std::vector<SDL_Surface*> tileSets;  // every sheet loaded at start-up
     int tileSetIndex;              // index of tiles in tileSets
+    // True: draw from the background surface, redrawing only changed cells;
+    // false: draw every tile onto the window each frame (the same pixels, slower).
+    bool useBackgroundCache;
+    MazeBackground background;     // the tiles as last drawn, for useBackgroundCache
 
 private:
+    void DrawEveryTile();
+
+    // The two ways of spreading a cost map's wave from the start cell's index:
+    // in any grid, and (faster) in a grid walled all round from inside the walls.
+    void SpreadAnywhere(CostMap& map, int first, int step) const;
+    void SpreadWithinWalls(CostMap& map, int first, int step) const;
+    // True when every cell on the grid's edge is a wall.
+    bool EdgeIsWalled() const;
+
     // The cells of the wave still to expand, kept between fills so that a
     // fill allocates nothing once the grid size is known.
     mutable std::vector<int> waveQueue;
+    // The cells the corridor walks of FindJunctions have passed, kept for the same reason.
+    mutable std::vector<bool> junctionVisited;
 };
 
 // Limits of a level file; a larger level is refused like a malformed one.

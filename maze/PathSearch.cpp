@@ -112,12 +112,30 @@ void Maze::FillCostMap(CostMap& map, CellPos start, double speed, bool keepBlock
     if (start.x < 0 || start.x >= width || start.y < 0 || start.y >= height)
         return;
     const int step = CostStep(cellSize, speed);
+    const bool startInside = start.x > 0 && start.y > 0 && start.x < width - 1 && start.y < height - 1;
+    if (startInside && EdgeIsWalled())
+        SpreadWithinWalls(map, start.y * width + start.x, step);
+    else
+        SpreadAnywhere(map, start.y * width + start.x, step);
+}
 
-    // Every cell enters the queue at most once: the start, then only cells leaving NoValue.
+bool Maze::EdgeIsWalled() const
+{
+    for (int x = 0; x < width; ++x)
+        if (cells[x] != Wall || cells[(height - 1) * width + x] != Wall)
+            return false;
+    for (int y = 1; y < height - 1; ++y)
+        if (cells[y * width] != Wall || cells[y * width + width - 1] != Wall)
+            return false;
+    return true;
+}
+
+// Every cell enters the queue at most once: the start, then only cells leaving NoValue.
+void Maze::SpreadAnywhere(CostMap& map, int first, int step) const
+{
     waveQueue.resize(cellCount);
     int head = 0;
     int tail = 0;
-    const int first = start.y * width + start.x;
     map[first] = 0;  // whatever the start held, a wall or a barred cell included
     waveQueue[tail++] = first;
 
@@ -139,6 +157,36 @@ void Maze::FillCostMap(CostMap& map, CellPos start, double speed, bool keepBlock
             enter(cell - width);
         if (cell + width < cellCount)
             enter(cell + width);
+    }
+}
+
+// The same wave in a grid walled all round, from a cell inside the walls: the
+// wave never enters an edge cell, so every cell it expands has all four
+// neighbours in the grid, and neither the column nor the row needs checking.
+void Maze::SpreadWithinWalls(CostMap& map, int first, int step) const
+{
+    waveQueue.resize(cellCount);
+    int* const queue = waveQueue.data();
+    int* const cost = map.data();
+    const int* const code = cells.data();
+    int head = 0;
+    int tail = 0;
+    cost[first] = 0;  // whatever the start held, a wall or a barred cell included
+    queue[tail++] = first;
+
+    while (head < tail) {
+        const int cell = queue[head++];
+        const int reached = cost[cell] + step;
+        auto enter = [&](int next) {
+            if ((cost[next] == NoValue) & (code[next] != Wall)) {
+                cost[next] = reached;
+                queue[tail++] = next;
+            }
+        };
+        enter(cell - 1);
+        enter(cell + 1);
+        enter(cell - width);
+        enter(cell + width);
     }
 }
 
@@ -184,7 +232,8 @@ void Maze::FindJunctions(CellPos from, std::vector<CellPos>& junctions) const
     junctions.clear();
     if (from.x < 0 || from.x >= width || from.y < 0 || from.y >= height)
         return;
-    std::vector<bool> visited(cellCount, false);
+    std::vector<bool>& visited = junctionVisited;
+    visited.assign(cellCount, false);
     visited[from.y * width + from.x] = true;
     auto isOpen = [&](CellPos cell) {
         return CellAt(cell.x, cell.y) != Wall && !visited[cell.y * width + cell.x];
