@@ -13,10 +13,11 @@
 #include "app/GameFlow.h"
 #include "app/GameState.h"
 #include "app/Globals.h"
-#include "gui/Gui.h"
-#include "maze/Maze.h"
+#include "bench/AllocationCount.h"
 #include "bench/HeadlessGame.h"
 #include "bench/Stopwatch.h"
+#include "gui/Gui.h"
+#include "maze/Maze.h"
 
 namespace {
 
@@ -75,6 +76,7 @@ void GulperThink(benchmark::State& state)
     GulperActor& gulper = *TheGulper;
     const CostMap map = gulper.costMap;
     const int gulperState = gulper.state;
+    const int64_t allocationsBefore = AllocationsSoFar();
     for (auto _ : state) {
         gulper.costMap = map;  // a copy into the same storage: no allocation
         gulper.state = gulperState;
@@ -82,6 +84,8 @@ void GulperThink(benchmark::State& state)
         gulper.Think();
         benchmark::DoNotOptimize(gulper.goal);
     }
+    state.counters["allocs_per_plan"] = benchmark::Counter(
+        static_cast<double>(AllocationsSoFar() - allocationsBefore), benchmark::Counter::kAvgIterations);
 }
 
 // The squad's frame as it runs in play; the rest of each frame runs untimed.
@@ -89,12 +93,15 @@ void SquadUpdate(benchmark::State& state)
 {
     HeadlessGame& game = TheGame();
     game.StartNextLevel(FullSquad);
+    Stopwatch stopwatch;
     for (auto _ : state) {
         game.KeepPlaying(FullSquad);
-        state.SetIterationTime(SecondsOf([] { TheSquad->Update(); }));
+        state.SetIterationTime(stopwatch.Time([] { TheSquad->Update(); }));
         RestOfPlayingFrame();
         HeadlessGame::PassFramePeriod();
     }
+    state.counters["allocs_per_frame"] = benchmark::Counter(
+        static_cast<double>(stopwatch.allocations), benchmark::Counter::kAvgIterations);
 }
 
 }  // namespace

@@ -25,16 +25,25 @@ void UseBackgroundCache(AnyMaze& maze, bool use)
         maze.useBackgroundCache = use;
 }
 
+// Reports the allocations per frame of the timed work.
+void CountAllocations(benchmark::State& state, const Stopwatch& stopwatch)
+{
+    state.counters["allocs_per_frame"] =
+        benchmark::Counter(static_cast<double>(stopwatch.allocations), benchmark::Counter::kAvgIterations);
+}
+
 // RunPlayingLogic: the squad, the gulper, the timer and the end of the level.
 void PlayingLogic(benchmark::State& state)
 {
     HeadlessGame& game = TheGame();
     game.StartNextLevel(FullSquad);
+    Stopwatch stopwatch;
     for (auto _ : state) {
         game.KeepPlaying(FullSquad);
-        state.SetIterationTime(SecondsOf([] { RunPlayingLogic(); }));
+        state.SetIterationTime(stopwatch.Time([] { RunPlayingLogic(); }));
         HeadlessGame::PassFramePeriod();
     }
+    CountAllocations(state, stopwatch);
 }
 
 // UpdateGameFrame in the Playing state: the logic, then the maze, the
@@ -44,11 +53,13 @@ void PlayingFrame(benchmark::State& state, bool cached)
     HeadlessGame& game = TheGame();
     UseBackgroundCache(*TheMaze, cached);
     game.StartNextLevel(FullSquad);
+    Stopwatch stopwatch;
     for (auto _ : state) {
         game.KeepPlaying(FullSquad);
-        state.SetIterationTime(SecondsOf([] { UpdateGameFrame(); }));
+        state.SetIterationTime(stopwatch.Time([] { UpdateGameFrame(); }));
         HeadlessGame::PassFramePeriod();
     }
+    CountAllocations(state, stopwatch);
 }
 
 // Maze::Draw of a level in play, with nothing changed since the last frame.
