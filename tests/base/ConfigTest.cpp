@@ -10,27 +10,22 @@
 
 namespace {
 
-const char* const DefaultsFile = "0\n3.4\n1\n4\n2.4\n1\n100\n100\n20\n0\n1\n1\n1\n1\n";
+const std::string DefaultsFile = "0\n3.4\n1\n4\n2.4\n1\n100\n100\n20\n0\n1\n1\n1\n1\n";
 
+// Each test loads and saves its own configuration, as start-up and shutdown do.
 class ConfigTest : public HeadlessTest {
 protected:
     void SetUp() override
     {
         HeadlessTest::SetUp();
         CreateBaseGlobals();
-        DestroyBaseGlobals();  // each test makes its own configuration
-        sandbox->Remove("data/config.cfg");
+        DestroyBaseGlobals();
+        sandbox->Remove(ConfigPath);
     }
-    // Loads the configuration the way start-up does.
-    Config* Load()
+    static Config& Load() { return *(TheConfig = new Config()); }
+    static void Shutdown()
     {
-        TheConfig = new Config();
-        return TheConfig;
-    }
-    // Ends the run the way shutdown does: the destructor saves.
-    void Shutdown()
-    {
-        delete TheConfig;
+        delete TheConfig;  // the destructor saves
         TheConfig = nullptr;
     }
 };
@@ -38,140 +33,99 @@ protected:
 TEST_F(ConfigTest, MissingFileGivesDefaultsAndIsCreatedAtShutdown)
 {
     CaptureOutput();
-    Config* config = Load();
+    const Config& config = Load();
     EXPECT_EQ(TakeOutput(), "Couldn't open file data/config.cfg, loading default settings");
-    EXPECT_EQ(config->gulperController, 0);
-    EXPECT_EQ(config->ghostsController, 1);
-    EXPECT_EQ(config->ghostCount, 4);
-    EXPECT_EQ(config->mapNumber, 1);
-    EXPECT_EQ(config->mapCount, 100);
-    EXPECT_EQ(config->musicVolume, 100);
-    EXPECT_EQ(config->effectsVolume, 100);
-    EXPECT_EQ(config->framesPerSecond, 20);
-    EXPECT_EQ(config->tileSet, 0);
-    EXPECT_DOUBLE_EQ(config->gulperSpeed, 3.4);
-    EXPECT_DOUBLE_EQ(config->ghostSpeed, 2.4);
-    EXPECT_EQ(config->gulperLevel, 1);
-    EXPECT_EQ(config->gulperMaxLevel, 1);
-    EXPECT_EQ(config->ghostsLevel, 1);
-    EXPECT_EQ(config->ghostsMaxLevel, 1);
+    EXPECT_EQ(config.mapCount, 100);
     EXPECT_EQ(TheScreen->framePeriod, 50);
     Shutdown();
-    EXPECT_EQ(sandbox->Read("data/config.cfg"), DefaultsFile);
+    EXPECT_EQ(sandbox->Read(ConfigPath), DefaultsFile);  // every default, in the file's order
+    EXPECT_FALSE(sandbox->Exists("data/config.cfg.tmp"));
 }
 
-TEST_F(ConfigTest, ValuesAreReadInTheFileOrder)
+TEST_F(ConfigTest, ValuesAreReadInTheFileOrderAndWrittenBackOnePerLine)
 {
-    sandbox->Write("data/config.cfg", "1 4.5 0 7 1.5 12 30 40 25 2 3 5 2 6");
-    Config* config = Load();
-    EXPECT_EQ(config->gulperController, 1);
-    EXPECT_DOUBLE_EQ(config->gulperSpeed, 4.5);
-    EXPECT_EQ(config->ghostsController, 0);
-    EXPECT_EQ(config->ghostCount, 7);
-    EXPECT_DOUBLE_EQ(config->ghostSpeed, 1.5);
-    EXPECT_EQ(config->mapNumber, 12);
-    EXPECT_EQ(config->musicVolume, 30);
-    EXPECT_EQ(config->effectsVolume, 40);
-    EXPECT_EQ(config->framesPerSecond, 25);
-    EXPECT_EQ(config->tileSet, 2);
-    EXPECT_EQ(config->gulperLevel, 3);
-    EXPECT_EQ(config->gulperMaxLevel, 5);
-    EXPECT_EQ(config->ghostsLevel, 2);
-    EXPECT_EQ(config->ghostsMaxLevel, 6);
-    EXPECT_EQ(config->mapCount, 100);
+    sandbox->Write(ConfigPath, "1 4.5 0 7 1.5 12 30 40 25 2 3 5 2 6 junk after the values");
+    const Config& config = Load();
+    EXPECT_EQ(config.gulperController, 1);
+    EXPECT_DOUBLE_EQ(config.gulperSpeed, 4.5);
+    EXPECT_EQ(config.ghostsController, 0);
+    EXPECT_EQ(config.ghostCount, 7);
+    EXPECT_DOUBLE_EQ(config.ghostSpeed, 1.5);
+    EXPECT_EQ(config.mapNumber, 12);
+    EXPECT_EQ(config.musicVolume, 30);
+    EXPECT_EQ(config.effectsVolume, 40);
+    EXPECT_EQ(config.framesPerSecond, 25);
+    EXPECT_EQ(config.tileSet, 2);
+    EXPECT_EQ(config.gulperLevel, 3);
+    EXPECT_EQ(config.gulperMaxLevel, 5);
+    EXPECT_EQ(config.ghostsLevel, 2);
+    EXPECT_EQ(config.ghostsMaxLevel, 6);
     Shutdown();
-    EXPECT_EQ(sandbox->Read("data/config.cfg"), "1\n4.5\n0\n7\n1.5\n12\n30\n40\n25\n2\n3\n5\n2\n6\n");
+    EXPECT_EQ(sandbox->Read(ConfigPath), "1\n4.5\n0\n7\n1.5\n12\n30\n40\n25\n2\n3\n5\n2\n6\n");
 }
 
-TEST_F(ConfigTest, StoredFrameRateIsAppliedAtOnce)
+// A short file, or one with a value that is no number, gives the defaults from there on.
+TEST_F(ConfigTest, ValuesAFileLacksTakeTheirDefaults)
 {
-    sandbox->Write("data/config.cfg", "0\n3.4\n1\n4\n2.4\n1\n100\n100\n30\n0\n1\n1\n1\n1\n");
-    Load();
-    EXPECT_EQ(TheScreen->framesPerSecond, 30);
-    EXPECT_EQ(TheScreen->framePeriod, 33);
-    Shutdown();
+    const struct {
+        const char* text;
+        const char* saved;
+    } cases[] = {
+        {"1\n4.2\n0\n6\n3.1\n", "1\n4.2\n0\n6\n3.1\n1\n100\n100\n20\n0\n1\n1\n1\n1\n"},
+        {"1 4.2 0 6 3.1 7 loud 50 40 2 3 3 3 3", "1\n4.2\n0\n6\n3.1\n7\n100\n100\n20\n0\n1\n1\n1\n1\n"},
+    };
+    for (const auto& c : cases) {
+        sandbox->Write(ConfigPath, c.text);
+        Load();
+        EXPECT_EQ(TheScreen->framePeriod, 50) << c.text;
+        Shutdown();
+        EXPECT_EQ(sandbox->Read(ConfigPath), c.saved) << c.text;
+    }
 }
 
-TEST_F(ConfigTest, AccumulatedSpeedIsSavedShortAndReadBackEqual)
+// The frame loop divides by the rate: a stored rate below one is never applied.
+TEST_F(ConfigTest, StoredFrameRateIsAppliedAtOnceUnlessBelowOne)
 {
-    Config* config = Load();
-    config->gulperSpeed = 1.2000000000000002;
-    config->ghostSpeed = 0.95;
-    Shutdown();
-    EXPECT_EQ(sandbox->Read("data/config.cfg"), "0\n1.2\n1\n4\n0.95\n1\n100\n100\n20\n0\n1\n1\n1\n1\n");
-    config = Load();
-    EXPECT_EQ(config->gulperSpeed, 1.2);
-    Shutdown();
-}
-
-TEST_F(ConfigTest, ShortFileGivesDefaultsForTheValuesItLacks)
-{
-    sandbox->Write("data/config.cfg", "1\n4.2\n0\n6\n3.1\n");
-    Config* config = Load();
-    EXPECT_EQ(config->gulperController, 1);
-    EXPECT_DOUBLE_EQ(config->ghostSpeed, 3.1);
-    EXPECT_EQ(config->mapNumber, 1);
-    EXPECT_EQ(config->musicVolume, 100);
-    EXPECT_EQ(config->framesPerSecond, 20);
-    EXPECT_EQ(config->ghostsMaxLevel, 1);
-    EXPECT_EQ(TheScreen->framePeriod, 50);
-    Shutdown();
-}
-
-TEST_F(ConfigTest, UnreadableValueEndsTheReadWithDefaults)
-{
-    sandbox->Write("data/config.cfg", "1\n4.2\n0\n6\n3.1\n7\nloud\n50\n40\n2\n3\n3\n3\n3\n");
-    Config* config = Load();
-    EXPECT_EQ(config->mapNumber, 7);
-    EXPECT_EQ(config->musicVolume, 100);
-    EXPECT_EQ(config->effectsVolume, 100);  // not 50: reading stopped at "loud"
-    EXPECT_EQ(config->tileSet, 0);
-    Shutdown();
-}
-
-TEST_F(ConfigTest, FrameRateBelowOneIsNeverApplied)
-{
-    for (const char* rate : {"0", "-5"}) {
-        sandbox->Write("data/config.cfg",
-                       std::string("0\n3.4\n1\n4\n2.4\n1\n100\n100\n") + rate + "\n0\n1\n1\n1\n1\n");
-        Config* config = Load();
-        EXPECT_EQ(config->framesPerSecond, 20) << rate;
-        EXPECT_EQ(TheScreen->framePeriod, 50) << rate;
+    const struct {
+        const char* stored;
+        int rate, period;
+    } cases[] = {{"30", 30, 33}, {"0", 20, 50}, {"-5", 20, 50}};
+    for (const auto& c : cases) {
+        sandbox->Write(ConfigPath, std::string("0 3.4 1 4 2.4 1 100 100 ") + c.stored + " 0 1 1 1 1\n");
+        EXPECT_EQ(Load().framesPerSecond, c.rate) << c.stored;
+        EXPECT_EQ(TheScreen->framesPerSecond, c.rate) << c.stored;
+        EXPECT_EQ(TheScreen->framePeriod, c.period) << c.stored;
         Shutdown();
     }
 }
 
+TEST_F(ConfigTest, AccumulatedSpeedIsSavedShortAndReadBackEqual)
+{
+    Config& config = Load();
+    config.gulperSpeed = 1.2000000000000002;
+    config.ghostSpeed = 0.95;
+    Shutdown();
+    EXPECT_EQ(sandbox->Read(ConfigPath), "0\n1.2\n1\n4\n0.95\n1\n100\n100\n20\n0\n1\n1\n1\n1\n");
+    EXPECT_EQ(Load().gulperSpeed, 1.2);
+    Shutdown();
+}
+
+// A folder in the way of the temporary file, or no data folder at all.
 TEST_F(ConfigTest, UnwritableFileIsReportedAndTheOldFileSurvives)
 {
-    sandbox->Write("data/config.cfg", DefaultsFile);
-    Config* config = Load();
-    config->musicVolume = 10;
-    // The temporary file cannot be created where a folder of that name stands.
+    sandbox->Write(ConfigPath, DefaultsFile);
+    Load().musicVolume = 10;
     std::filesystem::create_directory(sandbox->path + "/data/config.cfg.tmp");
     CaptureOutput();
     Shutdown();
     EXPECT_EQ(TakeOutput(), "Couldn't open file data/config.cfg to save configuration!");
-    EXPECT_EQ(sandbox->Read("data/config.cfg"), DefaultsFile);
-}
+    EXPECT_EQ(sandbox->Read(ConfigPath), DefaultsFile);
 
-TEST_F(ConfigTest, MissingDataFolderIsReportedWithoutHarm)
-{
-    Config* config = Load();
+    Load();
     std::filesystem::remove_all(sandbox->path + "/data");
-    config->tileSet = 1;
     CaptureOutput();
     Shutdown();
     EXPECT_EQ(TakeOutput(), "Couldn't open file data/config.cfg to save configuration!");
-}
-
-TEST_F(ConfigTest, SaveReplacesTheWholeFileAndLeavesNoTemporaryFile)
-{
-    sandbox->Write("data/config.cfg", std::string(DefaultsFile) + "junk after the values\n");
-    Config* config = Load();
-    config->ghostCount = 8;
-    Shutdown();
-    EXPECT_EQ(sandbox->Read("data/config.cfg"), "0\n3.4\n1\n8\n2.4\n1\n100\n100\n20\n0\n1\n1\n1\n1\n");
-    EXPECT_FALSE(sandbox->Exists("data/config.cfg.tmp"));
 }
 
 }  // namespace

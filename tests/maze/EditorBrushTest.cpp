@@ -1,5 +1,6 @@
 // The editor's brush: paints the chosen element into the cell under the
-// mouse, once per cell in a row, never into the bottom row under the bar.
+// mouse, once per cell in a row, never into the bottom row under the bar;
+// there is only ever one gulper start and one ghost start.
 #include <gtest/gtest.h>
 
 #include "tests/maze/MazeTestSupport.h"
@@ -9,7 +10,6 @@ protected:
     void SetUp() override
     {
         MazeTest::SetUp();
-        WriteMap(1, StandardRows());
         StartMaze();
     }
     static void PaintCell(int x, int y) { TheBrush->PaintAt(x * 18 + 9, y * 18 + 9); }
@@ -20,14 +20,6 @@ protected:
     }
     static int Cell(int x, int y) { return TheMaze->CellAt(x, y); }
 };
-
-TEST_F(Brush, StartsWithTunnelAndNothingPainted)
-{
-    EXPECT_EQ(TheBrush->brush, Tunnel);
-    EXPECT_EQ(TheBrush->elementCount, 6);
-    EXPECT_EQ(TheBrush->lastPainted, (CellPos{NoValue, NoValue}));
-    EXPECT_FALSE(TheBrush->unsavedChanges);
-}
 
 TEST_F(Brush, NextElementCyclesThroughAllSixNames)
 {
@@ -40,14 +32,27 @@ TEST_F(Brush, NextElementCyclesThroughAllSixNames)
                                                "Ghosts", "Tunnel"}));
 }
 
-TEST_F(Brush, PaintsTheCellUnderThePoint)
+TEST_F(Brush, PaintsTheCellUnderThePointOncePerCellInARow)
 {
+    EXPECT_FALSE(TheBrush->unsavedChanges);
     Choose(Boost);
     TheBrush->PaintAt(7 * 18, 4 * 18 + 17);  // both edges of cell (7, 4) belong to it
     EXPECT_EQ(Cell(7, 4), Boost);
-    EXPECT_EQ(TheBrush->lastPainted, (CellPos{7, 4}));
     EXPECT_TRUE(TheBrush->unsavedChanges);
     EXPECT_EQ(TheMaze->cornLeft, 1);  // counts and starts change only when a file is read
+
+    TheMaze->SetCell({7, 4}, Tunnel);
+    TheBrush->PaintAt(7 * 18 + 2, 4 * 18 + 2);  // the same cell again: not painted
+    EXPECT_EQ(Cell(7, 4), Tunnel);
+    TheBrush->NextElement();
+    PaintCell(7, 4);
+    EXPECT_EQ(Cell(7, 4), GulperStart);
+
+    Choose(Wall);
+    for (int x = 2 * 18; x < 7 * 18; x += 3)  // a drag along row 6
+        TheBrush->PaintAt(x, 6 * 18 + 5);
+    for (int x = 1; x < 8; ++x)
+        EXPECT_EQ(Cell(x, 6), x >= 2 && x < 7 ? Wall : Tunnel) << x;
 }
 
 TEST_F(Brush, NewStartCellReplacesTheOldOne)
@@ -63,28 +68,6 @@ TEST_F(Brush, NewStartCellReplacesTheOldOne)
     EXPECT_EQ(TheMaze->gulperStart, (CellPos{5, 3}));
 }
 
-TEST_F(Brush, ACellIsPaintedOnceUntilAnotherElementIsChosen)
-{
-    Choose(Wall);
-    PaintCell(3, 3);
-    EXPECT_EQ(Cell(3, 3), Wall);
-    TheMaze->SetCell({3, 3}, Tunnel);
-    TheBrush->PaintAt(3 * 18 + 2, 3 * 18 + 2);  // the same cell again: not painted
-    EXPECT_EQ(Cell(3, 3), Tunnel);
-    TheBrush->NextElement();
-    PaintCell(3, 3);
-    EXPECT_EQ(Cell(3, 3), Corn);
-}
-
-TEST_F(Brush, DraggingPaintsEveryCellPassed)
-{
-    Choose(Wall);
-    for (int x = 2 * 18; x < 7 * 18; x += 3)
-        TheBrush->PaintAt(x, 6 * 18 + 5);
-    for (int x = 1; x < 8; ++x)
-        EXPECT_EQ(Cell(x, 6), x >= 2 && x < 7 ? Wall : Tunnel) << x;
-}
-
 TEST_F(Brush, BottomRowAndOutsideAreNeverPainted)
 {
     Choose(Corn);
@@ -98,20 +81,16 @@ TEST_F(Brush, BottomRowAndOutsideAreNeverPainted)
     EXPECT_EQ(Cell(4, 19), Corn);
 }
 
-TEST_F(Brush, WallOverTheOnlyGulperStartIsRepairedWhenSaved)
-{
-    Choose(Wall);
-    PaintCell(5, 3);
-    ASSERT_TRUE(TheMaze->Save(TheConfig->mapNumber));
-    EXPECT_EQ(TheMaze->cells[291], GulperStart);
-    EXPECT_FALSE(TheBrush->unsavedChanges);
-}
-
-TEST_F(Brush, ReloadingDropsUnsavedPainting)
+TEST_F(Brush, ReloadingDropsUnsavedPaintingAndSavingRepairsIt)
 {
     Choose(Wall);
     PaintCell(10, 10);
     TheMaze->LoadNumbered(TheConfig->mapNumber, true);
     EXPECT_EQ(RowsOf(*TheMaze), StandardRows());
+    EXPECT_FALSE(TheBrush->unsavedChanges);
+
+    PaintCell(5, 3);  // over the only gulper start
+    ASSERT_TRUE(TheMaze->Save(TheConfig->mapNumber));
+    EXPECT_EQ(TheMaze->cells[291], GulperStart);
     EXPECT_FALSE(TheBrush->unsavedChanges);
 }

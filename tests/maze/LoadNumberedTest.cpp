@@ -1,30 +1,30 @@
-// Loading a numbered custom map "data/map_N.lev": missing or unreadable files
-// are skipped in the search direction, wrapping between 0 and 99; with no
-// readable map at all the built-in maze is played.
+// Loading levels: a numbered custom map "data/map_N.lev", where missing or
+// unreadable files are skipped in the search direction, wrapping between 0
+// and 99, and with no readable map at all the built-in maze is played; and a
+// named file, as a campaign level is loaded.
 #include <gtest/gtest.h>
 
 #include "tests/maze/MazeTestSupport.h"
 
 namespace {
-std::vector<std::string> RowsWithGulperAt(int x)
+
+Rows RowsWithGulperAt(int x)
 {
-    std::vector<std::string> rows = StandardRows();
+    Rows rows = StandardRows();
     rows[3][5] = '.';
     rows[3][x] = 'P';
     return rows;
 }
-}  // namespace
 
 class LoadNumbered : public MazeTest {
 protected:
     void SetUp() override
     {
         MazeTest::SetUp();
-        WriteMap(1, StandardRows());
         StartMaze();
     }
     // Loads from `number` and returns the number the search ended on.
-    int Load(int number, bool forward)
+    static int Load(int number, bool forward)
     {
         TheConfig->mapNumber = number;
         TheMaze->LoadNumbered(TheConfig->mapNumber, forward);
@@ -32,27 +32,26 @@ protected:
     }
 };
 
-TEST_F(LoadNumbered, TheMazeStartsWithTheConfiguredMap)
-{
-    EXPECT_EQ(TheConfig->mapNumber, 1);
-    EXPECT_EQ(RowsOf(*TheMaze), StandardRows());
-}
+}  // namespace
 
-TEST_F(LoadNumbered, ForwardSearchSkipsAMissingFile)
+TEST_F(LoadNumbered, MissingOrUnreadableFilesAreSkippedInTheSearchDirection)
 {
+    EXPECT_EQ(RowsOf(*TheMaze), StandardRows());  // the configured map at start
+    WriteMap(4, RowsWithGulperAt(4));
     WriteMap(6, RowsWithGulperAt(6));
+    sandbox->Write("data/map_7.lev", "no line break at all");
+    WriteMap(8, RowsWithGulperAt(8));
     CaptureOutput();
     EXPECT_EQ(Load(5, true), 6);
     EXPECT_EQ(TakeOutput(), "File with data for level 5 is missing!\n");
     EXPECT_EQ(TheMaze->gulperStart, (CellPos{6, 3}));
-}
-
-TEST_F(LoadNumbered, BackwardSearchSkipsAMissingFile)
-{
-    WriteMap(4, RowsWithGulperAt(4));
-    WriteMap(6, RowsWithGulperAt(6));
     EXPECT_EQ(Load(5, false), 4);
     EXPECT_EQ(TheMaze->gulperStart, (CellPos{4, 3}));
+    CaptureOutput();
+    EXPECT_EQ(Load(7, true), 8);
+    EXPECT_EQ(TakeOutput(), "File with data for level 7 is missing!\n");
+    EXPECT_EQ(Load(104, true), 4);  // a number outside the slots is wrapped into them
+    EXPECT_EQ(Load(-96, true), 4);
 }
 
 TEST_F(LoadNumbered, SearchesWrapAroundBetweenZeroAndNinetyNine)
@@ -72,22 +71,6 @@ TEST_F(LoadNumbered, SearchesWrapAroundBetweenZeroAndNinetyNine)
     TakeOutput();
 }
 
-TEST_F(LoadNumbered, UnreadableFileIsSkippedLikeAMissingOne)
-{
-    sandbox->Write("data/map_2.lev", "no line break at all");
-    WriteMap(3, RowsWithGulperAt(3));
-    CaptureOutput();
-    EXPECT_EQ(Load(2, true), 3);
-    EXPECT_EQ(TakeOutput(), "File with data for level 2 is missing!\n");
-}
-
-TEST_F(LoadNumbered, NumberOutsideTheSlotsIsWrappedIntoThem)
-{
-    WriteMap(4, RowsWithGulperAt(4));
-    EXPECT_EQ(Load(104, true), 4);
-    EXPECT_EQ(Load(-96, true), 4);
-}
-
 TEST_F(LoadNumbered, WithoutAnyReadableMapTheBuiltInMazeIsPlayed)
 {
     sandbox->Remove("data/map_1.lev");
@@ -103,20 +86,30 @@ TEST_F(LoadNumbered, WithoutAnyReadableMapTheBuiltInMazeIsPlayed)
     EXPECT_EQ(TheMaze->height, 21);
     EXPECT_EQ(RowsOf(*TheMaze).back(), std::string(28, '#'));
     // Playable as it is: the repair found nothing to add or carve.
-    const std::vector<std::string> asRead = RowsOf(*TheMaze);
+    const Rows asRead = RowsOf(*TheMaze);
     TheMaze->EnsurePlayable();
     EXPECT_EQ(RowsOf(*TheMaze), asRead);
     EXPECT_GT(TheMaze->cornLeft, 0);
     EXPECT_EQ(TheMaze->CellAt(TheMaze->gulperStart.x, TheMaze->gulperStart.y), GulperStart);
     EXPECT_EQ(TheMaze->CellAt(TheMaze->ghostStart.x, TheMaze->ghostStart.y), GhostStart);
+
+    CaptureOutput();
+    StartMaze();  // the game starts on it
+    TakeOutput();
+    EXPECT_EQ(TheConfig->mapNumber, 42);
+    EXPECT_EQ(TheMaze->cellCount, 28 * 21);
 }
 
-TEST_F(LoadNumbered, TheGameStartsWithoutAnyMap)
+TEST_F(LoadNumbered, ANamedFileIsReadOrTheLevelBeforeIsKept)
 {
-    sandbox->Remove("data/map_1.lev");
-    CaptureOutput();
-    StartMaze();
-    TakeOutput();
-    EXPECT_EQ(TheConfig->mapNumber, 1);
-    EXPECT_EQ(TheMaze->cellCount, 28 * 21);
+    sandbox->Write("data/gulper_level_3.lev", "P.C\nG..\n");
+    sandbox->Write("data/ghosts_level_2.lev", "");
+    for (const char* path : {"data/ghosts_level_9.lev", "data/ghosts_level_2.lev"}) {
+        CaptureOutput();
+        EXPECT_FALSE(TheMaze->LoadFile(path));
+        EXPECT_EQ(TakeOutput(), std::string("Couldn't load maze level from file ") + path + "!");
+        EXPECT_EQ(RowsOf(*TheMaze), StandardRows());
+    }
+    EXPECT_TRUE(TheMaze->LoadFile("data/gulper_level_3.lev"));
+    EXPECT_EQ(RowsOf(*TheMaze), (Rows{"P.C", "G.."}));
 }

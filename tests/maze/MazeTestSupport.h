@@ -15,11 +15,13 @@
 #include "maze/Maze.h"
 #include "tests/support/HeadlessTest.h"
 
+using Rows = std::vector<std::string>;
+
 // Level characters in code order: '.', '#', 'C', 'B', 'P', 'G'.
 inline const std::string LevelChars = ".#CBPG";
 
 // A bare grid from rows of level characters (all rows equally long).
-inline std::unique_ptr<Maze> GridOf(const std::vector<std::string>& rows)
+inline std::unique_ptr<Maze> GridOf(const Rows& rows)
 {
     std::vector<int> cells;
     for (const std::string& row : rows)
@@ -30,16 +32,16 @@ inline std::unique_ptr<Maze> GridOf(const std::vector<std::string>& rows)
 }
 
 // The grid as rows of level characters, for comparing whole mazes.
-inline std::vector<std::string> RowsOf(const Maze& maze)
+inline Rows RowsOf(const Maze& maze)
 {
-    std::vector<std::string> rows(maze.height);
+    Rows rows(maze.height);
     for (int i = 0; i < maze.cellCount; ++i)
         rows[i / maze.width] += LevelChars.at(maze.cells[i]);
     return rows;
 }
 
 // A level file's text: the rows, each ended with the given line break.
-inline std::string LevelText(const std::vector<std::string>& rows, const std::string& lineEnd = "\r\n")
+inline std::string LevelText(const Rows& rows, const std::string& lineEnd = "\r\n")
 {
     std::string text;
     for (const std::string& row : rows)
@@ -47,10 +49,10 @@ inline std::string LevelText(const std::vector<std::string>& rows, const std::st
     return text;
 }
 
-// A playable 28 x 21 level whose P is at (5, 3) and G at (20, 15).
-inline std::vector<std::string> StandardRows()
+// A playable 28 x 21 level whose P is at (5, 3), G at (20, 15) and one corn at (1, 1).
+inline Rows StandardRows()
 {
-    std::vector<std::string> rows(21, "#" + std::string(26, '.') + "#");
+    Rows rows(21, "#" + std::string(26, '.') + "#");
     rows[0] = rows[20] = std::string(28, '#');
     rows[1][1] = 'C';
     rows[3][5] = 'P';
@@ -64,16 +66,17 @@ inline Uint32 TileColour(int sheet, int column, int row)
     return (40 + 25 * column) << 16 | (60 + 60 * row) << 8 | (100 + 50 * sheet);
 }
 
-class MazeTest : public HeadlessTest {
+// Map 1 is the standard level; the maze itself is made by StartMaze.
+class MazeTest : public BaseGlobalsTest {
 protected:
     static constexpr int TilePixels = 18;
     static constexpr int OverlayInset = 6;  // the item overlays are black but for their middle
 
     void SetUp() override
     {
-        HeadlessTest::SetUp();
-        CreateBaseGlobals();
+        BaseGlobalsTest::SetUp();
         WriteTileSheet(0);
+        WriteMap(1, StandardRows());
     }
     void TearDown() override
     {
@@ -81,54 +84,39 @@ protected:
         TheBrush = nullptr;
         delete TheMaze;
         TheMaze = nullptr;
-        DestroyBaseGlobals();
-        HeadlessTest::TearDown();
+        BaseGlobalsTest::TearDown();
     }
 
     // Creates the maze as the program does, loading the configured map number, and the brush.
-    void StartMaze()
+    static void StartMaze()
     {
         delete TheBrush;
-        TheBrush = nullptr;
         delete TheMaze;
         TheMaze = new Maze(TheConfig->mapNumber, 28, 20);
         TheBrush = new EditorBrush();
     }
-    void WriteMap(int number, const std::vector<std::string>& rows) const
+    void WriteMap(int number, const Rows& rows) const
     {
         sandbox->Write("data/map_" + std::to_string(number) + ".lev", LevelText(rows));
     }
 
     // Writes "images/tiles<n>.bmp": 8 x 3 tiles of TileColour, the item row
     // black around a coloured square in the middle of each tile.
-    void WriteTileSheet(int sheet) const
+    static void WriteTileSheet(int sheet)
     {
-        SDL_Surface* image =
-            SDL_CreateRGBSurface(SDL_SWSURFACE, 8 * TilePixels, 3 * TilePixels, 32, 0xFF0000,
-                                 0x00FF00, 0x0000FF, 0);
+        SDL_Surface* image = SDL_CreateRGBSurface(SDL_SWSURFACE, 8 * TilePixels, 3 * TilePixels,
+                                                  32, 0xFF0000, 0x00FF00, 0x0000FF, 0);
         for (int y = 0; y < image->h; ++y) {
             for (int x = 0; x < image->w; ++x) {
                 const int column = x / TilePixels, row = y / TilePixels;
                 const int dx = x % TilePixels, dy = y % TilePixels;
                 const bool itemMiddle = dx >= OverlayInset && dx < TilePixels - OverlayInset &&
                                         dy >= OverlayInset && dy < TilePixels - OverlayInset;
-                const Uint32 colour =
+                static_cast<Uint32*>(image->pixels)[y * (image->pitch / 4) + x] =
                     row < 2 || itemMiddle ? TileColour(sheet, column, row) : 0;
-                static_cast<Uint32*>(image->pixels)[y * (image->pitch / 4) + x] = colour;
             }
         }
-        const std::string path = "images/tiles" + std::to_string(sheet) + ".bmp";
-        SDL_SaveBMP(image, path.c_str());
+        SDL_SaveBMP(image, ("images/tiles" + std::to_string(sheet) + ".bmp").c_str());
         SDL_FreeSurface(image);
-    }
-
-    // The window's pixel as 0xRRGGBB.
-    static Uint32 PixelAt(int x, int y)
-    {
-        const SDL_Surface* s = TheScreen->surface;
-        const Uint32 pixel = static_cast<const Uint32*>(s->pixels)[y * (s->pitch / 4) + x];
-        Uint8 r, g, b;
-        SDL_GetRGB(pixel, s->format, &r, &g, &b);
-        return r << 16 | g << 8 | b;
     }
 };

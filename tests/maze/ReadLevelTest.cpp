@@ -1,5 +1,6 @@
 // Reading a level file: one line per row, one character per cell, CR LF or
-// LF line breaks; a last line without a line break is not part of the level.
+// LF line breaks; a last line without a line break is not part of the level;
+// short lines end in walls; huge levels are refused without being read whole.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -8,14 +9,6 @@
 #include "tests/maze/MazeTestSupport.h"
 
 namespace {
-
-using Rows = std::vector<std::string>;
-
-bool Read(Maze& maze, const std::string& text)
-{
-    std::istringstream in(text);
-    return maze.ReadLevel(in);
-}
 
 // An endless file: rows of `width` floor cells, for ever.
 class EndlessRows : public std::streambuf {
@@ -33,68 +26,48 @@ private:
     std::string row;
 };
 
-}  // namespace
-
 class ReadLevel : public ::testing::Test {
 protected:
+    bool Read(const std::string& text)
+    {
+        std::istringstream in(text);
+        return maze->ReadLevel(in);
+    }
     std::unique_ptr<Maze> maze = GridOf({"P.G", "C##"});
 };
 
-TEST_F(ReadLevel, LinesBecomeRowsAndCharactersCells)
-{
-    std::istringstream in(LevelText(StandardRows()));
-    ASSERT_TRUE(maze->ReadLevel(in));
-    EXPECT_EQ(maze->width, 28);
-    EXPECT_EQ(maze->height, 21);
-    EXPECT_EQ(maze->cellCount, 588);
-    EXPECT_EQ(RowsOf(*maze), StandardRows());
-    EXPECT_TRUE(in.good());  // the error state is cleared
-    ASSERT_EQ(maze->tileVariant.size(), 588u);
-    EXPECT_LT(maze->tileVariant[0], 8);
-}
+}  // namespace
 
-TEST_F(ReadLevel, LastLineWithoutLineBreakIsNotRead)
+TEST_F(ReadLevel, LinesBecomeRowsWithEitherLineBreak)
 {
+    for (const char* lineEnd : {"\r\n", "\n"}) {
+        std::istringstream in(LevelText(StandardRows(), lineEnd));
+        ASSERT_TRUE(maze->ReadLevel(in));
+        EXPECT_EQ(maze->cellCount, 28 * 21);
+        EXPECT_EQ(RowsOf(*maze), StandardRows());
+        EXPECT_TRUE(in.good());  // the error state is cleared
+        ASSERT_EQ(maze->tileVariant.size(), 588u);
+    }
     std::string text = LevelText(StandardRows());
-    text.resize(text.size() - 2);
-    ASSERT_TRUE(Read(*maze, text));
+    text.resize(text.size() - 2);  // the last line loses its line break
+    ASSERT_TRUE(Read(text));
     EXPECT_EQ(maze->height, 20);
-    EXPECT_EQ(maze->cellCount, 560);
 }
 
-TEST_F(ReadLevel, BareLineFeedsReadLikeCrLf)
+TEST_F(ReadLevel, EveryOtherByteIsAWallAndShortLinesEndInWalls)
 {
-    ASSERT_TRUE(Read(*maze, LevelText(StandardRows(), "\n")));
-    EXPECT_EQ(RowsOf(*maze), StandardRows());
-}
-
-TEST_F(ReadLevel, EveryOtherByteIsAWall)
-{
-    ASSERT_TRUE(Read(*maze, "PxC c\r.\x80G\n.........\n"));
+    ASSERT_TRUE(Read("PxC c\r.\x80G\n.........\n"));
     EXPECT_EQ(RowsOf(*maze), (Rows{"P#C###.#G", "........."}));
+    ASSERT_TRUE(Read("P.C..\r\nG\r\n\r\n...\r\n"));
+    EXPECT_EQ(RowsOf(*maze), (Rows{"P.C..", "G####", "#####", "...##"}));
 }
 
-TEST_F(ReadLevel, CornIsCountedAndStartsArePlaced)
+TEST_F(ReadLevel, CornIsCountedAndTheLastStartInReadingOrderWins)
 {
-    Rows rows = StandardRows();
-    rows[2] = "#CBC..G...................C#";
-    ASSERT_TRUE(Read(*maze, LevelText(rows)));
-    EXPECT_EQ(maze->cornLeft, 4);  // three in row 2 and one in row 1
-    EXPECT_EQ(maze->gulperStart, (CellPos{5, 3}));
-    EXPECT_EQ(maze->ghostStart, (CellPos{20, 15}));  // the later G of the file
-}
-
-TEST_F(ReadLevel, TheLastStartInReadingOrderWins)
-{
-    ASSERT_TRUE(Read(*maze, "P.GC\nGP..\n"));
+    ASSERT_TRUE(Read("PCGC\nGPBC\n"));
+    EXPECT_EQ(maze->cornLeft, 3);
     EXPECT_EQ(maze->gulperStart, (CellPos{1, 1}));
     EXPECT_EQ(maze->ghostStart, (CellPos{0, 1}));
-}
-
-TEST_F(ReadLevel, ShortLinesAreFilledUpWithWalls)
-{
-    ASSERT_TRUE(Read(*maze, "P.C..\r\nG\r\n\r\n...\r\n"));
-    EXPECT_EQ(RowsOf(*maze), (Rows{"P.C..", "G####", "#####", "...##"}));
 }
 
 TEST_F(ReadLevel, TextWithoutACompleteRowIsNoLevelAndChangesNothing)
@@ -102,35 +75,27 @@ TEST_F(ReadLevel, TextWithoutACompleteRowIsNoLevelAndChangesNothing)
     const Rows before = RowsOf(*maze);
     maze->cornLeft = 7;
     for (const std::string text : {"", "P.G.C", "\n", "\r\n\n"}) {
-        EXPECT_FALSE(Read(*maze, text)) << text;
+        EXPECT_FALSE(Read(text)) << text;
         EXPECT_EQ(RowsOf(*maze), before);
         EXPECT_EQ(maze->cornLeft, 7);
         EXPECT_EQ(maze->gulperStart, (CellPos{0, 0}));
     }
 }
 
-TEST_F(ReadLevel, LinesUpToTheLimitAreRead)
+TEST_F(ReadLevel, LinesAndLevelsBeyondTheLimitsAreRefused)
 {
-    EXPECT_TRUE(Read(*maze, "PGC" + std::string(MaxLevelLineLength - 3, '.') + "\r\n"));
+    EXPECT_TRUE(Read("PGC" + std::string(MaxLevelLineLength - 3, '.') + "\r\n"));
     EXPECT_EQ(maze->width, MaxLevelLineLength);
-}
+    EXPECT_FALSE(Read(std::string(MaxLevelLineLength + 1, '.') + "\n"));
+    EXPECT_EQ(maze->width, MaxLevelLineLength);
 
-TEST_F(ReadLevel, OverlongLineIsRefused)
-{
-    EXPECT_FALSE(Read(*maze, std::string(MaxLevelLineLength + 1, '.') + "\n"));
-    EXPECT_EQ(maze->width, 3);
-}
-
-TEST_F(ReadLevel, LevelOfMoreThanAMillionCellsIsRefused)
-{
     const std::string row = std::string(1000, '.') + "\n";
     std::string text;
     for (int y = 0; y < 1001; ++y)
         text += row;
-    EXPECT_FALSE(Read(*maze, text));
-    EXPECT_EQ(maze->width, 3);
+    EXPECT_FALSE(Read(text));  // a million cells and one row more
     text.resize(text.size() - row.size());
-    EXPECT_TRUE(Read(*maze, text));
+    EXPECT_TRUE(Read(text));
     EXPECT_EQ(maze->cellCount, MaxLevelCells);
 }
 

@@ -1,7 +1,10 @@
-// The repair of a level, on levels found by fuzzing the level reader: an
-// element it adds never takes the place of a start cell the level already
-// has, and a large level with thousands of walled-in corn is repaired in one
-// go (the tiles are refreshed once, not once per corridor).
+// Repairing a level: a missing gulper start, ghost start or corn is added
+// (at cells 291, 292 and 290, or on grids too small for them at the first
+// spare cells), recorded, and never put in the place of a start the level
+// already has; then the ghost start and every corn the gulper cannot reach
+// get an L-shaped corridor from the gulper start, first along its row, then
+// along the target's column. The last two levels were found by fuzzing the
+// level reader.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,20 +12,7 @@
 
 #include "tests/maze/MazeTestSupport.h"
 
-using Rows = std::vector<std::string>;
-
 namespace {
-
-constexpr int Width = 28;
-constexpr int Height = 11;
-
-// An open 28 x 11 level with one corn in its top-left corner.
-Rows OpenRows()
-{
-    Rows rows(Height, std::string(Width, '.'));
-    rows[0][0] = 'C';
-    return rows;
-}
 
 int CountOf(const Maze& maze, int code)
 {
@@ -43,35 +33,112 @@ void ExpectAllReachable(const Maze& maze)
 
 }  // namespace
 
-TEST(RepairKeepsLevelsPlayable, AGhostStartAddedAt292LeavesTheOnlyGulperStartThere)
+TEST(CarveCorridor, OnlyWallsOnTheWayBecomeFloorWithFloorTiles)
 {
-    Rows rows = OpenRows();
-    rows[10][12] = 'P';  // cell 292, where a missing ghost start would go
-    const auto maze = GridOf(rows);
-    maze->gulperStart = {12, 10};  // as the reader records it
-    maze->EnsurePlayable();
+    const auto maze = GridOf({"#####", "#####", "#####"});
+    maze->RefreshTileVariants();
+    maze->CarveCorridor({0, 0}, {3, 2});
+    EXPECT_EQ(RowsOf(*maze), (Rows{"....#", "###.#", "#####"}));  // the goal itself stays
+    EXPECT_EQ(maze->tileVariant[1], 0);      // floor all round
+    EXPECT_EQ(maze->tileVariant[5 + 3], 1);  // a wall to the left only
+    maze->CarveCorridor({4, 2}, {1, 0});
+    EXPECT_EQ(RowsOf(*maze), (Rows{"....#", "#.#.#", "#...."}));
+    maze->CarveCorridor({-1, 0}, {2, 1});  // ends outside the grid carve nothing
+    maze->CarveCorridor({0, 0}, {2, 9});
+    EXPECT_EQ(RowsOf(*maze), (Rows{"....#", "#.#.#", "#...."}));
 
-    EXPECT_EQ(maze->CellAt(12, 10), GulperStart);
-    EXPECT_EQ(CountOf(*maze, GhostStart), 1);
-    EXPECT_EQ(maze->CellAt(maze->ghostStart.x, maze->ghostStart.y), GhostStart);
-    EXPECT_NE(maze->ghostStart, maze->gulperStart);
+    const auto items = GridOf({"PC#B#G"});
+    items->CarveCorridor({0, 0}, {5, 0});
+    EXPECT_EQ(RowsOf(*items), (Rows{"PC.B.G"}));
 }
 
-TEST(RepairKeepsLevelsPlayable, ACornAddedAt290LeavesTheStartsThere)
+TEST(RepairKeepsLevelsPlayable, MissingGulperStartGoesToCell291AndCorridorsJoinTheRest)
 {
-    Rows rows(Height, std::string(Width, '.'));
-    rows[10][10] = 'P';  // cell 290, where a missing corn would go
-    rows[10][12] = 'G';
-    const auto gulperThere = GridOf(rows);
-    gulperThere->EnsurePlayable();
-    EXPECT_EQ(gulperThere->CellAt(10, 10), GulperStart);
-    EXPECT_EQ(CountOf(*gulperThere, Corn), 1);
+    Rows rows(11, std::string(28, '#'));
+    rows[1][1] = 'C';
+    rows[2][25] = 'G';
+    rows[5][20] = 'C';
+    const auto maze = GridOf(rows);
+    maze->EnsurePlayable();
+    EXPECT_EQ(RowsOf(*maze), (Rows{
+                                 "############################",
+                                 "#C##########################",
+                                 "#.#######################G##",
+                                 "#.#######################.##",
+                                 "#.#######################.##",
+                                 "#.##################C####.##",
+                                 "#.##################.####.##",
+                                 "#.##################.####.##",
+                                 "#.##################.####.##",
+                                 "#.##################.####.##",
+                                 "#..........P..............##",
+                             }));
+    EXPECT_EQ(maze->gulperStart, (CellPos{11, 10}));  // cell 291
+}
 
-    std::swap(rows[10][10], rows[10][12]);  // now the ghost start is at 290
-    const auto ghostThere = GridOf(rows);
-    ghostThere->EnsurePlayable();
-    EXPECT_EQ(ghostThere->CellAt(10, 10), GhostStart);
-    EXPECT_EQ(CountOf(*ghostThere, Corn), 1);
+TEST(RepairKeepsLevelsPlayable, AnEmptyLevelReadGetsCorn290Gulper291Ghost292)
+{
+    const auto maze = GridOf({"P.G.C"});
+    std::istringstream in(LevelText(Rows(12, std::string(28, '.'))));
+    ASSERT_TRUE(maze->ReadLevel(in));
+    EXPECT_EQ(RowsOf(*maze)[10], "..........CPG...............");
+    EXPECT_EQ(maze->gulperStart, (CellPos{11, 10}));  // not (0, 0) of the previous level
+    EXPECT_EQ(maze->ghostStart, (CellPos{12, 10}));
+    EXPECT_EQ(maze->cornLeft, 1);
+}
+
+TEST(RepairKeepsLevelsPlayable, CornAlreadyJoinedByAnEarlierCorridorStillGetsItsOwn)
+{
+    // The gulper's reach is measured once, before any carving.
+    const auto maze = GridOf({"##C##", "###C#", "G####", "P####"});
+    maze->EnsurePlayable();
+    EXPECT_EQ(RowsOf(*maze), (Rows{"##C##", "##.C#", "G#..#", "P...#"}));
+}
+
+TEST(RepairKeepsLevelsPlayable, SmallGridsUseTheirFirstSpareCells)
+{
+    const struct {
+        Rows before, after;
+        int cornLeft;
+    } cases[] = {
+        {{"#####", "#...#", "#####"}, {"#####", "#PGC#", "#####"}, 1},  // the first floor
+        {{"###", "###", "###"}, {"PGC", "###", "###"}, 1},              // then the first walls
+        {{"CCC"}, {"PGC"}, 1},                                          // then spare corn
+        {{"#"}, {"P"}, 0},  // no room of its own: the ghost start shares the cell
+    };
+    for (const auto& c : cases) {
+        const auto maze = GridOf(c.before);
+        maze->cornLeft = CountOf(*maze, Corn);
+        maze->gulperStart = maze->ghostStart = {40, 40};
+        maze->EnsurePlayable();
+        EXPECT_EQ(RowsOf(*maze), c.after) << c.before[0];
+        EXPECT_EQ(maze->cornLeft, c.cornLeft) << c.before[0];
+        EXPECT_EQ(maze->cells[maze->gulperStart.y * maze->width + maze->gulperStart.x], GulperStart);
+        EXPECT_NE(maze->ghostStart, (CellPos{40, 40}));
+    }
+}
+
+TEST(RepairKeepsLevelsPlayable, AnAddedElementLeavesTheStartsAlreadyAt290And292)
+{
+    Rows rows(11, std::string(28, '.'));
+    rows[0][0] = 'C';
+    rows[10][12] = 'P';  // cell 292, where a missing ghost start would go
+    const auto gulperAt292 = GridOf(rows);
+    gulperAt292->gulperStart = {12, 10};  // as the reader records it
+    gulperAt292->EnsurePlayable();
+    EXPECT_EQ(gulperAt292->CellAt(12, 10), GulperStart);
+    EXPECT_EQ(CountOf(*gulperAt292, GhostStart), 1);
+    EXPECT_EQ(gulperAt292->CellAt(gulperAt292->ghostStart.x, gulperAt292->ghostStart.y), GhostStart);
+
+    for (const char start : {'P', 'G'}) {  // at cell 290, where a missing corn would go
+        Rows noCorn(11, std::string(28, '.'));
+        noCorn[10][10] = start;
+        noCorn[10][12] = start == 'P' ? 'G' : 'P';
+        const auto maze = GridOf(noCorn);
+        maze->EnsurePlayable();
+        EXPECT_EQ(RowsOf(*maze)[10][10], start);
+        EXPECT_EQ(CountOf(*maze, Corn), 1);
+    }
 }
 
 TEST(RepairKeepsLevelsPlayable, TheFuzzedLevelReadsWithBothStartsAndNeedsNoSecondRepair)
@@ -107,7 +174,7 @@ TEST(RepairKeepsLevelsPlayable, TheFuzzedLevelReadsWithBothStartsAndNeedsNoSecon
 TEST(RepairKeepsLevelsPlayable, ALargeLevelOfWalledInCornGetsACorridorToEveryCorn)
 {
     // 200 x 200 cells, a corn on every other cell of every other row, each
-    // walled in: 10,000 corridors.
+    // walled in: 10,000 corridors, repaired in one go.
     constexpr int Side = 200;
     Rows rows(Side, std::string(Side, '#'));
     for (int y = 0; y < Side; y += 2)
@@ -118,7 +185,6 @@ TEST(RepairKeepsLevelsPlayable, ALargeLevelOfWalledInCornGetsACorridorToEveryCor
     const auto maze = GridOf({"#"});
     std::istringstream in(LevelText(rows));
     ASSERT_TRUE(maze->ReadLevel(in));
-
     EXPECT_EQ(maze->cornLeft, (Side / 2) * (Side / 2));
     ExpectAllReachable(*maze);
     EXPECT_EQ(maze->tileVariant.size(), maze->cells.size());

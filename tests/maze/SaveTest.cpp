@@ -11,42 +11,32 @@ protected:
     void SetUp() override
     {
         MazeTest::SetUp();
-        WriteMap(1, StandardRows());
         StartMaze();
     }
 };
 
-TEST_F(Save, WritesEveryRowWithCrLf)
+TEST_F(Save, WritesEveryRowWithCrLfAndOtherCharactersAsWalls)
 {
     ASSERT_TRUE(TheMaze->Save(7));
     EXPECT_EQ(sandbox->Read("data/map_7.lev"), LevelText(StandardRows()));
     EXPECT_FALSE(sandbox->Exists("data/map_7.lev.tmp"));
-}
 
-TEST_F(Save, OtherCharactersReadAsWallsAreWrittenAsWalls)
-{
     sandbox->Write("data/map_2.lev", "P.x\n.c \nG.C\n");
-    TheConfig->mapNumber = 2;
-    TheMaze->LoadNumbered(TheConfig->mapNumber, true);
+    ASSERT_TRUE(TheMaze->LoadFile("data/map_2.lev"));
     ASSERT_TRUE(TheMaze->Save(2));
     EXPECT_EQ(sandbox->Read("data/map_2.lev"), "P.#\r\n.##\r\nG.C\r\n");
 }
 
-TEST_F(Save, RepairsTheMazeBeforeWriting)
+TEST_F(Save, RepairsTheMazeBeforeWritingAndClearsTheUnsavedMark)
 {
     TheMaze->ClearCode(GulperStart);
+    TheBrush->unsavedChanges = true;
     ASSERT_TRUE(TheMaze->Save(1));
     EXPECT_EQ(TheMaze->cells[291], GulperStart);  // shown in the editor at once
     EXPECT_EQ(sandbox->Read("data/map_1.lev")[291 + 2 * (291 / 28)], 'P');
-}
-
-TEST_F(Save, ClearsTheEditorsUnsavedChanges)
-{
-    TheBrush->unsavedChanges = true;
-    ASSERT_TRUE(TheMaze->Save(1));
     EXPECT_FALSE(TheBrush->unsavedChanges);
     TheBrush->unsavedChanges = true;
-    TheMaze->LoadNumbered(TheConfig->mapNumber, true);
+    TheMaze->LoadNumbered(TheConfig->mapNumber, true);  // reading clears it too
     EXPECT_FALSE(TheBrush->unsavedChanges);
 }
 

@@ -1,5 +1,6 @@
 #include "tests/support/HeadlessTest.h"
 
+#include <SDL/SDL.h>
 #include <cstdlib>
 
 #include "app/Clock.h"
@@ -68,4 +69,31 @@ std::string HeadlessTest::TakeOutput()
 {
     fflush(stdout);
     return ::testing::internal::GetCapturedStdout();
+}
+
+uint32_t HeadlessTest::PixelAt(int x, int y)
+{
+    const SDL_Surface* window = TheScreen->surface;
+    Uint8 r = 0, g = 0, b = 0;
+    SDL_GetRGB(static_cast<const Uint32*>(window->pixels)[y * (window->pitch / 4) + x],
+               window->format, &r, &g, &b);
+    return r << 16 | g << 8 | b;
+}
+
+void HeadlessTest::FillWindow(uint32_t colour)
+{
+    SDL_Surface* window = TheScreen->surface;
+    const Uint32 pixel = SDL_MapRGB(window->format, colour >> 16, colour >> 8 & 0xFF, colour & 0xFF);
+    for (int y = 0; y < window->h; ++y)
+        for (int x = 0; x < window->w; ++x)
+            static_cast<Uint32*>(window->pixels)[y * (window->pitch / 4) + x] = pixel;
+}
+
+int HeadlessTest::CountPixels(uint32_t colour)
+{
+    int count = 0;
+    for (int y = 0; y < TheScreen->height; ++y)
+        for (int x = 0; x < TheScreen->width; ++x)
+            count += PixelAt(x, y) == colour;
+    return count;
 }

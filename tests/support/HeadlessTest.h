@@ -6,6 +6,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -29,7 +30,29 @@ protected:
     static void CaptureOutput();
     static std::string TakeOutput();
 
+    // The window's pixels (it stays locked between blits, so they may be read
+    // and written directly): a pixel as 0xRRGGBB, the whole window painted one
+    // colour, and the number of pixels of a colour.
+    static uint32_t PixelAt(int x, int y);
+    static void FillWindow(uint32_t colour);
+    static int CountPixels(uint32_t colour);
+
     std::unique_ptr<Sandbox> sandbox;
+};
+
+// A headless test with the screen, the configuration and the sound bank in place.
+class BaseGlobalsTest : public HeadlessTest {
+protected:
+    void SetUp() override
+    {
+        HeadlessTest::SetUp();
+        CreateBaseGlobals();
+    }
+    void TearDown() override
+    {
+        DestroyBaseGlobals();
+        HeadlessTest::TearDown();
+    }
 };
 
 // Starts the media library headless unless the environment already chose drivers.

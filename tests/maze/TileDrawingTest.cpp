@@ -1,0 +1,150 @@
+// Drawing the maze from its tile sheets. Floor cells show the shadow of the
+// walls left (1), up-left (2) and above (4) them; walls keep a random look
+// once chosen; corn, boosts and the start cells lie over the floor. The sheets
+// "images/tiles0.bmp", "images/tiles1.bmp", ... load up to the first missing
+// one, and the configuration names the one in use.
+#include <gtest/gtest.h>
+
+#include "tests/maze/MazeTestSupport.h"
+
+namespace {
+
+int Count(const std::string& text, const std::string& part)
+{
+    int count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+}  // namespace
+
+TEST(TileVariants, FloorMaskAddsLeftUpLeftAndAbove)
+{
+    const auto maze = GridOf({"#.#", "#C.", "###", "#P.", "..#", ".#."});
+    maze->RefreshTileVariants();
+    auto variant = [&](int x, int y) { return maze->tileVariant[y * maze->width + x]; };
+    EXPECT_EQ(variant(1, 1), 1 + 2);      // wall left and up-left, floor above
+    EXPECT_EQ(variant(2, 1), 4);          // wall above only
+    EXPECT_EQ(variant(1, 3), 1 + 2 + 4);
+    EXPECT_EQ(variant(2, 3), 2 + 4);      // the gulper start to its left is floor
+    EXPECT_EQ(variant(2, 5), 1 + 4);      // walls left and above, floor up-left
+    EXPECT_EQ(variant(0, 4), 4);          // the grid's edge casts no shadow
+}
+
+TEST(TileVariants, WallsKeepTheirLookAndAFloorPaintedOverKeepsItsMask)
+{
+    const auto maze = GridOf({"########", "########", "#######."});
+    maze->RefreshTileVariants();
+    const std::vector<int> first = maze->tileVariant;
+    for (const int variant : first) {
+        EXPECT_GE(variant, 0);
+        EXPECT_LT(variant, 8);
+    }
+    ASSERT_EQ(first.back(), 7);
+    maze->SetCell({7, 2}, Wall);
+    maze->RefreshTileVariants();
+    EXPECT_EQ(maze->tileVariant, first);
+}
+
+TEST(TileVariants, AListOfAnotherGridSizeStartsAfreshWithNoShadowFromTheEdges)
+{
+    const auto maze = GridOf({"..", ".."});
+    maze->tileVariant = {3, 3};
+    maze->RefreshTileVariants();
+    EXPECT_EQ(maze->tileVariant, (std::vector<int>{0, 0, 0, 0}));
+}
+
+class TileDrawing : public MazeTest {
+protected:
+    static constexpr int Middle = 9;  // a pixel inside an overlay's coloured square
+    static constexpr int Corner = 1;  // a pixel where an overlay is black
+
+    static Uint32 At(int x, int y, int offset) { return PixelAt(x * 18 + offset, y * 18 + offset); }
+    static int Variant(int x, int y) { return TheMaze->tileVariant[y * TheMaze->width + x]; }
+};
+
+TEST_F(TileDrawing, FloorsWallsAndItemsShowTheirTiles)
+{
+    StartMaze();
+    TheMaze->SetCell({2, 2}, Boost);
+    TheMaze->Draw();
+    EXPECT_EQ(At(2, 1, Middle), TileColour(0, 2 + 4, 0));  // walls up-left and above
+    EXPECT_EQ(At(3, 5, Middle), TileColour(0, 0, 0));      // open all round
+    EXPECT_EQ(At(1, 2, Middle), TileColour(0, 1 + 2, 0));  // walls left and up-left
+    for (const CellPos wall : {CellPos{0, 0}, CellPos{27, 10}, CellPos{13, 20}})
+        EXPECT_EQ(At(wall.x, wall.y, Middle), TileColour(0, Variant(wall.x, wall.y), 1))
+            << wall.x << ", " << wall.y;
+    EXPECT_EQ(At(1, 1, Middle), TileColour(0, 0, 2));  // corn
+    EXPECT_EQ(At(1, 1, Corner), TileColour(0, 7, 0));  // its floor, walls left, up-left, above
+    EXPECT_EQ(At(2, 2, Middle), TileColour(0, 1, 2));  // boost
+    EXPECT_EQ(At(5, 3, Middle), TileColour(0, 2, 2));  // gulper start
+    EXPECT_EQ(At(5, 3, Corner), TileColour(0, 0, 0));
+    EXPECT_EQ(At(20, 15, Middle), TileColour(0, 3, 2));  // ghost start
+}
+
+TEST_F(TileDrawing, CellsBeyondTheWindowAreCut)
+{
+    Rows rows(40, std::string(60, '.'));
+    rows[0][0] = 'P';
+    rows[39][59] = 'G';
+    WriteMap(2, rows);
+    TheConfig->mapNumber = 2;
+    StartMaze();
+    TheMaze->Draw();
+    EXPECT_EQ(PixelAt(503, 377), TileColour(0, 0, 0));
+}
+
+TEST_F(TileDrawing, SheetsLoadUpToTheFirstMissingOneAndTheConfiguredOneIsUsed)
+{
+    WriteTileSheet(1);
+    TheConfig->tileSet = 1;
+    CaptureOutput();
+    StartMaze();
+    const std::string output = TakeOutput();
+    EXPECT_EQ(TheMaze->tileSets.size(), 2u);
+    EXPECT_EQ(Count(output, "Failed to load image"), 1);
+    EXPECT_EQ(Count(output, "Failed to load image images/tiles2.bmp."), 1);
+    EXPECT_EQ(TheMaze->tiles, TheMaze->tileSets[1]);
+    TheMaze->Draw();
+    EXPECT_EQ(At(3, 5, Middle), TileColour(1, 0, 0));
+}
+
+TEST_F(TileDrawing, NextSheetWrapsToTheFirstAndIsStoredInTheConfiguration)
+{
+    WriteTileSheet(1);
+    WriteTileSheet(2);
+    TheConfig->tileSet = 2;
+    StartMaze();
+    TheMaze->NextTileSet();
+    EXPECT_EQ(TheMaze->tiles, TheMaze->tileSets[0]);
+    EXPECT_EQ(TheConfig->tileSet, 0);
+    TheMaze->NextTileSet();
+    EXPECT_EQ(TheConfig->tileSet, 1);
+    TheMaze->Draw();
+    EXPECT_EQ(At(3, 5, Middle), TileColour(1, 0, 0));  // from the next drawing on
+}
+
+TEST_F(TileDrawing, StoredChoiceBeyondTheLoadedSheetsSelectsTheFirst)
+{
+    for (const int stored : {1, 7, -1}) {
+        TheConfig->tileSet = stored;
+        Maze maze(TheConfig->mapNumber, 28, 20);
+        EXPECT_EQ(maze.tileSetIndex, 0) << stored;
+        EXPECT_EQ(maze.tiles, maze.tileSets.at(0)) << stored;
+    }
+}
+
+TEST_F(TileDrawing, WithoutAnySheetTheGameRunsAndDrawsNoMaze)
+{
+    sandbox->Remove("images/tiles0.bmp");
+    CaptureOutput();
+    StartMaze();
+    TheMaze->Draw();
+    TheMaze->NextTileSet();
+    TheMaze->Draw();
+    EXPECT_EQ(Count(TakeOutput(), "Failed to load image"), 1);
+    EXPECT_EQ(TheMaze->tiles, nullptr);
+    EXPECT_EQ(TheConfig->tileSet, 0);
+    EXPECT_EQ(TheMaze->width, 28);  // the level itself was read
+}
