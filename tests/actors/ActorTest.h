@@ -15,27 +15,73 @@
 #include "maze/Maze.h"
 #include "tests/support/HeadlessTest.h"
 
-class ActorTest : public HeadlessTest {
+class ActorTest : public BaseGlobalsTest {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    // Solid character sheets, a small map 1, and the ghosts' looping sounds,
+    // whose channels the squad watches.
+    void PrepareFiles() override
+    {
+        WriteSolidSheet("images/gulper.bmp", 160, 80);
+        WriteSolidSheet("images/ghosts.bmp", 160, 120);
+        WriteSolidSheet("images/ghost_controls.bmp", 80, 20);
+        sandbox->Write("data/map_1.lev", "#####\r\n#PCG#\r\n#####\r\n");
+        for (const char* loop : {"sfx/ghost_attacking.wav", "sfx/ghost_afraid.wav", "sfx/ghost_eyes_only.wav"})
+            sandbox->CopyShipped(loop);
+    }
+    void SetUp() override
+    {
+        BaseGlobalsTest::SetUp();
+        TheMaze = new Maze(TheConfig->mapNumber, 28, 20);
+        TheGulper = new GulperActor(TheConfig->gulperSpeed, TheConfig->gulperController);
+        GhostSprites = TheScreen->LoadImage("images/ghosts.bmp", 0, 0, 0);
+        TheSquad = new GhostSquad(TheConfig->ghostSpeed, TheConfig->ghostsController, 0);
+    }
+    void TearDown() override
+    {
+        delete TheSquad;
+        SDL_FreeSurface(GhostSprites);
+        delete TheGulper;
+        delete TheMaze;
+        TheSquad = nullptr;
+        GhostSprites = nullptr;
+        TheGulper = nullptr;
+        TheMaze = nullptr;
+        BaseGlobalsTest::TearDown();
+    }
 
     // Makes the maze from level rows ('#' wall, '.' floor, 'C' corn, 'B' boost,
     // 'P' gulper start, 'G' ghost start) and puts both sides on their starts.
     void UseMaze(const std::vector<std::string>& rows, int ghostCount = 1,
                  double ghostSpeed = 2.4, int ghostsController = Computer,
-                 double gulperSpeed = 3.4, int gulperController = Human);
+                 double gulperSpeed = 3.4, int gulperController = Human)
+    {
+        std::string level;
+        for (const std::string& row : rows)
+            level += row + "\r\n";
+        sandbox->Write("data/test.lev", level);
+        ASSERT_TRUE(TheMaze->LoadFile("data/test.lev"));
+        TheGulper->Reset(gulperSpeed, gulperController);
+        TheSquad->Create(ghostSpeed, ghostsController, ghostCount);
+    }
 
     // One frame of play as the game runs it: the squad, then the gulper.
-    void PlayFrame();
+    static void PlayFrame()
+    {
+        TheSquad->Update();
+        if (TheGulper->state != GulperCaught)
+            TheGulper->Update();
+    }
 
     static double Centre(int cell) { return (cell + 0.5) * 18.0; }
     static int PlayCount(int sound) { return TheSounds->playCount[sound]; }
+    static GhostActor& Ghost(int index) { return *TheSquad->ghosts.at(index); }
 
-    // Fills the whole window with one colour and tells whether a pixel still has it.
-    static void ClearWindow(Uint32 colour);
-    static Uint32 PixelAt(int x, int y);
+private:
+    static void WriteSolidSheet(const std::string& path, int width, int height)
+    {
+        SDL_Surface* sheet = SDL_CreateRGBSurface(0, width, height, 32, 0xFF0000, 0x00FF00, 0x0000FF, 0);
+        SDL_FillRect(sheet, nullptr, 0x30C060);
+        SDL_SaveBMP(sheet, path.c_str());
+        SDL_FreeSurface(sheet);
+    }
 };
-
-// Writes a character sheet of the given size in one solid colour.
-void WriteSolidSheet(const std::string& path, int width, int height, Uint32 colour);

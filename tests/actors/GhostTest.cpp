@@ -1,4 +1,5 @@
-// One ghost: fear, blinking, being eaten, going home and reviving.
+// One ghost: fear for 160 frames, blinking through its last 40, being eaten,
+// waiting out its fear as eyes and reviving at home; its walking phase.
 #include "tests/actors/ActorTest.h"
 
 namespace {
@@ -16,31 +17,27 @@ protected:
         ActorTest::SetUp();
         UseMaze(Yard, 1, 2.4, Human);
     }
-    GhostActor& Ghost() { return *TheSquad->ghosts[0]; }
+    static void Ticks(int frames)
+    {
+        for (int frame = 0; frame < frames; ++frame)
+            Ghost(0).Tick();
+    }
 };
 
-TEST_F(GhostTest, FearIsShownThenBlinksThreeHiddenThreeShown)
+TEST_F(GhostTest, FearIsShownThenBlinksThreeHiddenThreeShownAndEndsInTheHunt)
 {
-    GhostActor& ghost = Ghost();
+    GhostActor& ghost = Ghost(0);
     ghost.MakeAfraid();
     std::string shown;  // by timer value from 159 down to 30: 's' shown, 'h' hidden
     for (int frame = 0; frame < 130; ++frame) {
         ghost.Tick();
         shown += ghost.blink == AfraidHidden ? 'h' : 's';
     }
-    EXPECT_EQ(ghost.stateTimer, 30);
     EXPECT_EQ(shown.substr(0, 119), std::string(119, 's'));  // 159 down to 41
     EXPECT_EQ(shown.substr(119), "hhhssshhhss");             // 40, 39, 38 hidden; 37 ...
-}
-
-TEST_F(GhostTest, FearEndsWithTheHuntAgainAtZero)
-{
-    GhostActor& ghost = Ghost();
-    ghost.MakeAfraid();
-    for (int frame = 0; frame < 159; ++frame)
-        ghost.Tick();
+    Ticks(29);
     EXPECT_EQ(ghost.state, Afraid);
-    ghost.Tick();
+    Ticks(1);
     EXPECT_EQ(ghost.state, Hunting);
     EXPECT_EQ(ghost.stateTimer, NoValue);
     EXPECT_EQ(ghost.blink, NeverAfraid);
@@ -48,105 +45,70 @@ TEST_F(GhostTest, FearEndsWithTheHuntAgainAtZero)
 
 TEST_F(GhostTest, SecondBoostRestartsTheFearAndShowsTheGhost)
 {
-    GhostActor& ghost = Ghost();
-    ghost.MakeAfraid();
-    for (int frame = 0; frame < 121; ++frame)
-        ghost.Tick();
-    ASSERT_EQ(ghost.blink, AfraidHidden);
-    ghost.MakeAfraid();
-    EXPECT_EQ(ghost.blink, AfraidShown);
-    EXPECT_EQ(ghost.stateTimer, FearFrames);
+    Ghost(0).MakeAfraid();
+    Ticks(121);
+    ASSERT_EQ(Ghost(0).blink, AfraidHidden);
+    Ghost(0).MakeAfraid();
+    EXPECT_EQ(Ghost(0).blink, AfraidShown);
+    EXPECT_EQ(Ghost(0).stateTimer, FearFrames);
 }
 
-TEST_F(GhostTest, EatenGhostWaitsOutItsFearBeforeReviving)
+TEST_F(GhostTest, EatenGhostWaitsOutItsFearAndRevivesOnlyAtHome)
 {
-    GhostActor& ghost = Ghost();  // standing in the start cell
+    GhostActor& ghost = Ghost(0);  // standing in the start cell
     ghost.MakeAfraid();
-    for (int frame = 0; frame < 60; ++frame)
-        ghost.Tick();
+    Ticks(60);
     ghost.state = Eaten;  // eaten with 100 frames of fear left
     for (int frame = 0; frame < 100; ++frame) {
         ghost.Tick();
         ASSERT_EQ(ghost.state, Eaten) << frame;
     }
-    ghost.Tick();
+    Ticks(1);
     EXPECT_EQ(ghost.state, Hunting);
-}
 
-TEST_F(GhostTest, EatenWithOneFrameLeftInTheStartCellRevivesTwoFramesLater)
-{
-    GhostActor& ghost = Ghost();
-    ghost.MakeAfraid();
-    ghost.stateTimer = 1;
-    ghost.state = Eaten;
-    ghost.Tick();
-    EXPECT_EQ(ghost.state, Eaten);
-    ghost.Tick();
-    EXPECT_EQ(ghost.state, Hunting);
-}
-
-TEST_F(GhostTest, EatenGhostAwayFromHomeDoesNotRevive)
-{
-    GhostActor& ghost = Ghost();
-    ghost.MakeAfraid();
-    ghost.state = Eaten;
-    ghost.stateTimer = 0;
-    ghost.posX = Centre(8);
-    ghost.UpdateCell();
-    ghost.Tick();
-    EXPECT_EQ(ghost.state, Eaten);
-}
-
-TEST_F(GhostTest, BoostOnAnEatenGhostRestartsItsWait)
-{
-    GhostActor& ghost = Ghost();
     ghost.MakeAfraid();
     ghost.state = Eaten;
     ghost.stateTimer = 3;
-    ghost.MakeAfraid();
+    ghost.MakeAfraid();  // a boost restarts the wait
     EXPECT_EQ(ghost.state, Eaten);
     EXPECT_EQ(ghost.stateTimer, FearFrames);
+    ghost.stateTimer = 0;
+    ghost.posX = Centre(8);
+    ghost.UpdateCell();
+    Ticks(1);
+    EXPECT_EQ(ghost.state, Eaten);  // away from home
 }
 
-TEST_F(GhostTest, ComputerGhostsGoHomeWhenAfraidAndHuntOnRevival)
+TEST_F(GhostTest, ComputerGhostsGoHomeWhenAfraidAndHuntOnRevivalHumanOnesKeepTheirOrders)
 {
+    Ghost(0).goal = {2, 1};
+    Ghost(0).MakeAfraid();
+    EXPECT_EQ(Ghost(0).goal, (CellPos{2, 1}));
+
     UseMaze(Yard, 1, 2.4, Computer);
-    GhostActor& ghost = Ghost();
-    ghost.goal = {2, 1};
-    ghost.MakeAfraid();
-    EXPECT_EQ(ghost.goal, TheMaze->ghostStart);
-    ghost.Revive();
-    EXPECT_EQ(ghost.goal, TheGulper->cell);
-}
-
-TEST_F(GhostTest, HumanGhostsKeepTheirOrdersWhenAfraid)
-{
-    GhostActor& ghost = Ghost();
-    ghost.goal = {2, 1};
-    ghost.MakeAfraid();
-    EXPECT_EQ(ghost.goal, (CellPos{2, 1}));
+    Ghost(0).goal = {2, 1};
+    Ghost(0).MakeAfraid();
+    EXPECT_EQ(Ghost(0).goal, TheMaze->ghostStart);
+    Ghost(0).Revive();
+    EXPECT_EQ(Ghost(0).goal, TheGulper->cell);
 }
 
 TEST_F(GhostTest, HoldHereStopsTheGhostAtItsCell)
 {
-    GhostActor& ghost = Ghost();
-    ghost.posX = Centre(7) + 3;
-    ghost.HoldHere();
-    EXPECT_EQ(ghost.goal, (CellPos{7, 1}));
+    Ghost(0).posX = Centre(7) + 3;
+    Ghost(0).HoldHere();
+    EXPECT_EQ(Ghost(0).goal, (CellPos{7, 1}));
 }
 
 TEST_F(GhostTest, WalkingPhaseChangesOnTheFirstDrawAndEveryTenFrames)
 {
-    GhostActor& ghost = Ghost();
     std::vector<int> phases;
     for (int frame = 0; frame < 22; ++frame) {
-        ghost.Draw();
-        phases.push_back(ghost.animPhase);
+        Ghost(0).Draw();
+        phases.push_back(Ghost(0).animPhase);
     }
-    EXPECT_EQ(phases[0], 1);
-    EXPECT_EQ(phases[9], 1);
-    EXPECT_EQ(phases[10], 0);
-    EXPECT_EQ(phases[20], 1);
+    EXPECT_EQ(phases, (std::vector<int>{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                        0, 1, 1}));
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
-// The computer gulper's planner: safe food first, then flight, then home.
+// The computer gulper's planner: the nearest food it reaches safely (more than
+// two cells of the first ghost ahead of every hunting ghost), else flight to
+// the safe cell the ghosts reach last, else home.
 #include "tests/actors/ActorTest.h"
 
 namespace {
@@ -6,88 +8,70 @@ namespace {
 class GulperPlannerTest : public ActorTest {
 protected:
     // A computer gulper on the maze; the ghosts are human-played so that they
-    // stand still where they start unless a test moves them.
+    // stand still where they start.
     void UseLevel(const std::vector<std::string>& rows, int ghosts = 1)
     {
         UseMaze(rows, ghosts, 2.4, Human, 3.4, Computer);
     }
-    GhostActor& Ghost(int index) { return *TheSquad->ghosts[index]; }
 };
 
-TEST_F(GulperPlannerTest, MarginIsTwoCellsOfTheFirstGhost)
-{
-    UseLevel({"#######", "#P.CG.#", "#######"}, 4);  // first ghost 2.1 pixels per frame
-    EXPECT_EQ(TheGulper->SafetyMargin(), 17);
-    UseLevel({"#######", "#P.CG.#", "#######"}, 0);
-    EXPECT_EQ(TheGulper->SafetyMargin(), 0);
-}
+const std::vector<std::string> CornOnBothSides = {
+    "##############",
+    "#C.P........C#",
+    "#G############",
+    "##############",
+};
 
-TEST_F(GulperPlannerTest, NearCornInAGhostsReachIsPassedOverForASafeOne)
+TEST_F(GulperPlannerTest, ChoosesSafeFoodThenFlightThenHome)
 {
-    UseLevel({
-        "##############",
-        "#C.P........C#",
-        "#G############",
-        "##############",
-    });
-    TheGulper->Think();
-    EXPECT_EQ(TheGulper->goal, (CellPos{12, 1}));
-    EXPECT_EQ(TheGulper->state, GulperNormal);
-}
-
-TEST_F(GulperPlannerTest, WithEveryGhostAfraidTheNearestFoodWins)
-{
-    UseLevel({
-        "##############",
-        "#C.P........C#",
-        "#G############",
-        "##############",
-    });
-    Ghost(0).MakeAfraid();
-    TheGulper->Think();
-    EXPECT_EQ(TheGulper->goal, (CellPos{1, 1}));
-    for (int cost : TheGulper->danger)
-        ASSERT_EQ(cost, 9999999);
-}
-
-TEST_F(GulperPlannerTest, EqualDistancesGoToTheUpperRowThenTheLeftColumn)
-{
-    UseLevel({"#####", "##C##", "##P##", "##C##", "##G##", "#####"}, 0);
-    TheGulper->Think();
-    EXPECT_EQ(TheGulper->goal, (CellPos{2, 1}));
-    UseLevel({"#####", "#CPC#", "##G##", "#####"}, 0);
-    TheGulper->Think();
-    EXPECT_EQ(TheGulper->goal, (CellPos{1, 1}));
-}
-
-TEST_F(GulperPlannerTest, BoostsCountAsFood)
-{
-    UseLevel({"########", "#B.P..C#", "###G####", "########"}, 0);
-    TheGulper->Think();
-    EXPECT_EQ(TheGulper->goal, (CellPos{1, 1}));
-}
-
-TEST_F(GulperPlannerTest, GhostOnTheOnlyWayToTheCornMakesTheGulperFlee)
-{
-    UseLevel({"###########", "#.P..G...C#", "###########"});
-    TheGulper->Think();
-    EXPECT_EQ(TheGulper->state, GulperFleeing);
-    EXPECT_EQ(TheGulper->goal, (CellPos{1, 1}));  // the safe cell the ghost reaches last
-}
-
-TEST_F(GulperPlannerTest, WithNowhereBetterToGoTheGulperHeadsHome)
-{
-    UseLevel({"###########", "#P...G...C#", "###########"});
-    TheGulper->Think();
-    EXPECT_EQ(TheGulper->state, GulperGoingHome);
-    EXPECT_EQ(TheGulper->goal, TheMaze->gulperStart);
+    const struct {
+        std::vector<std::string> rows;
+        int ghosts;
+        CellPos goal;
+        int state;
+    } cases[] = {
+        {CornOnBothSides, 1, {12, 1}, GulperNormal},  // near corn in a ghost's reach is passed over
+        {{"#####", "##C##", "##P##", "##C##", "##G##", "#####"}, 0, {2, 1}, GulperNormal},  // upper row first
+        {{"#####", "#CPC#", "##G##", "#####"}, 0, {1, 1}, GulperNormal},  // then the left column
+        {{"########", "#B.P..C#", "###G####", "########"}, 0, {1, 1}, GulperNormal},  // boosts are food
+        {{"#######", "#P..CG#", "#######"}, 0, {4, 1}, GulperNormal},  // no ghosts, no danger
+        {{"###########", "#.P..G...C#", "###########"}, 1, {1, 1}, GulperFleeing},
+        {{"###########", "#P...G...C#", "###########"}, 1, {1, 1}, GulperGoingHome},
+    };
+    for (const auto& c : cases) {
+        UseLevel(c.rows, c.ghosts);
+        TheGulper->Think();
+        EXPECT_EQ(TheGulper->goal, c.goal) << c.rows[1];
+        EXPECT_EQ(TheGulper->state, c.state) << c.rows[1];
+    }
     // The way home is planned on a clean map.
     for (int cost : TheGulper->costMap)
         ASSERT_NE(cost, BlockedMark);
 }
 
-TEST_F(GulperPlannerTest, FleeingGulperReplansEveryTenFrames)
+TEST_F(GulperPlannerTest, MarginIsTwoCellsOfTheFirstGhostAndAfraidGhostsAreNoDanger)
 {
+    UseLevel(CornOnBothSides, 4);  // the first ghost runs at 2.1 pixels per frame
+    EXPECT_EQ(TheGulper->SafetyMargin(), 17);
+    UseLevel(CornOnBothSides, 0);
+    EXPECT_EQ(TheGulper->SafetyMargin(), 0);
+
+    UseLevel(CornOnBothSides);
+    Ghost(0).MakeAfraid();
+    TheGulper->Think();
+    EXPECT_EQ(TheGulper->goal, (CellPos{1, 1}));  // the nearest food wins
+    for (int cost : TheGulper->danger)
+        ASSERT_EQ(cost, 9999999);
+}
+
+TEST_F(GulperPlannerTest, PlansOncePerCellWhileHuntingAndEveryTenFramesWhileFleeing)
+{
+    UseLevel(CornOnBothSides);
+    TheGulper->Think();
+    TheGulper->goal = {3, 1};
+    TheGulper->Think();  // same cell: no new plan
+    EXPECT_EQ(TheGulper->goal, (CellPos{3, 1}));
+
     UseLevel({"###########", "#.P..G...C#", "###########"});
     std::vector<int> plannedAt;
     for (int frame = 1; frame <= 25; ++frame) {
@@ -99,23 +83,6 @@ TEST_F(GulperPlannerTest, FleeingGulperReplansEveryTenFrames)
     // The first plan (in state 0) turns to flight; then at once, and every 10th frame.
     EXPECT_EQ(plannedAt, (std::vector<int>{1, 11, 21}));
     EXPECT_EQ(TheGulper->state, GulperFleeing);
-}
-
-TEST_F(GulperPlannerTest, HuntingGulperPlansOncePerCell)
-{
-    UseLevel({"##############", "#C.P........C#", "#G############", "##############"});
-    TheGulper->Think();
-    TheGulper->goal = {3, 1};
-    TheGulper->Think();  // same cell: no new plan
-    EXPECT_EQ(TheGulper->goal, (CellPos{3, 1}));
-}
-
-TEST_F(GulperPlannerTest, SquadWithoutGhostsLeavesNoDanger)
-{
-    UseLevel({"#######", "#P..CG#", "#######"}, 0);
-    TheGulper->Think();
-    EXPECT_EQ(TheGulper->goal, (CellPos{4, 1}));
-    EXPECT_EQ(TheGulper->state, GulperNormal);
 }
 
 TEST_F(GulperPlannerTest, ComputerGulperEatsEverythingWhenUnthreatened)

@@ -1,4 +1,4 @@
-// The gulper: eating, the mouth, the appearing and dying animations.
+// The gulper: eating, its speed limits, the mouth, the appearing and dying animations.
 #include "tests/actors/ActorTest.h"
 
 namespace {
@@ -18,10 +18,9 @@ protected:
         ActorTest::SetUp();
         UseMaze(Pantry, 0);
     }
-    bool GulperDrawn() const { return PixelAt(Centre(1), Centre(1)) != Background; }
 };
 
-TEST_F(GulperTest, EatsCornAsSoonAsItsCentreEntersTheCell)
+TEST_F(GulperTest, EatsCornAsSoonAsItsCentreEntersTheCellAndABoostSilently)
 {
     ASSERT_EQ(TheMaze->cornLeft, 2);
     TheGulper->Update();  // 30.4: still in (1, 1)
@@ -31,10 +30,7 @@ TEST_F(GulperTest, EatsCornAsSoonAsItsCentreEntersTheCell)
     EXPECT_EQ(TheMaze->cornLeft, 1);
     EXPECT_EQ(TheMaze->CellAt(2, 1), Tunnel);
     EXPECT_EQ(PlayCount(EatingCornSound), 1);
-}
 
-TEST_F(GulperTest, BoostSetsTheStateWithoutSoundOrCornCount)
-{
     for (int frame = 0; frame < 40 && TheGulper->state != GulperAteBoost; ++frame)
         TheGulper->Update();
     EXPECT_EQ(TheGulper->state, GulperAteBoost);
@@ -51,6 +47,35 @@ TEST_F(GulperTest, StoppedGulperStillEatsWhatLiesUnderIt)
     TheGulper->Update();
     EXPECT_EQ(TheMaze->CellAt(1, 1), Tunnel);
     EXPECT_EQ(TheMaze->cornLeft, 2);
+}
+
+TEST_F(GulperTest, SpeedsOutsideThePlayableRangeAreClampedWithAMessage)
+{
+    const struct {
+        double speed, playing;
+        const char* said;
+    } cases[] = {{0.0, MinSpeed, "Gulper speed 0 is outside"}, {-1.0, MinSpeed, "outside"},
+                 {25.0, MaxSpeed, "Gulper speed 25 is outside"}, {3.4, 3.4, ""}};
+    for (const auto& c : cases) {
+        CaptureOutput();
+        TheGulper->Reset(c.speed, Human);
+        const std::string output = TakeOutput();
+        EXPECT_DOUBLE_EQ(TheGulper->speed, c.playing) << c.speed;
+        EXPECT_EQ(output.empty(), *c.said == '\0') << output;
+        EXPECT_NE(output.find(c.said), std::string::npos) << output;
+    }
+}
+
+TEST_F(GulperTest, FastestGulperNeverEntersAWall)
+{
+    UseMaze({"##########", "#P.....CG#", "#.########", "#........#", "##########"}, 0, 2.4,
+            Computer, MaxSpeed, Human);
+    const int wanted[] = {Right, Down, Left, Up, Down, Right};
+    for (int step = 0; step < 120; ++step) {
+        TheGulper->wantedDirection = wanted[(step / 20) % 6];
+        TheGulper->Update();
+        ASSERT_NE(TheMaze->CellAt(TheGulper->cell.x, TheGulper->cell.y), Wall) << step;
+    }
 }
 
 TEST_F(GulperTest, MouthSwingsWhileMovingAndFreezesWhileStanding)
@@ -70,58 +95,24 @@ TEST_F(GulperTest, MouthSwingsWhileMovingAndFreezesWhileStanding)
 TEST_F(GulperTest, AppearingBlinksThreeOnThreeOffForThirtyFrames)
 {
     std::vector<int> drawnOnCalls;
-    bool finished = false;
-    int call = 0;
-    while (!finished) {
-        ClearWindow(Background);
-        finished = TheGulper->PlayAppearing();
-        ++call;
-        if (GulperDrawn())
+    for (int call = 1; call <= 30; ++call) {
+        FillWindow(Background);
+        const bool finished = TheGulper->PlayAppearing();
+        ASSERT_EQ(finished, call == 30) << call;
+        if (PixelAt(Centre(1), Centre(1)) != Background)
             drawnOnCalls.push_back(call);
-        ASSERT_LE(call, 30);
     }
-    EXPECT_EQ(call, 30);
     EXPECT_EQ(drawnOnCalls, (std::vector<int>{1, 2, 3, 7, 8, 9, 13, 14, 15, 19, 20, 21, 25, 26, 27}));
     EXPECT_EQ(TheGulper->state, GulperNormal);
 }
 
 TEST_F(GulperTest, DyingLastsThirtyFramesAndPlaysItsSoundOnce)
 {
-    int calls = 1;
-    while (!TheGulper->PlayDying())
-        ++calls;
-    EXPECT_EQ(calls, 30);
+    for (int call = 1; call <= 30; ++call)
+        ASSERT_EQ(TheGulper->PlayDying(), call == 30) << call;
     EXPECT_EQ(PlayCount(DyingSound), 1);
     EXPECT_EQ(TheGulper->dyingCounter, 0);
     EXPECT_FALSE(TheGulper->animStarted);
-}
-
-TEST_F(GulperTest, SpeedsOutsideThePlayableRangeAreClampedWithAMessage)
-{
-    CaptureOutput();
-    TheGulper->Reset(0.0, Human);
-    const std::string slow = TakeOutput();
-    EXPECT_DOUBLE_EQ(TheGulper->speed, MinSpeed);
-    EXPECT_NE(slow.find("Gulper speed 0 is outside"), std::string::npos) << slow;
-    CaptureOutput();
-    TheGulper->Reset(25.0, Human);
-    TakeOutput();
-    EXPECT_DOUBLE_EQ(TheGulper->speed, MaxSpeed);
-    CaptureOutput();
-    TheGulper->Reset(3.4, Human);
-    EXPECT_EQ(TakeOutput(), "");
-}
-
-TEST_F(GulperTest, FastGulperNeverEntersAWall)
-{
-    UseMaze({"##########", "#P.....CG#", "#.########", "#........#", "##########"}, 0, 2.4,
-            Computer, 9.0, Human);
-    const int wanted[] = {Right, Down, Left, Up, Down, Right};
-    for (int step = 0; step < 120; ++step) {
-        TheGulper->wantedDirection = wanted[(step / 20) % 6];
-        TheGulper->Update();
-        ASSERT_NE(TheMaze->CellAt(TheGulper->cell.x, TheGulper->cell.y), Wall) << step;
-    }
 }
 
 }  // namespace
