@@ -24,6 +24,7 @@ class GhostActor : public Actor {
 public:
     GhostActor(double speed, int controller, SDL_Surface* sheet, int colour);
 
+    using Actor::Reset;
     void Reset(double speed, int controller);
     void Draw() override;
     void Update() override;

@@ -22,6 +22,7 @@ public:
     GulperActor(double speed, int controller);
     ~GulperActor() override;
 
+    using Actor::Reset;
     void Reset(double speed, int controller);
     void Draw() override;
     void Update() override;
