@@ -2,7 +2,6 @@
 // variable owned elsewhere.
 #include <gtest/gtest.h>
 
-#include "gui/BitmapFont.h"
 #include "gui/Widgets.h"
 #include "tests/widgets/WindowTest.h"
 
@@ -15,61 +14,42 @@ protected:
         WindowTest::SetUp();
         font = MakeTestFont();
     }
-    // Where the widget's text starts: the first pixel of its first glyph.
-    static bool GlyphStartsAt(char first, int x, int y)
+    // Draws the text in a box of w x h at (100, 50) and gives where its first
+    // glyph starts: half the room (truncated toward zero) when centred.
+    std::pair<int, int> StartOf(const std::string& text, int w, int h, int halign, int valign)
     {
-        return PixelAt(x, y) == GlyphColour(first, 0, 0) &&
-               PixelAt(x - 1, y) != GlyphColour(first, 0, 0);
+        FillWindow(Background);
+        TextWidget(*font, text, 0, 0, w, h, halign, valign).Draw(100, 50);
+        for (int y = 0; y < TheScreen->height; ++y)
+            for (int x = 0; x < TheScreen->width; ++x)
+                if (PixelAt(x, y) == GlyphColour(text[0], 0, 0))
+                    return {x - 100, y - 50};
+        return {-999, -999};  // not drawn
     }
     std::unique_ptr<BitmapFont> font;
 };
 
-TEST_F(TextWidgetTest, LeftAndTopPutTheTextAtTheBoxCornerFromTheOrigin)
+TEST_F(TextWidgetTest, TheTextIsAlignedInItsBoxFromTheOrigin)
 {
+    const int play = font->TextWidth("Play");  // odd room in a box of 72
+    const int title = font->TextWidth("Controls configuration");
+    ASSERT_EQ((72 - play) % 2, 1);
+    ASSERT_EQ((20 - title) % 2, -1);
+    EXPECT_EQ(StartOf("Play", 72, 18, AlignLeft, AlignTop), std::pair(0, 0));
+    EXPECT_EQ(StartOf("Play", 72, 25, AlignCentre, AlignMiddle), std::pair((72 - play) / 2, 3));
+    EXPECT_EQ(StartOf("Play", 72, 30, AlignRight, AlignBottom), std::pair(72 - play, 12));
+    // Taller or wider than the box: it starts above or left of it. (The close
+    // buttons: (12 - 18) / 2 = -3.)
+    EXPECT_EQ(StartOf("x", 12, 12, AlignCentre, AlignMiddle), std::pair((12 - GlyphWidth('x')) / 2, -3));
+    EXPECT_EQ(StartOf("Controls configuration", 20, 18, AlignCentre, AlignTop), std::pair((20 - title) / 2, 0));
+
+    FillWindow(Background);
     TextWidget label(*font, "Play", 5, 7, 72, 18, AlignLeft, AlignTop);
     label.Draw(100, 50);
-    EXPECT_TRUE(GlyphStartsAt('P', 105, 57));
-    EXPECT_EQ(CountDrawn(), font->TextWidth("Play") * TestFontHeight);
-}
-
-TEST_F(TextWidgetTest, CentringSplitsTheRoomTruncatingTowardZero)
-{
-    const int room = 72 - font->TextWidth("Play");
-    ASSERT_EQ(room % 2, 1);
-    TextWidget label(*font, "Play", 0, 0, 72, 25, AlignCentre, AlignMiddle);
-    label.Draw(100, 50);
-    EXPECT_TRUE(GlyphStartsAt('P', 100 + (room - 1) / 2, 50 + 3));  // (25 - 18) / 2 = 3
-}
-
-TEST_F(TextWidgetTest, RightAndBottomPutTheTextAgainstTheFarEdges)
-{
-    TextWidget label(*font, "Play", 0, 0, 72, 30, AlignRight, AlignBottom);
-    label.Draw(100, 50);
-    EXPECT_TRUE(GlyphStartsAt('P', 100 + 72 - font->TextWidth("Play"), 50 + 12));
-}
-
-// The close buttons: (12 - 18) / 2 = -3, so the glyph starts 3 pixels above the button.
-TEST_F(TextWidgetTest, TextTallerThanItsBoxStartsAboveIt)
-{
-    TextWidget close(*font, "x", 0, 0, 12, 12, AlignCentre, AlignMiddle);
-    close.Draw(100, 50);
-    EXPECT_TRUE(GlyphStartsAt('x', 100 + (12 - GlyphWidth('x')) / 2, 47));
-}
-
-TEST_F(TextWidgetTest, TextWiderThanItsBoxStartsLeftOfItWhenCentred)
-{
-    const std::string text = "Controls configuration";
-    const int room = 20 - font->TextWidth(text);  // negative and odd
-    ASSERT_EQ(room % 2, -1);
-    TextWidget title(*font, text, 0, 0, 20, 18, AlignCentre, AlignTop);
-    title.Draw(200, 50);
-    EXPECT_TRUE(GlyphStartsAt('C', 200 + room / 2, 50));  // truncated toward zero
-}
-
-TEST_F(TextWidgetTest, AnEmptyTextDrawsNothing)
-{
-    TextWidget empty(*font, "", 0, 0, 72, 18, AlignCentre, AlignMiddle);
-    empty.Draw(100, 50);
+    EXPECT_EQ(PixelAt(105, 57), GlyphColour('P', 0, 0));
+    EXPECT_EQ(CountDrawn(), play * TestFontHeight);
+    FillWindow(Background);
+    TextWidget(*font, "", 0, 0, 72, 18, AlignCentre, AlignMiddle).Draw(100, 50);
     EXPECT_EQ(CountDrawn(), 0);
 }
 
@@ -78,38 +58,34 @@ class ValueWidgetTest : public TextWidgetTest {
 protected:
     void ExpectShows(TextWidget& widget, const std::string& text)
     {
-        Fill(Background);
+        FillWindow(Background);
         widget.Draw(100, 50);
         const std::vector<Uint32> drawn = Snapshot();
-        Fill(Background);
-        TextWidget(*font, text, widget.x, widget.y, widget.w, widget.h, widget.halign,
-                   widget.valign)
+        FillWindow(Background);
+        TextWidget(*font, text, widget.x, widget.y, widget.w, widget.h, widget.halign, widget.valign)
             .Draw(100, 50);
         EXPECT_EQ(widget.text, text);
         EXPECT_EQ(drawn, Snapshot()) << "showing " << text;
     }
 };
 
-TEST_F(ValueWidgetTest, AnIntWidgetShowsTheValueAtTheTimeOfDrawing)
+TEST_F(ValueWidgetTest, ValueWidgetsShowTheValueAtTheTimeOfDrawing)
 {
     int ghostCount = 4;
-    IntWidget shown(*font, &ghostCount, 10, 0, 40, 18, AlignCentre, AlignTop);
-    ExpectShows(shown, "4");
+    IntWidget count(*font, &ghostCount, 10, 0, 40, 18, AlignCentre, AlignTop);
+    ExpectShows(count, "4");
     ghostCount = -12;
-    ExpectShows(shown, "-12");
-    EXPECT_EQ(ghostCount, -12);
-}
+    ExpectShows(count, "-12");
 
-TEST_F(ValueWidgetTest, ADoubleWidgetShowsTheValueWithoutTrailingZeros)
-{
     double speed = 1.0;
-    DoubleWidget shown(*font, &speed, 0, 0, 72, 18, AlignCentre, AlignMiddle);
-    ExpectShows(shown, "1");
+    DoubleWidget shownSpeed(*font, &speed, 0, 0, 72, 18, AlignCentre, AlignMiddle);
+    ExpectShows(shownSpeed, "1");
     speed += 0.1 + 0.1 + 0.1;
-    ExpectShows(shown, "1.3");
+    ExpectShows(shownSpeed, "1.3");
 }
 
-TEST_F(ValueWidgetTest, ALookupWidgetShowsTheNamePickedByTheIndex)
+// A value read from a file can lie outside the list; nothing outside it is read.
+TEST_F(ValueWidgetTest, ALookupWidgetShowsTheNamePickedOrAQuestionMarkOutsideItsList)
 {
     const std::vector<std::string> controllers = {"Human", "AI"};
     int controller = 1;
@@ -117,14 +93,8 @@ TEST_F(ValueWidgetTest, ALookupWidgetShowsTheNamePickedByTheIndex)
     ExpectShows(shown, "AI");
     controller = 0;
     ExpectShows(shown, "Human");
-}
-
-// A value read from a file can lie outside the list; nothing outside it is read.
-TEST_F(ValueWidgetTest, ALookupWidgetShowsAQuestionMarkForAnIndexOutsideItsList)
-{
-    const std::vector<std::string> controllers = {"Human", "AI"};
-    for (int controller : {-1, 2, 999999999}) {
-        LookupWidget shown(*font, &controller, &controllers, 0, 0, 72, 18, AlignLeft, AlignTop);
+    for (const int outside : {-1, 2, 999999999}) {
+        controller = outside;
         ExpectShows(shown, "?");
     }
 }

@@ -1,6 +1,6 @@
 // The fixture of the text and widget tests: the headless window cleared to a
-// known colour, a test font whose every pixel tells which glyph, column and
-// row it came from, and helpers to read the window back.
+// known colour, and a test font whose every pixel tells which glyph, column
+// and row it came from.
 #pragma once
 
 #include <SDL/SDL.h>
@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/Globals.h"
+#include "app/Screen.h"
 #include "gui/BitmapFont.h"
 #include "tests/support/HeadlessTest.h"
 
@@ -17,35 +19,90 @@ constexpr Uint32 Background = 0x102030;  // the window's colour before anything 
 constexpr int TestFontHeight = 18;
 constexpr int TestFontFirstChar = 32;
 constexpr int TestFontGlyphs = 95;
-constexpr const char* TestFontBitmap = "data/test18.bmp";
-constexpr const char* TestFontWidths = "data/test18_chars_w.cfg";
 
-// The width of the test font's glyph for a character.
-int GlyphWidth(char c);
-// The colour of pixel (column, row) of the glyph for a character in a coded bitmap.
-Uint32 GlyphColour(char c, int column, int row);
+inline int GlyphWidth(char c)
+{
+    return 2 + (c - TestFontFirstChar) % 7;
+}
 
-// Writes a coded glyph bitmap for the given glyph widths and height
-// (pixel (column, row) of glyph k has colour (k + 1, column, row + 1), never black).
-void WriteCodedFontBitmap(const char* path, const std::vector<int>& widths, int height);
+// The colour of pixel (column, row) of glyph k in a coded bitmap: (k + 1, column, row + 1).
+inline Uint32 CodedColour(int glyph, int column, int row)
+{
+    return (glyph + 1) * 0x10000 + column * 0x100 + row + 1;
+}
+inline Uint32 GlyphColour(char c, int column, int row)
+{
+    return CodedColour(c - TestFontFirstChar, column, row);
+}
 
-class WindowTest : public HeadlessTest {
+// Writes a coded glyph bitmap for the given glyph widths and height.
+inline void WriteCodedFontBitmap(const char* path, const std::vector<int>& widths, int height)
+{
+    int total = 0;
+    for (const int width : widths)
+        total += width;
+    SDL_Surface* bitmap = SDL_CreateRGBSurface(0, total, height, 32, 0xFF0000, 0x00FF00, 0x0000FF, 0);
+    for (int glyph = 0, left = 0; glyph < static_cast<int>(widths.size()); left += widths[glyph++])
+        for (int row = 0; row < height; ++row)
+            for (int column = 0; column < widths[glyph]; ++column)
+                static_cast<Uint32*>(bitmap->pixels)[row * (bitmap->pitch / 4) + left + column] =
+                    CodedColour(glyph, column, row);
+    SDL_SaveBMP(bitmap, path);
+    SDL_FreeSurface(bitmap);
+}
+
+class WindowTest : public BaseGlobalsTest {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override
+    {
+        BaseGlobalsTest::SetUp();
+        FillWindow(Background);
+    }
+    void TearDown() override
+    {
+        for (SDL_Surface* image : made)
+            SDL_FreeSurface(image);
+        BaseGlobalsTest::TearDown();
+    }
 
     // The test font, written to the sandbox and loaded.
-    std::unique_ptr<BitmapFont> MakeTestFont();
+    std::unique_ptr<BitmapFont> MakeTestFont()
+    {
+        std::vector<int> widths;
+        std::string widthFile;
+        for (int glyph = 0; glyph < TestFontGlyphs; ++glyph) {
+            widths.push_back(GlyphWidth(static_cast<char>(TestFontFirstChar + glyph)));
+            widthFile += std::to_string(widths.back()) + "\n";
+        }
+        WriteCodedFontBitmap("data/test18.bmp", widths, TestFontHeight);
+        sandbox->Write("data/test18_chars_w.cfg", widthFile);
+        return std::make_unique<BitmapFont>("data/test18.bmp", "data/test18_chars_w.cfg",
+                                            TestFontHeight, TestFontFirstChar);
+    }
 
-    static Uint32 PixelAt(int x, int y);
-    static void Fill(Uint32 colour);
     // How many pixels of the window differ from the background.
-    static int CountDrawn();
+    static int CountDrawn() { return TheScreen->width * TheScreen->height - CountPixels(Background); }
     // The whole window, to compare two ways of drawing the same thing.
-    static std::vector<Uint32> Snapshot();
+    static std::vector<Uint32> Snapshot()
+    {
+        std::vector<Uint32> pixels;
+        for (int y = 0; y < TheScreen->height; ++y)
+            for (int x = 0; x < TheScreen->width; ++x)
+                pixels.push_back(PixelAt(x, y));
+        return pixels;
+    }
     // An image in the window's format whose pixel (x, y) has the colour
-    // tag * 0x10000 + x * 0x100 + y + 1; freed at the end of the test.
-    SDL_Surface* CodedImage(int w, int h, int tag);
+    // Coded(tag, x, y); freed at the end of the test.
+    SDL_Surface* CodedImage(int w, int h, int tag)
+    {
+        const SDL_PixelFormat* format = TheScreen->surface->format;
+        SDL_Surface* image = SDL_CreateRGBSurface(0, w, h, 32, format->Rmask, format->Gmask, format->Bmask, 0);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                static_cast<Uint32*>(image->pixels)[y * (image->pitch / 4) + x] = Coded(tag, x, y);
+        made.push_back(image);
+        return image;
+    }
     static Uint32 Coded(int tag, int x, int y) { return tag * 0x10000 + x * 0x100 + y + 1; }
 
 private:
