@@ -4,13 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "actors/GhostSquad.h"
 #include "actors/GulperActor.h"
-#include "app/GameState.h"
 #include "app/Globals.h"
 #include "app/Program.h"
 #include "maze/Maze.h"
@@ -19,17 +17,13 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
 class MatchTest : public HeadlessTest {
 protected:
     void SetUp() override
     {
         HeadlessTest::SetUp();
         sandbox->CopyAllShipped();
-        CaptureOutput();  // start-up notes about files a match does not need
-        CreateGlobals();
-        TakeOutput();
+        Quietly([] { CreateGlobals(); });  // start-up notes about files a match does not need
     }
     void TearDown() override
     {
@@ -37,37 +31,19 @@ protected:
         HeadlessTest::TearDown();
     }
 
-    // Every maze the game ships: the custom maps and both campaigns.
-    static std::vector<std::string> ShippedMazes()
-    {
-        std::vector<std::string> mazes;
-        for (const auto& entry : fs::directory_iterator(ShippedDataDir() + "/data")) {
-            const std::string name = entry.path().filename().string();
-            if (name.starts_with("map_") || name.find("_level_") != std::string::npos)
-                mazes.push_back("data/" + name);
-        }
-        std::sort(mazes.begin(), mazes.end());
-        return mazes;
-    }
-
     static bool InWall(const Actor& actor)
     {
-        const int x = static_cast<int>(actor.posX / TheMaze->cellSize);
-        const int y = static_cast<int>(actor.posY / TheMaze->cellSize);
-        return TheMaze->CellAt(x, y) == Wall;
+        return TheMaze->CellAt(static_cast<int>(actor.posX / TheMaze->cellSize),
+                               static_cast<int>(actor.posY / TheMaze->cellSize)) == Wall;
     }
-    static int CornCells()
-    {
-        return static_cast<int>(std::count(TheMaze->cells.begin(), TheMaze->cells.end(), Corn));
-    }
-
     // Checked after every frame: what must always hold in play.
     static bool Invariants(const std::string& maze, int frame)
     {
         EXPECT_FALSE(InWall(*TheGulper)) << maze << " frame " << frame;
         for (const GhostActor* ghost : TheSquad->ghosts)
             EXPECT_FALSE(InWall(*ghost)) << maze << " frame " << frame;
-        EXPECT_EQ(TheMaze->cornLeft, CornCells()) << maze << " frame " << frame;
+        EXPECT_EQ(TheMaze->cornLeft, std::count(TheMaze->cells.begin(), TheMaze->cells.end(), Corn))
+            << maze << " frame " << frame;
         return !::testing::Test::HasFailure();
     }
 };
@@ -85,11 +61,11 @@ TEST_F(MatchTest, EveryShippedMazePlaysToAnEndWithEveryRuleKept)
     for (const std::string& maze : mazes) {
         for (const MatchSettings& settings : settingsToTry) {
             ASSERT_TRUE(LoadMatchMaze(maze)) << maze;
-            const int limitFrames = settings.timeLimit * settings.framesPerSecond;
             const MatchResult result =
                 PlayMatch(settings, [&](int frame) { return Invariants(maze, frame); });
             ASSERT_FALSE(HasFailure()) << maze;
-            EXPECT_LE(result.frames, limitFrames + 1) << maze;  // the time limit ends every match
+            // The time limit ends every match.
+            EXPECT_LE(result.frames, settings.timeLimit * settings.framesPerSecond + 1) << maze;
             EXPECT_EQ(result.cornEaten, result.cornTotal - TheMaze->cornLeft) << maze;
             if (result.end == MatchEnd::LastCorn) {
                 EXPECT_EQ(TheMaze->cornLeft, 0) << maze;
@@ -109,12 +85,9 @@ TEST_F(MatchTest, TheSameMatchTwiceIsTheSameMatch)
         auto play = [&](std::vector<double>& trace) {
             EXPECT_TRUE(LoadMatchMaze(maze));
             return PlayMatch({3.4, 2.6, 8, 90, 20}, [&](int) {
-                trace.push_back(TheGulper->posX);
-                trace.push_back(TheGulper->posY);
-                for (const GhostActor* ghost : TheSquad->ghosts) {
-                    trace.push_back(ghost->posX);
-                    trace.push_back(ghost->posY);
-                }
+                trace.insert(trace.end(), {TheGulper->posX, TheGulper->posY});
+                for (const GhostActor* ghost : TheSquad->ghosts)
+                    trace.insert(trace.end(), {ghost->posX, ghost->posY});
                 return true;
             });
         };

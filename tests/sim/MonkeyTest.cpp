@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 
-#include "app/Globals.h"
 #include "app/Program.h"
 #include "tests/support/HeadlessTest.h"
 #include "tools/sim/Match.h"
@@ -13,39 +11,31 @@
 
 namespace {
 
-namespace fs = std::filesystem;
+// A whole run on the first shipped mazes from a fresh game folder and fresh
+// globals, as the simulator does it.
+MonkeyReport RunMonkeyOnShippedMazes(uint32_t seed, int framesPerLevel, size_t mazeCount)
+{
+    Sandbox folder;
+    folder.CopyAllShipped();
+    std::vector<std::string> mazes = ShippedMazes();
+    mazes.resize(std::min(mazes.size(), mazeCount));
+    MonkeyOptions options;
+    options.seed = seed;
+    options.framesPerLevel = framesPerLevel;
+    MonkeyReport report;
+    Quietly([&] {
+        CreateGlobals();
+        report = RunMonkey(mazes, options);
+        DestroyGlobals();
+    });
+    return report;
+}
 
-class MonkeyTest : public HeadlessTest {
-protected:
-    // A whole run from a fresh game folder and fresh globals, as the simulator does it.
-    MonkeyReport Run(const MonkeyOptions& options, size_t mazeCount)
-    {
-        Sandbox folder;
-        folder.CopyAllShipped();
-        std::vector<std::string> mazes;
-        for (const auto& entry : fs::directory_iterator("data")) {
-            const std::string name = entry.path().filename().string();
-            if (name.starts_with("map_") || name.find("_level_") != std::string::npos)
-                mazes.push_back("data/" + name);
-        }
-        std::sort(mazes.begin(), mazes.end());
-        mazes.resize(std::min(mazes.size(), mazeCount));
-        MonkeyReport report;
-        Quietly([&] {
-            CreateGlobals();
-            report = RunMonkey(mazes, options);
-            DestroyGlobals();
-        });
-        return report;
-    }
-};
+using MonkeyTest = HeadlessTest;
 
 TEST_F(MonkeyTest, NoRuleIsEverBrokenOnAnyShippedMaze)
 {
-    MonkeyOptions options;
-    options.seed = 3;
-    options.framesPerLevel = 150;
-    const MonkeyReport report = Run(options, 1000);
+    const MonkeyReport report = RunMonkeyOnShippedMazes(3, 150, 1000);
     EXPECT_GE(report.levels, 124);
     EXPECT_GE(report.statesSeen, 10);  // the monkey gets around
     for (const std::string& violation : report.violations)
@@ -54,15 +44,11 @@ TEST_F(MonkeyTest, NoRuleIsEverBrokenOnAnyShippedMaze)
 
 TEST_F(MonkeyTest, TheSameSeedGivesTheSameRun)
 {
-    MonkeyOptions options;
-    options.seed = 11;
-    options.framesPerLevel = 120;
-    const MonkeyReport first = Run(options, 20);
-    const MonkeyReport second = Run(options, 20);
+    const MonkeyReport first = RunMonkeyOnShippedMazes(11, 120, 20);
+    const MonkeyReport second = RunMonkeyOnShippedMazes(11, 120, 20);
     EXPECT_EQ(first.trace, second.trace);
     EXPECT_EQ(first.events, second.events);
-    options.seed = 12;
-    EXPECT_NE(Run(options, 20).trace, first.trace);
+    EXPECT_NE(RunMonkeyOnShippedMazes(12, 120, 20).trace, first.trace);
 }
 
 }  // namespace

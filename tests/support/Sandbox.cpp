@@ -1,5 +1,6 @@
 #include "tests/support/Sandbox.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +12,18 @@ namespace fs = std::filesystem;
 std::string ShippedDataDir()
 {
     return GULPWISE_DATA_DIR;
+}
+
+std::vector<std::string> ShippedMazes()
+{
+    std::vector<std::string> mazes;
+    for (const auto& entry : fs::directory_iterator(fs::path(ShippedDataDir()) / "data")) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("map_") || name.find("_level_") != std::string::npos)
+            mazes.push_back("data/" + name);
+    }
+    std::sort(mazes.begin(), mazes.end());
+    return mazes;
 }
 
 Sandbox::Sandbox()

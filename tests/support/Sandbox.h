@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class Sandbox {
 public:
@@ -31,3 +32,6 @@ private:
 
 // The folder of the shipped game data (the repository's gamedata/).
 std::string ShippedDataDir();
+// Every maze the game ships, the custom maps and both campaigns' levels, by
+// their path in the game folder ("data/map_1.lev"), in name order.
+std::vector<std::string> ShippedMazes();
