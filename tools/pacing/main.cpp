@@ -4,6 +4,7 @@
 // comes against the loop's fixed grid and how much processor time the game
 // uses per second of play. The event source hook of the screen sees every
 // present (it is polled right after it) and ends each run after its time.
+// A run of the bare schedule without the game shows what the machine allows.
 #include <SDL/SDL.h>
 #include <cstdio>
 #include <cstdlib>
@@ -31,8 +32,10 @@ const char* const Usage =
     "Runs the frame loop for N seconds (default 20) in the main menu and in a\n"
     "computer-against-computer level with N ghosts (default 8), each at 20 and\n"
     "at 60 frames per second, and prints the lateness of the presents against\n"
-    "the fixed grid and the processor time used. DIR is the game data folder\n"
-    "(default: the source tree's); it is copied to a temporary folder first.\n";
+    "the fixed grid and the processor time used. Before each rate, the same\n"
+    "schedule is kept for N seconds with no game at all (\"sleep only\"): what\n"
+    "the machine allows. DIR is the game data folder (default: the source\n"
+    "tree's); it is copied to a temporary folder first.\n";
 
 constexpr int CampaignLevels = 12;  // shipped levels of each campaign
 constexpr int Rates[] = {20, 60};
@@ -122,14 +125,32 @@ int ObserveFrame(SDL_Event* event)
     return 0;
 }
 
+// The same schedule with no game: sleeping to each boundary as the frame
+// loop does and noting the moment, without a frame or a present. What the
+// machine itself allows: the game cannot be more punctual than this.
+void SleepOnly(PresentTimes& presents, int period, double endTime)
+{
+    int next = static_cast<int>(SDL_GetTicks()) + period;
+    while (PresentTimes::MonotonicSeconds() < endTime) {
+        const int now = static_cast<int>(SDL_GetTicks());
+        if (now < next)
+            SDL_Delay(static_cast<Uint32>(next - now));
+        presents.Record(next);
+        next += period;
+    }
+}
+
 double LoadAverage()
 {
     double load = 0;
     return getloadavg(&load, 1) == 1 ? load : -1;
 }
 
-void RunOnce(const char* name, bool inPlay, int rate, const Options& options)
+enum class Scene { SleepOnly, MainMenu, Play };
+
+void RunOnce(const char* name, Scene scene, int rate, const Options& options)
 {
+    const bool inPlay = scene == Scene::Play;
     PresentTimes presents;
     run = RunState();
     run.presents = &presents;
@@ -145,13 +166,17 @@ void RunOnce(const char* name, bool inPlay, int rate, const Options& options)
     const double loadBefore = LoadAverage();
     run.endTime = PresentTimes::MonotonicSeconds() + options.seconds;
     const CpuMeter cpu;
-    TheScreen->Run();
+    if (scene == Scene::SleepOnly)
+        SleepOnly(presents, TheScreen->framePeriod, run.endTime);
+    else
+        TheScreen->Run();
     const CpuShare share = cpu.Share();
     const LatenessSummary late = presents.Summarise(TheScreen->framePeriod);
 
-    printf("%-10s %3d %4d ms %6d %8.2f %7.2f %7.2f %5d %9.2f %% %7.2f %%   %.1f/%.1f\n", name, rate,
-           TheScreen->framePeriod, late.presents, late.median, late.percentile99, late.maximum,
-           late.overOnePeriod, share.process, share.mainThread, loadBefore, LoadAverage());
+    printf("%-10s %3d %4d ms %6d %7.2f %7.2f %7.2f %7.2f %5d %9.2f %% %7.2f %%   %.1f/%.1f\n", name,
+           rate, TheScreen->framePeriod, late.presents, late.minimum, late.median, late.percentile99,
+           late.maximum, late.overOnePeriod, share.process, share.mainThread, loadBefore,
+           LoadAverage());
     fflush(stdout);
 }
 
@@ -184,11 +209,12 @@ int main(int argc, char** argv)
     printf("gulpwise-pacing: %d s per run, play with %d ghosts; lateness of each present in ms,\n"
            "CPU in percent of one core (process: with the audio thread)\n\n",
            options.seconds, options.ghosts);
-    printf("%-10s %3s %7s %6s %8s %7s %7s %5s %11s %9s   %s\n", "run", "fps", "period", "frames",
-           "median", "p99", "max", ">per", "CPU process", "main", "load before/after");
+    printf("%-10s %3s %7s %6s %7s %7s %7s %7s %5s %11s %9s   %s\n", "run", "fps", "period", "frames",
+           "min", "median", "p99", "max", ">per", "CPU process", "main", "load before/after");
     for (const int rate : Rates) {
-        RunOnce("main menu", false, rate, options);
-        RunOnce("play", true, rate, options);
+        RunOnce("sleep only", Scene::SleepOnly, rate, options);
+        RunOnce("main menu", Scene::MainMenu, rate, options);
+        RunOnce("play", Scene::Play, rate, options);
     }
     DestroyGlobals();
 
