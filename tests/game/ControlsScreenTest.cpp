@@ -1,7 +1,8 @@
-// The controls screen: the key bound to each of the 26 actions, rebinding by
-// clicking an action's key and releasing a new key, the two stock key sets,
-// and keeping ("OK") or dropping ("Cancel", "x") the changes, from the
-// options or from within a game.
+// The key bindings as the game uses them: the key file read at start-up, the
+// controls screen with the key of every action, rebinding by clicking an
+// action's key and releasing a new key, the two stock key sets, keeping
+// ("OK") or dropping ("Cancel", "x") the changes, from the options or from
+// within a game; and one key bound to several actions.
 #include <gtest/gtest.h>
 
 #include <SDL/SDL.h>
@@ -9,17 +10,59 @@
 #include <filesystem>
 #include <sstream>
 
-#include "app/GameState.h"
-#include "app/GameTypes.h"
-#include "app/Globals.h"
-#include "gui/ButtonIds.h"
-#include "gui/Gui.h"
-#include "input/KeyBindings.h"
 #include "tests/game/GameTest.h"
 
 namespace {
 
 using KeySet = std::array<int, ActionCount>;
+
+// The key file text of a flag and the first keys from "a" on, one per line.
+std::string KeyFile(int count, bool finalLineBreak)
+{
+    std::string text = "1";
+    for (int action = 0; action < count; ++action)
+        text += "\n" + std::to_string(SDLK_a + action);
+    return finalLineBreak ? text + "\n" : text;
+}
+
+// The game starts with a key file that is short, that lacks its last line
+// break, or that is missing: only the keys read are bound, the others have none.
+struct KeyFileCase {
+    const char* what;
+    int keysInFile;       // -1: no file
+    bool finalLineBreak;
+    int keysBound;
+};
+
+class KeyFileAtStartTest : public GameTest, public ::testing::WithParamInterface<KeyFileCase> {
+protected:
+    void PrepareGameFiles() override
+    {
+        if (GetParam().keysInFile < 0)
+            sandbox->Remove("data/keys.cfg");
+        else
+            sandbox->Write("data/keys.cfg", KeyFile(GetParam().keysInFile, GetParam().finalLineBreak));
+        CaptureOutput();
+    }
+};
+
+TEST_P(KeyFileAtStartTest, OnlyTheKeysReadAreBoundAndTheGameRuns)
+{
+    const std::string output = TakeOutput();
+    EXPECT_EQ(output.find("Couldn't open file data/keys.cfg, You will need to redefine keys") !=
+                  std::string::npos,
+              GetParam().keysInFile < 0) << GetParam().what << ": " << output;
+    for (int action = 0; action < ActionCount; ++action)
+        EXPECT_EQ(KeyOf(action), action < GetParam().keysBound ? SDLK_a + action : 0)
+            << ActionNames[action];
+    EXPECT_FALSE(RunFrames(2));
+}
+
+INSTANTIATE_TEST_SUITE_P(ShortUnfinishedOrMissing, KeyFileAtStartTest,
+                         ::testing::Values(KeyFileCase{"ending after line ten", 9, true, 9},
+                                           KeyFileCase{"no last line break", ActionCount, false, ActionCount - 1},
+                                           KeyFileCase{"missing", -1, true, 0}),
+                         [](const auto& info) { return std::to_string(info.index); });
 
 class ControlsScreenTest : public GameTest {
 protected:
@@ -28,18 +71,13 @@ protected:
         GameTest::SetUp();
         Click(OptionsButton);
         Click(ControlsButton);
-        ASSERT_EQ(GameState, ControlsMenu);
     }
-
-    static KeyBindings& Bindings() { return TheGui->keyBindings; }
-
     static KeySet BoundKeys()
     {
         KeySet keys{};
-        std::copy(std::begin(Bindings().keys), std::end(Bindings().keys), keys.begin());
+        std::copy(std::begin(TheGui->keyBindings.keys), std::end(TheGui->keyBindings.keys), keys.begin());
         return keys;
     }
-
     // The keys of a key file in the game folder (the flag on its first line skipped).
     KeySet KeysInFile(const std::string& path) const
     {
@@ -51,212 +89,169 @@ protected:
             text >> key;
         return keys;
     }
-
-    // Presses the mouse in the middle of an action's key button.
     static void PressKeyButton(int action)
     {
         int x = 0, y = 0;
         CentreOf(*TheGui->controlsMenu->buttons.at(action), x, y);
         TheGui->OnLeftDown(x, y);
     }
-
-    static void ReleaseMouse(int x, int y) { TheGui->OnLeftUp(x, y); }
-
     // The key name an action's button showed when the screen was last drawn.
     static std::string Shown(int action)
     {
         RunFrames(1);
         return TheGui->controlsMenu->buttons.at(action)->label->text;
     }
-
-    // Opens the keys help in a custom game being played.
-    static void OpenFromGame()
-    {
-        Click(CloseButton);  // back to the options
-        Click(CloseButton);  // back to the main menu
-        Click(PlayButton);
-        Click(CustomGameButton);
-        ASSERT_TRUE(StartAndPlay());
-        TapKey(KeysHelpScreen);
-        ASSERT_EQ(GameState, ControlsInGame);
-    }
+    static int Awaited() { return TheGui->keyBindings.captureIndex; }
 };
 
-TEST_F(ControlsScreenTest, EveryActionHasItsKeyButtonInTwoColumns)
+TEST_F(ControlsScreenTest, EveryActionHasItsKeyButtonShowingTheKeysNameInTwoColumns)
 {
     const Panel& panel = *TheGui->controlsMenu;
     const struct {
         int action, x, y;
-    } rows[] = {{MoveGulperRight, 126, 27}, {SelectPrevGhost, 126, 261},
-                {SelectGhost1, 342, 27}, {ExitGame, 342, 225}};
+    } rows[] = {{MoveGulperRight, 126, 27}, {SelectPrevGhost, 126, 261}, {SelectGhost1, 342, 27},
+                {ExitGame, 342, 225}};
     for (const auto& row : rows) {
-        const Button& button = *panel.buttons.at(row.action);
-        EXPECT_EQ(button.x, row.x) << ActionNames[row.action];
-        EXPECT_EQ(button.y, row.y) << ActionNames[row.action];
-        EXPECT_EQ(button.id, KeyButton);
+        EXPECT_EQ(panel.buttons.at(row.action)->x, row.x) << ActionNames[row.action];
+        EXPECT_EQ(panel.buttons.at(row.action)->y, row.y) << ActionNames[row.action];
     }
-    // The names beside them, after the title.
-    EXPECT_EQ(panel.widgets.at(0)->text, "Controls configuration");
-    EXPECT_EQ(panel.widgets.at(1 + MoveGulperRight)->text, "Move gulper right");
+    EXPECT_EQ(panel.widgets.at(1 + ExitGame)->text, "Exit game");  // the names, after the title
     EXPECT_EQ(panel.widgets.at(1 + ExitGame)->x, 225);
-    EXPECT_EQ(panel.widgets.at(1 + ExitGame)->text, "Exit game");
-}
-
-TEST_F(ControlsScreenTest, EachKeyButtonShowsTheNameOfTheBoundKey)
-{
     for (int action = 0; action < ActionCount; ++action) {
-        EXPECT_EQ(Shown(action), SDL_GetKeyName(static_cast<SDLKey>(Bindings().keys[action])))
+        EXPECT_EQ(panel.buttons.at(action)->id, KeyButton);
+        EXPECT_EQ(Shown(action), SDL_GetKeyName(static_cast<SDLKey>(KeyOf(action))))
             << ActionNames[action];
     }
 }
 
-TEST_F(ControlsScreenTest, ClickingAKeyThenReleasingAKeyRebindsTheAction)
+// The key button shows "?" from the mouse release on, and the next key
+// released anywhere (even the exit key, even in play) becomes the action's key.
+TEST_F(ControlsScreenTest, AKeyReleasedAfterOrBeforeTheMouseButtonIsBound)
 {
     PressKeyButton(StopGulper);
-    EXPECT_EQ(Bindings().captureIndex, StopGulper);
-    int x = 0, y = 0;
-    CentreOf(*TheGui->controlsMenu->buttons.at(StopGulper), x, y);
-    ReleaseMouse(x, y);
-    EXPECT_EQ(Bindings().keys[StopGulper], UnknownKey);
+    EXPECT_EQ(Awaited(), StopGulper);
+    TheGui->OnLeftUp(0, 0);  // outside the button: still awaited
     EXPECT_EQ(Shown(StopGulper), "?");
-
-    TheGui->OnKeyUp(SDLK_k);
-    EXPECT_EQ(Bindings().keys[StopGulper], SDLK_k);
-    EXPECT_EQ(Bindings().captureIndex, NoValue);
+    TheGui->OnKeyDown(SDLK_k);
+    EXPECT_EQ(KeyOf(StopGulper), UnknownKey);  // not on the press
+    EXPECT_FALSE(TheGui->OnKeyUp(SDLK_k));
+    EXPECT_EQ(KeyOf(StopGulper), SDLK_k);
+    EXPECT_EQ(Awaited(), NoValue);
     EXPECT_EQ(Shown(StopGulper), SDL_GetKeyName(SDLK_k));
-    EXPECT_EQ(GameState, ControlsMenu);
-}
 
-TEST_F(ControlsScreenTest, AMouseReleaseOutsideTheButtonStillAwaitsTheKey)
-{
-    PressKeyButton(PauseGame);
-    ReleaseMouse(0, 0);
-    EXPECT_EQ(Bindings().keys[PauseGame], UnknownKey);
-    EXPECT_EQ(Bindings().captureIndex, PauseGame);
-}
-
-TEST_F(ControlsScreenTest, AKeyReleasedBeforeTheMouseButtonIsKept)
-{
     PressKeyButton(MoveGhostUp);
     TheGui->OnKeyUp(SDLK_i);
-    ReleaseMouse(0, 0);
-    EXPECT_EQ(Bindings().keys[MoveGhostUp], SDLK_i);
-    EXPECT_EQ(Bindings().captureIndex, NoValue);
-}
+    TheGui->OnLeftUp(0, 0);
+    EXPECT_EQ(KeyOf(MoveGhostUp), SDLK_i);
+    EXPECT_EQ(Awaited(), NoValue);
 
-TEST_F(ControlsScreenTest, ASecondKeyButtonTakesOverTheWait)
-{
-    PressKeyButton(MoveGulperUp);
-    ReleaseMouse(0, 0);
-    PressKeyButton(MoveGulperDown);
-    ReleaseMouse(0, 0);
-    TheGui->OnKeyUp(SDLK_j);
-    EXPECT_EQ(Bindings().keys[MoveGulperUp], UnknownKey);  // until rebound or reloaded
-    EXPECT_EQ(Bindings().keys[MoveGulperDown], SDLK_j);
-}
-
-TEST_F(ControlsScreenTest, TheExitKeyCanBeBoundWithoutLeaving)
-{
-    const int exitKey = KeyOf(ExitGame);
+    PressKeyButton(MoveGulperUp);  // a second key button takes over the wait
+    TheGui->OnLeftUp(0, 0);
     PressKeyButton(SelectAllGhosts);
-    ReleaseMouse(0, 0);
-    TheGui->OnKeyUp(exitKey);
-    EXPECT_EQ(Bindings().keys[SelectAllGhosts], exitKey);
+    TheGui->OnLeftUp(0, 0);
+    const int exitKey = KeyOf(ExitGame);
+    EXPECT_FALSE(TheGui->OnKeyUp(exitKey));
+    EXPECT_EQ(KeyOf(MoveGulperUp), UnknownKey);  // until rebound or reloaded
+    EXPECT_EQ(KeyOf(SelectAllGhosts), exitKey);
     EXPECT_EQ(GameState, ControlsMenu);
-}
 
-TEST_F(ControlsScreenTest, OtherButtonsDoNotStartAWait)
-{
-    int x = 0, y = 0;
+    int x = 0, y = 0;  // other buttons start no wait
     CentreOf(ButtonOf(DefaultKeysButton), x, y);
     TheGui->OnLeftDown(x, y);
-    EXPECT_EQ(Bindings().captureIndex, NoValue);
-    ReleaseMouse(x, y);
+    EXPECT_EQ(Awaited(), NoValue);
 }
 
-TEST_F(ControlsScreenTest, DefaultAndDefHotseatLoadTheStockSetsAndStay)
-{
-    Click(DefaultHotseatKeysButton);
-    EXPECT_EQ(BoundKeys(), KeysInFile("data/default_hotseat_keys.cfg"));
-    EXPECT_EQ(GameState, ControlsMenu);
-    Click(DefaultKeysButton);
-    EXPECT_EQ(BoundKeys(), KeysInFile("data/default_keys.cfg"));
-    EXPECT_EQ(GameState, ControlsMenu);
-}
-
-TEST_F(ControlsScreenTest, DefaultThenCancelLeavesEverythingAsItWas)
+TEST_F(ControlsScreenTest, StockSetsAndCancelOrCloseLeaveTheKeyFileAsItWas)
 {
     const std::string fileBefore = sandbox->Read("data/keys.cfg");
     const KeySet keysBefore = BoundKeys();
+    Click(DefaultHotseatKeysButton);
+    EXPECT_EQ(BoundKeys(), KeysInFile("data/default_hotseat_keys.cfg"));
+    Click(DefaultKeysButton);
+    EXPECT_EQ(BoundKeys(), KeysInFile("data/default_keys.cfg"));
+    EXPECT_EQ(GameState, ControlsMenu);
     Click(DefaultHotseatKeysButton);
     ASSERT_NE(BoundKeys(), keysBefore);
     Click(CancelButton);
     EXPECT_EQ(BoundKeys(), keysBefore);
     EXPECT_EQ(sandbox->Read("data/keys.cfg"), fileBefore);
     EXPECT_EQ(GameState, OptionsMenu);
-}
 
-TEST_F(ControlsScreenTest, CloseDropsTheChangesLikeCancel)
-{
-    const KeySet keysBefore = BoundKeys();
-    PressKeyButton(MoveGulperLeft);
-    ReleaseMouse(0, 0);
+    Click(ControlsButton);
+    ClickAt(MoveGulperLeft);
     TheGui->OnKeyUp(SDLK_z);
     Click(CloseButton);
     EXPECT_EQ(BoundKeys(), keysBefore);
     EXPECT_EQ(GameState, OptionsMenu);
+
+    Click(ControlsButton);  // the exit key goes back keeping the edits, unsaved
+    ClickAt(MoveGulperRight);
+    TheGui->OnKeyUp(SDLK_F5);
+    TapKey(ExitGame);
+    EXPECT_EQ(GameState, OptionsMenu);
+    EXPECT_EQ(KeyOf(MoveGulperRight), SDLK_F5);
+    EXPECT_EQ(sandbox->Read("data/keys.cfg"), fileBefore);
 }
 
-TEST_F(ControlsScreenTest, OkKeepsTheChangesInTheKeyFile)
+TEST_F(ControlsScreenTest, OkKeepsTheChangesInTheKeyFileOrWhenItCannotBeWrittenForThisRun)
 {
-    PressKeyButton(MoveGulperLeft);
-    ReleaseMouse(0, 0);
+    ClickAt(MoveGulperLeft);
     TheGui->OnKeyUp(SDLK_z);
     Click(OkButton);
     EXPECT_EQ(GameState, OptionsMenu);
     EXPECT_EQ(KeysInFile("data/keys.cfg"), BoundKeys());
     EXPECT_EQ(KeysInFile("data/keys.cfg")[MoveGulperLeft], SDLK_z);
-}
 
-TEST_F(ControlsScreenTest, AKeyFileThatCannotBeWrittenLeavesTheGameGoingOn)
-{
     // The key file is written beside itself first; a folder in the way stops that.
     std::filesystem::create_directory(sandbox->path + "/data/keys.cfg.tmp");
     const std::string fileBefore = sandbox->Read("data/keys.cfg");
+    Click(ControlsButton);
     Click(DefaultHotseatKeysButton);
     CaptureOutput();
-    Click(OkButton);
+    EXPECT_FALSE(Click(OkButton));
     EXPECT_EQ(TakeOutput(), "Couldn't open file data/keys.cfg");
     EXPECT_EQ(GameState, OptionsMenu);
-    EXPECT_EQ(BoundKeys(), KeysInFile("data/default_hotseat_keys.cfg"));  // in use for this run
+    EXPECT_EQ(BoundKeys(), KeysInFile("data/default_hotseat_keys.cfg"));
     EXPECT_EQ(sandbox->Read("data/keys.cfg"), fileBefore);
+    EXPECT_FALSE(RunFrames(2));
 }
 
-TEST_F(ControlsScreenTest, OpenedDuringPlayOkReturnsToTheGame)
+// The keys help: every way out returns to the game, and a wait still open
+// when play resumes takes the next key release and does nothing else.
+TEST_F(ControlsScreenTest, OpenedDuringPlayEveryButtonReturnsToTheGame)
 {
-    OpenFromGame();
-    Click(OkButton);
-    EXPECT_EQ(GameState, Playing);
-}
-
-TEST_F(ControlsScreenTest, OpenedDuringPlayCancelAndCloseReturnToTheGame)
-{
-    OpenFromGame();
-    Click(CancelButton);
-    EXPECT_EQ(GameState, Playing);
+    GameState = MainMenu;
+    Click(PlayButton);
+    Click(CustomGameButton);
+    ASSERT_TRUE(StartAndPlay());
+    for (const int button : {OkButton, CancelButton, CloseButton}) {
+        TapKey(KeysHelpScreen);
+        ASSERT_EQ(GameState, ControlsInGame);
+        ClickAt(PauseGame);
+        TheGui->OnKeyUp(SDLK_o);  // rebinding does not resume the game
+        EXPECT_EQ(GameState, ControlsInGame);
+        EXPECT_EQ(KeyOf(PauseGame), SDLK_o);
+        Click(button);
+        EXPECT_EQ(GameState, Playing);
+    }
+    const int pauseKey = KeyOf(PauseGame);
     TapKey(KeysHelpScreen);
+    ClickAt(StopGulper);
     Click(CloseButton);
+    TheGui->OnKeyUp(pauseKey);
     EXPECT_EQ(GameState, Playing);
+    EXPECT_EQ(KeyOf(StopGulper), pauseKey);
 }
 
-TEST_F(ControlsScreenTest, RebindingDuringPlayDoesNotResumeTheGame)
+TEST_F(ControlsScreenTest, AKeyBoundToTwoActionsDoesBoth)
 {
-    OpenFromGame();
-    PressKeyButton(PauseGame);
-    ReleaseMouse(0, 0);
-    TheGui->OnKeyUp(SDLK_o);
-    EXPECT_EQ(GameState, ControlsInGame);
-    EXPECT_EQ(Bindings().keys[PauseGame], SDLK_o);
+    GameState = MainMenu;
+    PlayCampaignLevel(GulperCampaignMode, TestMazes::OpenRoom(), Settings(Human, Human, 2, 3.4, 2.4, 90));
+    TheGui->keyBindings.keys[SelectGhost1] = KeyOf(MoveGulperUp);
+    PressKey(MoveGulperUp);
+    EXPECT_EQ(TheGulper->wantedDirection, Up);
+    EXPECT_TRUE(TheSquad->ghosts[0]->selected);
+    EXPECT_EQ(Played(SelectingGhostSound), 1);
 }
 
 }  // namespace

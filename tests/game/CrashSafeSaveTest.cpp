@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <memory>
 #include <random>
+#include <sstream>
 #include <string>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -27,26 +28,17 @@
 namespace {
 
 constexpr int DefaultKills = 50;
-constexpr const char* KillsVariable = "GULPWISE_CRASH_KILLS";
 constexpr int MapNumber = 7;
 constexpr const char* MapPath = "data/map_7.lev";
 // The longest a child runs before it is killed: long enough for many rounds
 // of saving, short enough to keep the test quick.
 constexpr int MaxLifeMicroseconds = 30000;
-// A child that is never killed (the parent died) stops by itself.
-constexpr int ChildSafetySeconds = 60;
-constexpr unsigned Seed = 20261206;  // the same kill moments on every run
-
-// A small maze and a large one: a large file takes long enough to write that
-// a save which is not crash-safe would be caught half-written.
-constexpr int SmallWidth = 28;
-constexpr int SmallHeight = 20;
-constexpr int LargeWidth = 400;
-constexpr int LargeHeight = 300;
+constexpr int ChildSafetySeconds = 60;  // a child that is never killed (the parent died) stops
+constexpr unsigned Seed = 20261206;     // the same kill moments on every run
 
 int KillCount()
 {
-    const char* text = std::getenv(KillsVariable);
+    const char* text = std::getenv("GULPWISE_CRASH_KILLS");
     const int kills = text ? std::atoi(text) : DefaultKills;
     return kills > 0 ? kills : DefaultKills;
 }
@@ -64,48 +56,19 @@ std::unique_ptr<Maze> PillarMaze(int width, int height)
     return std::make_unique<Maze>(width, height, cells);
 }
 
-// One content of each file, put in place by saving it.
+// One content of each file, put in place by saving it: the options, the key
+// file's flag and first key (the others follow one by one), and the map (a
+// large one takes long enough to write that a save which is not crash-safe
+// would be caught half-written).
 struct Version {
-    void (*configure)(Config& config);
-    int keyFlag;     // the key file's first number
-    int firstKey;    // the key of action 0; the others follow one by one
-    Maze* maze;      // the custom map
-    std::string configText, keysText, mapText;  // the files as this version writes them
+    const char* options;
+    int keyFlag;
+    int firstKey;
+    std::unique_ptr<Maze> maze;
+    std::string files[3];  // the configuration, the key file and the map as this version writes them
 };
 
-void UseDefaultOptions(Config& config)
-{
-    config.gulperController = Human;
-    config.gulperSpeed = 3.4;
-    config.ghostsController = Computer;
-    config.ghostCount = 4;
-    config.ghostSpeed = 2.4;
-    config.mapNumber = 1;
-    config.musicVolume = 100;
-    config.effectsVolume = 100;
-    config.framesPerSecond = 20;
-    config.tileSet = 0;
-    config.gulperLevel = config.gulperMaxLevel = 1;
-    config.ghostsLevel = config.ghostsMaxLevel = 1;
-}
-
-void UsePlayedOptions(Config& config)
-{
-    config.gulperController = Computer;
-    config.gulperSpeed = 1.2000000000000002;
-    config.ghostsController = Human;
-    config.ghostCount = 8;
-    config.ghostSpeed = 0.95;
-    config.mapNumber = 42;
-    config.musicVolume = 30;
-    config.effectsVolume = 70;
-    config.framesPerSecond = 35;
-    config.tileSet = 2;
-    config.gulperLevel = 11;
-    config.gulperMaxLevel = 12;
-    config.ghostsLevel = 5;
-    config.ghostsMaxLevel = 9;
-}
+const char* const Paths[3] = {ConfigPath, KeysPath, MapPath};
 
 class CrashSafeSaveTest : public HeadlessTest {
 protected:
@@ -116,16 +79,13 @@ protected:
         CreateBaseGlobals();
         bindings = std::make_unique<KeyBindings>();
         TakeOutput();
-        smallMaze = PillarMaze(SmallWidth, SmallHeight);
-        largeMaze = PillarMaze(LargeWidth, LargeHeight);
-        versions[0] = {UseDefaultOptions, 1, 273, smallMaze.get(), "", "", ""};
-        versions[1] = {UsePlayedOptions, 2, 97, largeMaze.get(), "", "", ""};
-        // Each version saved once gives the text its saves write.
+        versions[0] = {"0 3.4 1 4 2.4 1 100 100 20 0 1 1 1 1", 1, 273, PillarMaze(28, 20), {}};
+        versions[1] = {"1 1.2000000000000002 0 8 0.95 42 30 70 35 2 11 12 5 9", 2, 97,
+                       PillarMaze(400, 300), {}};
         for (Version& version : versions) {
             SaveAll(version);
-            version.configText = sandbox->Read(ConfigPath);
-            version.keysText = sandbox->Read(KeysPath);
-            version.mapText = sandbox->Read(MapPath);
+            for (int file = 0; file < 3; ++file)
+                version.files[file] = sandbox->Read(Paths[file]);
         }
     }
     void TearDown() override
@@ -136,7 +96,8 @@ protected:
 
     void SaveAll(const Version& version)
     {
-        version.configure(*TheConfig);
+        std::istringstream options(version.options);
+        TheConfig->Load(options);
         TheConfig->Save();
         bindings->fileFlag = version.keyFlag;
         for (int action = 0; action < ActionCount; ++action)
@@ -155,35 +116,22 @@ protected:
             SaveAll(versions[round % 2]);
     }
 
-    // Which version a file holds: 0, 1, or -1 for neither.
-    static int VersionOf(const std::string& content, const std::string& first,
-                         const std::string& second)
-    {
-        return content == first ? 0 : content == second ? 1 : -1;
-    }
-
     std::unique_ptr<KeyBindings> bindings;
-    std::unique_ptr<Maze> smallMaze, largeMaze;
     Version versions[2];
 };
 
-TEST_F(CrashSafeSaveTest, TheTwoVersionsDifferInEveryFile)
-{
-    EXPECT_NE(versions[0].configText, versions[1].configText);
-    EXPECT_NE(versions[0].keysText, versions[1].keysText);
-    EXPECT_NE(versions[0].mapText, versions[1].mapText);
-    EXPECT_GT(versions[1].mapText.size(), size_t{LargeWidth * LargeHeight});
-}
-
 TEST_F(CrashSafeSaveTest, EveryFileIsCompleteAfterAKillAtAnyMoment)
 {
+    for (int file = 0; file < 3; ++file)
+        ASSERT_NE(versions[0].files[file], versions[1].files[file]) << Paths[file];
+    EXPECT_GT(versions[1].files[2].size(), size_t{400 * 300});
+
     const int kills = KillCount();
     std::mt19937 random(Seed);
     std::uniform_int_distribution<int> lifetime(0, MaxLifeMicroseconds);
-    int changedFiles = 0;     // files found holding the other version than before the kill
-    int killedMidSave = 0;    // kills that left a temporary file: the child was writing
-    int previous[3] = {1, 1, 1};  // the set-up saved version 1 last
-
+    int changedFiles = 0;          // files found holding the other version than before the kill
+    int killedMidSave = 0;         // kills that left a temporary file: the child was writing
+    int previous[3] = {1, 1, 1};   // the set-up saved version 1 last
     fflush(stdout);
     for (int kill = 0; kill < kills; ++kill) {
         const pid_t child = fork();
@@ -197,20 +145,16 @@ TEST_F(CrashSafeSaveTest, EveryFileIsCompleteAfterAKillAtAnyMoment)
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
             << "the saving child ended by itself, status " << status;
 
-        const int found[3] = {
-            VersionOf(sandbox->Read(ConfigPath), versions[0].configText, versions[1].configText),
-            VersionOf(sandbox->Read(KeysPath), versions[0].keysText, versions[1].keysText),
-            VersionOf(sandbox->Read(MapPath), versions[0].mapText, versions[1].mapText)};
-        ASSERT_NE(found[0], -1) << "the configuration is torn after kill " << kill;
-        ASSERT_NE(found[1], -1) << "the key file is torn after kill " << kill;
-        ASSERT_NE(found[2], -1) << "the custom map is torn after kill " << kill;
-        for (int file = 0; file < 3; ++file) {
-            changedFiles += found[file] != previous[file];
-            previous[file] = found[file];
-        }
         bool midSave = false;
-        for (const std::string path : {ConfigPath, KeysPath, MapPath}) {
-            const std::string temporary = path + ".tmp";
+        for (int file = 0; file < 3; ++file) {
+            const std::string content = sandbox->Read(Paths[file]);
+            const int found = content == versions[0].files[file]   ? 0
+                              : content == versions[1].files[file] ? 1
+                                                                   : -1;
+            ASSERT_NE(found, -1) << Paths[file] << " is torn after kill " << kill;
+            changedFiles += found != previous[file];
+            previous[file] = found;
+            const std::string temporary = std::string(Paths[file]) + ".tmp";
             midSave = midSave || sandbox->Exists(temporary);
             sandbox->Remove(temporary);
         }

@@ -1,28 +1,16 @@
-// The custom game screen: choosing who plays each side, the speeds, the
-// number of ghosts, the custom maze and the time limit, and starting the game.
+// The custom game screen: who plays each side, the speeds (a tenth more a
+// click, wrapping to 1 above 5 and 4), the number of ghosts (1 to 8), the
+// custom maze (1 to 99, skipping missing files) and the time limit (steps of
+// 15 within 30 and 600), and "Start!".
 #include <gtest/gtest.h>
 
-#include <SDL/SDL.h>
-
-#include "app/Config.h"
-#include "app/CountdownTimer.h"
-#include "app/GameState.h"
-#include "app/Globals.h"
-#include "actors/GhostSquad.h"
-#include "actors/GulperActor.h"
-#include "app/SoundBank.h"
-#include "gui/ButtonIds.h"
-#include "gui/Gui.h"
-#include "maze/Maze.h"
 #include "tests/game/GameTest.h"
-#include "tests/game/ScreenTestSupport.h"
-
-using namespace ScreenTests;
 
 namespace {
 
-constexpr int TimerWidget = 10;  // the time limit's number, last of the panel's widgets
-constexpr int MapWidget = 8;     // the map number's
+constexpr int GhostCountWidget = 6;  // the panel's numbers, in its widget order
+constexpr int MapWidget = 8;
+constexpr int TimerWidget = 10;
 
 class CustomGameScreenTest : public GameTest {
 protected:
@@ -30,31 +18,28 @@ protected:
     void PrepareGameFiles() override
     {
         for (int map = 1; map <= 6; ++map)
-            WriteLevel("data/map_" + std::to_string(map) + ".lev", MapWithCorn(map));
+            WriteLevel("data/map_" + std::to_string(map) + ".lev", TestMazes::WithCorn(map));
     }
-
     void SetUp() override
     {
         GameTest::SetUp();
         Click(PlayButton);
         Click(CustomGameButton);
-        ASSERT_EQ(GameState, CustomGameMenu);
     }
-
-    // Shows a map as the player left it last time.
-    static void OpenMap(int mapNumber)
+    // Shows a map as the player left it last time, marked so that a reload would show.
+    static void OpenMarkedMap(int mapNumber)
     {
         TheConfig->mapNumber = mapNumber;
         TheMaze->LoadNumbered(TheConfig->mapNumber, true);
+        TheMaze->SetCell({5, 5}, Corn);
     }
-
+    // What the button or the widget showed when the panel was last drawn.
     static std::string Shown(int buttonId)
     {
         RunFrames(1);
         return ButtonOf(buttonId).label->text;
     }
-
-    static CountdownTimer& Timer() { return *TheGui->timer; }
+    static int& Limit() { return TheGui->timer->limit; }
 };
 
 TEST_F(CustomGameScreenTest, TheSideButtonsSwitchBetweenHumanAndComputer)
@@ -63,194 +48,119 @@ TEST_F(CustomGameScreenTest, TheSideButtonsSwitchBetweenHumanAndComputer)
     TheConfig->ghostsController = Computer;
     EXPECT_EQ(Shown(GulperSideButton), "Human");
     EXPECT_EQ(Shown(GhostsSideButton), "AI");
-
     Click(GulperSideButton);
     Click(GhostsSideButton);
     EXPECT_EQ(TheConfig->gulperController, Computer);
     EXPECT_EQ(TheConfig->ghostsController, Human);
     EXPECT_EQ(Shown(GulperSideButton), "AI");
     EXPECT_EQ(Shown(GhostsSideButton), "Human");
-
     Click(GulperSideButton);
     EXPECT_EQ(TheConfig->gulperController, Human);
     EXPECT_EQ(GameState, CustomGameMenu);
 }
 
-TEST_F(CustomGameScreenTest, ASpeedClimbsByATenthAndIsShownRounded)
+TEST_F(CustomGameScreenTest, SpeedsClimbByATenthAndWrapHalfAStepAboveTheirTop)
 {
-    TheConfig->gulperSpeed = 1.0;
-    for (int click = 0; click < 3; ++click)
-        Click(GulperSpeedButton);
-    EXPECT_NEAR(TheConfig->gulperSpeed, 1.3, 1e-9);
-    // Three sums of 0.1 are not exactly 1.3; the button shows it as 1.3.
-    EXPECT_EQ(Shown(GulperSpeedButton), "1.3");
-}
-
-TEST_F(CustomGameScreenTest, TheGulperSpeedWrapsToOneAfterFive)
-{
-    TheConfig->gulperSpeed = 4.9;
-    Click(GulperSpeedButton);
-    EXPECT_NEAR(TheConfig->gulperSpeed, 5.0, 1e-9);
-    Click(GulperSpeedButton);
-    EXPECT_EQ(TheConfig->gulperSpeed, 1.0);
-}
-
-TEST_F(CustomGameScreenTest, AGulperSpeedJustBelowFiveStillWraps)
-{
-    // What forty additions of 0.1 can leave.
-    TheConfig->gulperSpeed = 4.9999999;
-    Click(GulperSpeedButton);
-    EXPECT_EQ(TheConfig->gulperSpeed, 1.0);
-}
-
-TEST_F(CustomGameScreenTest, TheGhostSpeedWrapsToOneAfterFour)
-{
-    TheConfig->ghostSpeed = 3.9;
-    Click(GhostSpeedButton);
-    EXPECT_NEAR(TheConfig->ghostSpeed, 4.0, 1e-9);
-    Click(GhostSpeedButton);
-    EXPECT_EQ(TheConfig->ghostSpeed, 1.0);
-}
-
-TEST_F(CustomGameScreenTest, ASpeedBelowOneClimbsWithoutWrapping)
-{
-    TheConfig->gulperSpeed = 0.5;
-    TheConfig->ghostSpeed = 0.5;
-    for (int click = 0; click < 6; ++click) {
-        Click(GulperSpeedButton);
-        Click(GhostSpeedButton);
+    const struct {
+        int button;
+        double from, to;
+        int clicks;
+    } cases[] = {
+        {GulperSpeedButton, 1.0, 1.3, 3},
+        {GulperSpeedButton, 4.9, 5.0, 1},
+        {GulperSpeedButton, 5.0, 1.0, 1},
+        {GulperSpeedButton, 4.9999999, 1.0, 1},  // what forty additions of 0.1 can leave
+        {GulperSpeedButton, 0.5, 1.1, 6},        // below one: no wrap on the way up
+        {GhostSpeedButton, 3.9, 4.0, 1},
+        {GhostSpeedButton, 4.0, 1.0, 1},
+        {GhostSpeedButton, 0.5, 1.1, 6},
+    };
+    for (const auto& c : cases) {
+        double& speed = c.button == GulperSpeedButton ? TheConfig->gulperSpeed : TheConfig->ghostSpeed;
+        speed = c.from;
+        for (int click = 0; click < c.clicks; ++click)
+            Click(c.button);
+        EXPECT_NEAR(speed, c.to, 1e-9) << c.from;
     }
-    EXPECT_NEAR(TheConfig->gulperSpeed, 1.1, 1e-9);
-    EXPECT_NEAR(TheConfig->ghostSpeed, 1.1, 1e-9);
+    TheConfig->gulperSpeed = 1.0 + 0.1 + 0.1 + 0.1;  // not exactly 1.3, but shown as 1.3
+    EXPECT_EQ(Shown(GulperSpeedButton), "1.3");
 }
 
 TEST_F(CustomGameScreenTest, TheGhostCountStaysWithinOneToEight)
 {
-    TheConfig->ghostCount = 7;
-    Click(GhostCountUpButton);
-    EXPECT_EQ(TheConfig->ghostCount, 8);
-    Click(GhostCountUpButton);
-    EXPECT_EQ(TheConfig->ghostCount, 8);
-
-    TheConfig->ghostCount = 2;
-    Click(GhostCountDownButton);
-    EXPECT_EQ(TheConfig->ghostCount, 1);
-    Click(GhostCountDownButton);
-    EXPECT_EQ(TheConfig->ghostCount, 1);
+    const struct {
+        int from, button, to;
+    } cases[] = {{7, GhostCountUpButton, 8}, {8, GhostCountUpButton, 8},
+                 {2, GhostCountDownButton, 1}, {1, GhostCountDownButton, 1}};
+    for (const auto& c : cases) {
+        TheConfig->ghostCount = c.from;
+        Click(c.button);
+        EXPECT_EQ(TheConfig->ghostCount, c.to) << c.from;
+    }
     RunFrames(1);
-    EXPECT_EQ(WidgetText(6), "1");
+    EXPECT_EQ(WidgetText(GhostCountWidget), "1");
 }
 
-TEST_F(CustomGameScreenTest, TheMapButtonsLoadTheNextAndThePreviousMapAtOnce)
+TEST_F(CustomGameScreenTest, TheMapButtonsLoadTheNextOrPreviousMapAtOnceWithinOneToNinetyNine)
 {
-    OpenMap(3);
-    Click(PlusButton);
-    EXPECT_EQ(TheConfig->mapNumber, 4);
-    EXPECT_EQ(TheMaze->cornLeft, 4);
-    Click(MinusButton);
-    Click(MinusButton);
-    EXPECT_EQ(TheConfig->mapNumber, 2);
-    EXPECT_EQ(TheMaze->cornLeft, 2);
+    sandbox->Remove("data/map_4.lev");
+    const struct {
+        int from, button, to, corn;
+    } cases[] = {
+        {2, PlusButton, 3, 3}, {3, MinusButton, 2, 2},
+        {5, MinusButton, 3, 3},  // skipping the missing map 4
+        {1, MinusButton, 1, -1},  // nothing changed or loaded: the mark stays
+        {99, PlusButton, 99, -1},
+    };
+    for (const auto& c : cases) {
+        OpenMarkedMap(c.from);
+        const int cornBefore = TheMaze->cornLeft;
+        Click(c.button);
+        EXPECT_EQ(TheConfig->mapNumber, c.to) << c.from;
+        EXPECT_EQ(TheMaze->CellAt(5, 5) == Corn, c.from == c.to) << c.from;
+        EXPECT_EQ(TheMaze->cornLeft, c.from == c.to ? cornBefore : c.corn) << c.from;
+    }
+    TheConfig->mapNumber = 2;
     RunFrames(1);
     EXPECT_EQ(WidgetText(MapWidget), "2");
 }
 
-TEST_F(CustomGameScreenTest, MinusSkipsAMissingMapBackward)
+TEST_F(CustomGameScreenTest, TheTimeLimitStepsByFifteenWithinThirtyAndSixHundredAndResetsTheTimer)
 {
-    sandbox->Remove("data/map_4.lev");
-    OpenMap(5);
-    Click(MinusButton);
-    EXPECT_EQ(TheConfig->mapNumber, 3);
-    EXPECT_EQ(TheMaze->cornLeft, 3);
-}
-
-TEST_F(CustomGameScreenTest, MinusAtMapOneChangesAndLoadsNothing)
-{
-    OpenMap(1);
-    TheMaze->SetCell({5, 5}, Corn);  // a mark that a reload would wipe
-    Click(MinusButton);
-    EXPECT_EQ(TheConfig->mapNumber, 1);
-    EXPECT_EQ(TheMaze->CellAt(5, 5), Corn);
-}
-
-TEST_F(CustomGameScreenTest, PlusAtTheLastMapChangesAndLoadsNothing)
-{
-    OpenMap(99);
-    TheMaze->SetCell({5, 5}, Corn);
-    Click(PlusButton);
-    EXPECT_EQ(TheConfig->mapNumber, 99);
-    EXPECT_EQ(TheMaze->CellAt(5, 5), Corn);
-}
-
-TEST_F(CustomGameScreenTest, TheTimeLimitStepsByFifteenSecondsAndResetsTheTimer)
-{
-    ASSERT_EQ(Timer().limit, 90);
     Click(TimeLimitUpButton);
-    EXPECT_EQ(Timer().limit, 105);
-    EXPECT_EQ(Timer().framesLeft, 105 * TheConfig->framesPerSecond);
-    EXPECT_EQ(Timer().minutes, 1);
-    EXPECT_EQ(Timer().seconds, 45);
+    EXPECT_EQ(Limit(), 105);
+    EXPECT_EQ(TheGui->timer->framesLeft, 105 * 20);
+    EXPECT_EQ(TheGui->timer->minutes, 1);
+    EXPECT_EQ(TheGui->timer->seconds, 45);
     RunFrames(1);
     EXPECT_EQ(WidgetText(TimerWidget), "105");
+    const struct {
+        int from, button, to;  // clicked twice
+    } cases[] = {{45, TimeLimitDownButton, 30}, {600, TimeLimitUpButton, 600},
+                 {595, TimeLimitUpButton, 610}, {40, TimeLimitDownButton, 25}};  // off the grid
+    for (const auto& c : cases) {
+        Limit() = c.from;
+        Click(c.button);
+        Click(c.button);
+        EXPECT_EQ(Limit(), c.to) << c.from;
+    }
 }
 
-TEST_F(CustomGameScreenTest, TheTimeLimitStopsAtThirtyAndSixHundred)
+TEST_F(CustomGameScreenTest, StartReadsTheMapAgainAndPlaysTheSettingsChosen)
 {
-    Timer().limit = 45;
-    Click(TimeLimitDownButton);
-    EXPECT_EQ(Timer().limit, 30);
-    Click(TimeLimitDownButton);
-    EXPECT_EQ(Timer().limit, 30);
-
-    Timer().limit = 600;
-    Click(TimeLimitUpButton);
-    EXPECT_EQ(Timer().limit, 600);
-}
-
-TEST_F(CustomGameScreenTest, ATimeLimitOffTheGridKeepsItsRemainder)
-{
-    Timer().limit = 595;
-    Click(TimeLimitUpButton);
-    EXPECT_EQ(Timer().limit, 610);
-    Click(TimeLimitUpButton);
-    EXPECT_EQ(Timer().limit, 610);
-
-    Timer().limit = 40;
-    Click(TimeLimitDownButton);
-    EXPECT_EQ(Timer().limit, 25);
-    Click(TimeLimitDownButton);
-    EXPECT_EQ(Timer().limit, 25);
-}
-
-TEST_F(CustomGameScreenTest, StartReadsTheMapAgainAndStartsTheLevel)
-{
-    OpenMap(2);
-    TheMaze->SetCell({5, 5}, Corn);  // as if a previous game had changed the maze
-    const int musicBefore = Played(StartingLevelMusic);
-    Click(StartButton);
-    EXPECT_EQ(GameState, LevelIntro);
-    EXPECT_EQ(TheMaze->CellAt(5, 5), Wall);
-    EXPECT_EQ(TheMaze->cornLeft, 2);
-    EXPECT_EQ(Played(StartingLevelMusic), musicBefore + 1);
-}
-
-TEST_F(CustomGameScreenTest, TheSettingsChosenArePlayed)
-{
-    TheConfig->gulperController = Human;
-    TheConfig->ghostsController = Human;
+    OpenMarkedMap(2);  // as if a previous game had changed the maze
+    TheConfig->gulperController = TheConfig->ghostsController = Human;
     TheConfig->ghostCount = 1;
     Click(GhostCountUpButton);
     Click(GulperSideButton);
     Click(StartButton);
+    EXPECT_EQ(GameState, LevelIntro);
+    EXPECT_EQ(TheMaze->CellAt(5, 5), Wall);
+    EXPECT_EQ(TheMaze->cornLeft, 2);
+    EXPECT_EQ(Played(StartingLevelMusic), 1);
     EXPECT_EQ(TheSquad->ghosts.size(), 2u);
     EXPECT_EQ(TheSquad->controller, Human);
     EXPECT_EQ(TheGulper->controller, Computer);
-}
-
-TEST_F(CustomGameScreenTest, CloseReturnsToTheMainMenu)
-{
-    Click(CloseButton);
-    EXPECT_EQ(GameState, MainMenu);
 }
 
 }  // namespace

@@ -9,27 +9,12 @@
 // a tile sheet whose floor lets the window show through.
 #include <gtest/gtest.h>
 
-#include <SDL/SDL.h>
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
-#include <set>
-#include <string>
-#include <vector>
 
-#include "actors/GhostSquad.h"
-#include "app/Config.h"
-#include "app/GameState.h"
-#include "app/GameTypes.h"
-#include "app/Globals.h"
-#include "app/Screen.h"
-#include "gui/ButtonIds.h"
-#include "gui/Gui.h"
-#include "input/KeyBindings.h"
-#include "maze/EditorBrush.h"
-#include "maze/Maze.h"
 #include "tests/game/GameTest.h"
 
 namespace {
@@ -37,55 +22,35 @@ namespace {
 // The pseudo-random generator's state when a program starts: both runs of a
 // session give the walls the same looks.
 constexpr unsigned StartSeed = 1;
-constexpr int CellPixels = 18;
-
 // Shipped mazes played computer against computer with eight ghosts: on the
 // first the gulper eats a boost within its 15 seconds, on the second the
 // ghosts catch it.
 constexpr int BoostMap = 4;
 constexpr int CatchMap = 12;
-constexpr int ShortLimit = 15;  // seconds: the boost map ends by time out
-constexpr int LongLimit = 90;
-constexpr int FullSquad = 8;
-constexpr int MostFramesOfAGame = 3000;
-
-// Custom mazes the editor session browses to: one smaller than the window,
-// one larger (the window shows 28 x 21 cells).
+// Custom mazes the editor session browses to: one smaller than the window
+// (28 x 21 cells), one larger.
 constexpr int SmallMap = 15;
 constexpr int LargeMap = 16;
-constexpr int SmallColumns = 10;
-constexpr int SmallRows = 8;
-constexpr int LargeColumns = 40;
-constexpr int LargeRows = 30;
-
-// A fourth tile sheet, after the three shipped, with holes in its floor tiles.
-constexpr const char* SeeThroughSheetFile = "images/tiles3.bmp";
+// A fourth tile sheet, after the three shipped, with a black hole in the middle of each floor tile.
 constexpr int SeeThroughSheet = 3;
-constexpr int HoleSize = 4;  // pixels: a black square in the middle of each floor tile
 
-// FNV-1a, 64 bits.
-constexpr uint64_t HashStart = 14695981039346656037ull;
-constexpr uint64_t HashPrime = 1099511628211ull;
-
-// A hash of every byte of the window's pixel rows.
+// A hash of every byte of the window's pixel rows (FNV-1a, 64 bits).
 uint64_t WindowHash()
 {
     const SDL_Surface* const window = TheScreen->surface;
-    const size_t rowBytes = static_cast<size_t>(window->w) * window->format->BytesPerPixel;
-    uint64_t hash = HashStart;
+    uint64_t hash = 14695981039346656037ull;
     for (int y = 0; y < window->h; ++y) {
         const Uint8* const row = static_cast<const Uint8*>(window->pixels) + y * window->pitch;
-        for (size_t i = 0; i < rowBytes; ++i)
-            hash = (hash ^ row[i]) * HashPrime;
+        for (int i = 0; i < window->w * window->format->BytesPerPixel; ++i)
+            hash = (hash ^ row[i]) * 1099511628211ull;
     }
     return hash;
 }
 
-// A level file of the given size: walls round the edge, corn inside, the
-// gulper and the ghosts' starts near opposite corners.
-std::vector<std::string> OpenLevel(int columns, int rows)
+// A level walled round its edge with corn inside, the starts near opposite corners.
+Rows OpenLevel(int columns, int rows)
 {
-    std::vector<std::string> level(rows, "#" + std::string(columns - 2, 'C') + "#");
+    Rows level(rows, "#" + std::string(columns - 2, 'C') + "#");
     level.front() = level.back() = std::string(columns, '#');
     level[1][1] = 'P';
     level[rows - 2][columns - 2] = 'G';
@@ -105,18 +70,24 @@ class FrameHashTest : public GameTest {
 protected:
     void PrepareGameFiles() override
     {
-        WriteLevel("data/map_" + std::to_string(SmallMap) + ".lev", OpenLevel(SmallColumns, SmallRows));
-        WriteLevel("data/map_" + std::to_string(LargeMap) + ".lev", OpenLevel(LargeColumns, LargeRows));
-        WriteSeeThroughSheet();
+        WriteLevel("data/map_" + std::to_string(SmallMap) + ".lev", OpenLevel(10, 8));
+        WriteLevel("data/map_" + std::to_string(LargeMap) + ".lev", OpenLevel(40, 30));
+        SDL_Surface* const sheet = SDL_LoadBMP((ShippedDataDir() + "/images/tiles0.bmp").c_str());
+        ASSERT_NE(sheet, nullptr);
+        for (int variant = 0; variant < TileColumns; ++variant) {
+            SDL_Rect hole = {static_cast<Sint16>(variant * 18 + 7), 7, 4, 4};
+            SDL_FillRect(sheet, &hole, SDL_MapRGB(sheet->format, 0, 0, 0));
+        }
+        SDL_SaveBMP(sheet, "images/tiles3.bmp");
+        SDL_FreeSurface(sheet);
     }
-
     void SetUp() override
     {
         std::srand(StartSeed);
         GameTest::SetUp();
         // The window is shared by every test of the program: both runs start on black.
-        SDL_Surface* const window = TheScreen->surface;
-        std::memset(window->pixels, 0, static_cast<size_t>(window->pitch) * window->h);
+        std::memset(TheScreen->surface->pixels, 0,
+                    static_cast<size_t>(TheScreen->surface->pitch) * TheScreen->surface->h);
     }
 
     // Plays a session from a fresh start of the game, with or without the cache.
@@ -128,6 +99,22 @@ protected:
         recording = Recording();
         session();
         return recording;
+    }
+    // Plays a session both ways and requires the same frames.
+    Recording PlayBothWays(const std::function<void()>& session)
+    {
+        const Recording cached = Play(true, session);
+        const Recording everyTile = Play(false, session);
+        EXPECT_EQ(cached.frames.size(), everyTile.frames.size());
+        EXPECT_FALSE(cached.frames.empty());
+        for (size_t i = 0; i < std::min(cached.frames.size(), everyTile.frames.size()); ++i) {
+            if (cached.frames[i] != everyTile.frames[i]) {
+                ADD_FAILURE() << "frame " << i << " of " << cached.frames.size()
+                              << " differs, begun in state " << cached.states[i];
+                break;
+            }
+        }
+        return cached;
     }
 
     // Runs frames as the frame loop does, noting each one.
@@ -145,43 +132,48 @@ protected:
                 recording.sawAfraidGhost = recording.sawAfraidGhost || ghost->state == Afraid;
         }
     }
-
-    void FramesUntil(int state, int maxFrames)
+    void FramesUntil(int state)
     {
-        for (int i = 0; i < maxFrames && GameState != state; ++i)
+        for (int i = 0; i < 3000 && GameState != state; ++i)
             Frames(1);
         ASSERT_EQ(GameState, state);
     }
+    // A click on a button of the current screen, then two frames.
+    void Press(int id)
+    {
+        Click(id);
+        Frames(2);
+    }
 
-    // A custom game, computer against computer, from its "Start!" to the
-    // custom game menu it returns to.
+    // A custom game, computer against computer with eight ghosts, from its
+    // "Start!" to the custom game menu it returns to.
     void PlayComputerGame(int map, int limit, bool pauseOnce)
     {
-        Config& config = *TheConfig;
-        config.mapNumber = map;
-        config.gulperController = Computer;
-        config.ghostsController = Computer;
-        config.ghostCount = FullSquad;
+        TheConfig->mapNumber = map;
+        TheConfig->gulperController = TheConfig->ghostsController = Computer;
+        TheConfig->ghostCount = 8;
         TheGui->timer->limit = limit;
         GameMode = CustomMode;
         GameState = CustomGameMenu;
         Frames(1);
         Click(StartButton);
         if (pauseOnce) {
-            FramesUntil(Playing, MostFramesOfAGame);
+            FramesUntil(Playing);
             Frames(40);
             TapKey(PauseGame);
             Frames(5);
             TapKey(PauseGame);  // any key resumes
         }
-        FramesUntil(CustomGameMenu, MostFramesOfAGame);
+        FramesUntil(CustomGameMenu);
         Frames(2);
     }
 
-    // Paints along a row of cells with one press, a drag and the release.
-    void PaintRow(int row, int fromColumn, int toColumn)
+    // Chooses the brush, then paints along a row with one press, a drag and the release.
+    void PaintRow(int code, int row, int fromColumn, int toColumn)
     {
-        auto centre = [](int cell) { return cell * CellPixels + CellPixels / 2; };
+        while (TheBrush->brush != code)
+            Press(BrushButton);
+        auto centre = [](int cell) { return cell * 18 + 9; };
         TheGui->OnLeftDown(centre(fromColumn), centre(row));
         Frames(1);
         for (int column = fromColumn + 1; column <= toColumn; ++column) {
@@ -192,48 +184,6 @@ protected:
         Frames(1);
     }
 
-    void ChooseBrush(int code)
-    {
-        while (TheBrush->brush != code) {
-            Click(BrushButton);
-            Frames(1);
-        }
-    }
-
-    static void WriteSeeThroughSheet()
-    {
-        SDL_Surface* const sheet = SDL_LoadBMP((ShippedDataDir() + "/images/tiles0.bmp").c_str());
-        ASSERT_NE(sheet, nullptr);
-        const Uint32 black = SDL_MapRGB(sheet->format, 0, 0, 0);
-        for (int variant = 0; variant < TileColumns; ++variant) {
-            SDL_Rect hole = {static_cast<Sint16>(variant * CellPixels + (CellPixels - HoleSize) / 2),
-                             static_cast<Sint16>((CellPixels - HoleSize) / 2), HoleSize, HoleSize};
-            SDL_FillRect(sheet, &hole, black);
-        }
-        SDL_SaveBMP(sheet, SeeThroughSheetFile);
-        SDL_FreeSurface(sheet);
-    }
-
-    static void ExpectSameFrames(const Recording& cached, const Recording& everyTile)
-    {
-        ASSERT_EQ(cached.frames.size(), everyTile.frames.size());
-        ASSERT_FALSE(cached.frames.empty());
-        for (size_t i = 0; i < cached.frames.size(); ++i)
-            ASSERT_EQ(cached.frames[i], everyTile.frames[i])
-                << "frame " << i << " of " << cached.frames.size() << ", begun in state "
-                << cached.states[i];
-    }
-
-    // The largest number of cells a frame begun in the state drew into the background.
-    static int MostCellsRedrawn(const Recording& run, int state)
-    {
-        int most = 0;
-        for (size_t i = 0; i < run.frames.size(); ++i)
-            if (run.states[i] == state)
-                most = std::max(most, run.cellsRedrawn[i]);
-        return most;
-    }
-
     static bool SawState(const Recording& run, int state)
     {
         return std::find(run.states.begin(), run.states.end(), state) != run.states.end();
@@ -242,90 +192,56 @@ protected:
     Recording recording;
 };
 
-TEST_F(FrameHashTest, ComputerGamesLookTheSameFromTheCache)
+TEST_F(FrameHashTest, ComputerGamesLookTheSameFromTheCacheWhichRedrawsOnlyTheCellEaten)
 {
-    auto session = [this] {
-        PlayComputerGame(BoostMap, ShortLimit, true);
-        PlayComputerGame(CatchMap, LongLimit, false);
-    };
-    const Recording cached = Play(true, session);
-    const Recording everyTile = Play(false, session);
-
-    ExpectSameFrames(cached, everyTile);
+    const Recording cached = PlayBothWays([this] {
+        PlayComputerGame(BoostMap, 15, true);
+        PlayComputerGame(CatchMap, 90, false);
+    });
     for (const int state : {LevelIntro, GulperAppearing, Playing, Paused, GulperDying, GulperWins,
                             GhostsWin, CustomGameMenu})
         EXPECT_TRUE(SawState(cached, state)) << "no frame in state " << state;
     EXPECT_TRUE(cached.sawAfraidGhost);
     EXPECT_TRUE(cached.sawCornEaten);
-}
-
-TEST_F(FrameHashTest, PlayRedrawsOnlyTheCellEatenInTheFrame)
-{
-    const Recording cached = Play(true, [this] { PlayComputerGame(BoostMap, ShortLimit, false); });
-    EXPECT_EQ(MostCellsRedrawn(cached, Playing), 1);
+    int most = 0;  // cells a frame of play drew into the background
+    for (size_t i = 0; i < cached.frames.size(); ++i)
+        if (cached.states[i] == Playing)
+            most = std::max(most, cached.cellsRedrawn[i]);
+    EXPECT_EQ(most, 1);
 }
 
 TEST_F(FrameHashTest, TheEditorLooksTheSameFromTheCache)
 {
-    auto session = [this] {
+    const Recording cached = PlayBothWays([this] {
         TheConfig->mapNumber = SmallMap - 1;
         GameState = MainMenu;
         Frames(1);
-        Click(EditorButton);
+        Press(EditorButton);
+        PaintRow(Wall, 3, 2, 9);
+        PaintRow(Corn, 5, 4, 12);
+        PaintRow(GulperStart, 7, 7, 7);
+        Press(PlusButton);  // the small maze; the painting is dropped
+        PaintRow(Wall, 2, 1, 6);
+        Press(SaveMapButton);
+        Press(PlusButton);  // the large maze
+        PaintRow(Boost, 10, 20, 27);
+        for (const int id : {ResetMapButton, MinusButton, CloseButton, OptionsButton,
+                             TileSetButton, CloseButton, EditorButton})
+            Press(id);
+        PaintRow(GhostStart, 4, 3, 5);
         Frames(2);
-        ChooseBrush(Wall);
-        PaintRow(3, 2, 9);
-        ChooseBrush(Corn);
-        PaintRow(5, 4, 12);
-        ChooseBrush(GulperStart);
-        PaintRow(7, 7, 7);
-        Click(PlusButton);  // the small maze; the painting is dropped
-        Frames(2);
-        ChooseBrush(Wall);
-        PaintRow(2, 1, 6);
-        Click(SaveMapButton);
-        Frames(2);
-        Click(PlusButton);  // the large maze
-        Frames(2);
-        ChooseBrush(Boost);
-        PaintRow(10, 20, 27);
-        Click(ResetMapButton);
-        Frames(2);
-        Click(MinusButton);
-        Frames(2);
-        Click(CloseButton);
-        Frames(2);
-        Click(OptionsButton);
-        Frames(2);
-        Click(TileSetButton);
-        Frames(2);
-        Click(CloseButton);
-        Frames(2);
-        Click(EditorButton);
-        Frames(2);
-        ChooseBrush(GhostStart);
-        PaintRow(4, 3, 5);
-        Frames(2);
-    };
-    const Recording cached = Play(true, session);
-    const Recording everyTile = Play(false, session);
-
-    ExpectSameFrames(cached, everyTile);
+    });
     EXPECT_TRUE(SawState(cached, LevelEditor));
     EXPECT_TRUE(SawState(cached, OptionsMenu));
 }
 
 TEST_F(FrameHashTest, ASeeThroughFloorIsDrawnTileByTile)
 {
-    auto session = [this] {
+    const Recording cached = PlayBothWays([this] {
         while (TheMaze->tileSetIndex != SeeThroughSheet)
             TheMaze->NextTileSet();
-        PlayComputerGame(BoostMap, ShortLimit, false);
-    };
-    const Recording cached = Play(true, session);
-    const Recording everyTile = Play(false, session);
-
-    ExpectSameFrames(cached, everyTile);
+        PlayComputerGame(BoostMap, 15, false);
+    });
     // The background is never used with this sheet.
     EXPECT_EQ(*std::max_element(cached.cellsRedrawn.begin(), cached.cellsRedrawn.end()), 0);
 }

@@ -6,12 +6,6 @@
 #include <vector>
 
 #include "app/Clock.h"
-#include "app/Config.h"
-#include "app/GameFlow.h"
-#include "app/Globals.h"
-#include "app/Screen.h"
-#include "gui/ButtonIds.h"
-#include "gui/Gui.h"
 #include "tests/game/GameTest.h"
 
 namespace {
@@ -38,38 +32,19 @@ int ScriptedPoll(SDL_Event* event)
     return 1;
 }
 
-SDL_Event Key(Uint8 type, int key)
+// An event of a type with the fields that matter filled in.
+SDL_Event Event(Uint8 type, int keyOrButton = 0, int x = 0, int y = 0, Uint8 buttonsHeld = 0)
 {
     SDL_Event event{};
     event.type = type;
-    event.key.keysym.sym = static_cast<SDLKey>(key);
-    return event;
-}
-
-SDL_Event Motion(int x, int y, Uint8 buttons)
-{
-    SDL_Event event{};
-    event.type = SDL_MOUSEMOTION;
-    event.motion.x = x;
-    event.motion.y = y;
-    event.motion.state = buttons;
-    return event;
-}
-
-SDL_Event Button(Uint8 type, int button, int x, int y)
-{
-    SDL_Event event{};
-    event.type = type;
-    event.button.button = button;
-    event.button.x = x;
-    event.button.y = y;
-    return event;
-}
-
-SDL_Event Quit()
-{
-    SDL_Event event{};
-    event.type = SDL_QUIT;
+    if (type == SDL_KEYDOWN || type == SDL_KEYUP) {
+        event.key.keysym.sym = static_cast<SDLKey>(keyOrButton);
+    } else if (type == SDL_MOUSEMOTION) {
+        event.motion = {type, 0, buttonsHeld, static_cast<Uint16>(x), static_cast<Uint16>(y), 0, 0};
+    } else {
+        event.button = {type, 0, static_cast<Uint8>(keyOrButton), 0, static_cast<Uint16>(x),
+                        static_cast<Uint16>(y)};
+    }
     return event;
 }
 
@@ -89,16 +64,16 @@ protected:
         GameTest::TearDown();
     }
     // Queues a left press and release in the middle of a button of the current panel.
-    void QueueClick(int id)
+    static void QueueClick(int id)
     {
         int x = 0, y = 0;
         CentreOf(ButtonOf(id), x, y);
-        queued.push_back(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, x, y));
-        queued.push_back(Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, x, y));
+        queued.push_back(Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, x, y));
+        queued.push_back(Event(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, x, y));
     }
     // Runs the real frame loop until the given number of frames has been
-    // presented, and returns the clock time of each present.
-    std::vector<int> RunLoop(int frames, const std::function<void(int frame)>& atFrame = nullptr)
+    // presented (then the window is closed), and returns the clock time of each present.
+    static std::vector<int> RunLoop(int frames, const std::function<void(int frame)>& atFrame = nullptr)
     {
         std::vector<int> presented;
         const int start = Now();
@@ -112,20 +87,23 @@ protected:
             if (atFrame)
                 atFrame(static_cast<int>(presented.size()));
             if (static_cast<int>(presented.size()) == frames)
-                queued.push_back(Quit());
+                queued.push_back(Event(SDL_QUIT));
         };
         TheScreen->Run();
         return presented;
     }
 };
 
-TEST_F(FrameLoopTest, FramesArePresentedOnTheGridOfPeriods)
+TEST_F(FrameLoopTest, FramesArePresentedOnTheGridOfPeriodsUntilTheWindowIsClosed)
 {
-    const std::vector<int> presented = RunLoop(4);
-    EXPECT_EQ(presented, (std::vector<int>{50, 100, 150, 200}));
+    EXPECT_EQ(RunLoop(4), (std::vector<int>{50, 100, 150, 200}));
+    queued.push_back(Event(SDL_QUIT));  // before the first frame: no frame at all
+    const int start = Now();
+    TheScreen->Run();
+    EXPECT_EQ(Now(), start);
 }
 
-TEST_F(FrameLoopTest, LateFrameIsCaughtUpAndTheGridKept)
+TEST_F(FrameLoopTest, ALateFrameIsCaughtUpAndTheGridKept)
 {
     // The frame after the second present takes three periods (150 ms).
     const std::vector<int> presented = RunLoop(7, [](int frame) {
@@ -136,7 +114,7 @@ TEST_F(FrameLoopTest, LateFrameIsCaughtUpAndTheGridKept)
     EXPECT_EQ(presented, (std::vector<int>{50, 100, 250, 250, 250, 300, 350}));
 }
 
-TEST_F(FrameLoopTest, FrameRateChangeAppliesFromTheNextFrame)
+TEST_F(FrameLoopTest, AFrameRateChangeAppliesFromTheNextFrame)
 {
     const std::vector<int> presented = RunLoop(5, [](int frame) {
         if (frame == 2)
@@ -144,73 +122,47 @@ TEST_F(FrameLoopTest, FrameRateChangeAppliesFromTheNextFrame)
     });
     // The frame after the change keeps the time already scheduled; then every 40 ms.
     EXPECT_EQ(presented, (std::vector<int>{50, 100, 150, 190, 230}));
-    EXPECT_EQ(TheScreen->framePeriod, 40);
 }
 
-TEST_F(FrameLoopTest, QuitBeforeTheFirstFrameRunsNoFrame)
-{
-    queued.push_back(Quit());
-    const int start = Now();
-    TheScreen->Run();
-    EXPECT_EQ(Now(), start);
-}
-
-TEST_F(FrameLoopTest, WindowCloseEndsTheLoopAtTheNextPoll)
-{
-    const std::vector<int> presented = RunLoop(3);
-    EXPECT_EQ(presented.size(), 3u);
-}
-
-TEST_F(FrameLoopTest, EveryQueuedEventIsHandledInOneFrame)
+TEST_F(FrameLoopTest, EveryQueuedEventIsHandledInOneFrameInQueueOrder)
 {
     // Mouse motion fills the queue; the key behind it is not delayed.
-    ASSERT_EQ(GameState, MainMenu);
     QueueClick(PlayButton);
     for (int i = 0; i < 200; ++i)
-        queued.push_back(Motion(10 + i % 50, 10, 0));
-    queued.push_back(Key(SDL_KEYDOWN, KeyOf(ExitGame)));
-    queued.push_back(Key(SDL_KEYUP, KeyOf(ExitGame)));
+        queued.push_back(Event(SDL_MOUSEMOTION, 0, 10 + i % 50, 10));
+    queued.push_back(Event(SDL_KEYDOWN, KeyOf(ExitGame)));
+    queued.push_back(Event(SDL_KEYUP, KeyOf(ExitGame)));
     EXPECT_FALSE(TheScreen->ProcessEvents());
     EXPECT_TRUE(queued.empty());
     EXPECT_EQ(GameState, MainMenu);  // "Play" went to the game mode menu, "Exit game" came back
-}
 
-TEST_F(FrameLoopTest, EventsAreHandledInQueueOrder)
-{
-    queued.push_back(Key(SDL_KEYUP, KeyOf(ExitGame)));  // on the main menu: ends the program
+    queued.push_back(Event(SDL_KEYUP, KeyOf(ExitGame)));  // on the main menu: ends the program
     QueueClick(OptionsButton);
     EXPECT_TRUE(TheScreen->ProcessEvents());
     EXPECT_EQ(GameState, MainMenu);  // the click behind the quitting key is not handled
     EXPECT_EQ(queued.size(), 2u);
-}
-
-TEST_F(FrameLoopTest, ButtonsRouteToTheirHandlers)
-{
-    // A right release and a middle press do nothing; the left click opens the options.
-    queued.push_back(Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT, 20, 280));
-    queued.push_back(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE, 20, 280));
-    queued.push_back(Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_MIDDLE, 20, 280));
-    QueueClick(OptionsButton);
-    EXPECT_FALSE(TheScreen->ProcessEvents());
-    EXPECT_EQ(GameState, OptionsMenu);
-}
-
-TEST_F(FrameLoopTest, QuitRequestEndsTheProgram)
-{
-    queued.push_back(Quit());
+    queued = {Event(SDL_QUIT)};
     EXPECT_TRUE(TheScreen->ProcessEvents());
 }
 
-TEST_F(FrameLoopTest, DragsWithOnlyTheLeftButtonHeldReachTheSelectionBox)
+TEST_F(FrameLoopTest, EachMouseButtonAndDragGoesToItsHandler)
 {
+    // A right release and a middle click do nothing; the left click opens the options.
+    queued.push_back(Event(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT, 20, 280));
+    queued.push_back(Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE, 20, 280));
+    queued.push_back(Event(SDL_MOUSEBUTTONUP, SDL_BUTTON_MIDDLE, 20, 280));
+    QueueClick(OptionsButton);
+    EXPECT_FALSE(TheScreen->ProcessEvents());
+    EXPECT_EQ(GameState, OptionsMenu);
+
+    // In play, only a drag with the left button alone makes a selection box.
     GameState = Playing;
     TheConfig->ghostsController = Human;
-    TheGui->selectionBox = {};
-    queued.push_back(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 100, 100));
-    queued.push_back(Motion(150, 160, SDL_BUTTON_LMASK | SDL_BUTTON_RMASK));  // both held: no drag
+    queued.push_back(Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 100, 100));
+    queued.push_back(Event(SDL_MOUSEMOTION, 0, 150, 160, SDL_BUTTON_LMASK | SDL_BUTTON_RMASK));
     EXPECT_FALSE(TheScreen->ProcessEvents());
     EXPECT_FALSE(TheGui->selectionBox.active);
-    queued.push_back(Motion(150, 160, SDL_BUTTON_LMASK));
+    queued.push_back(Event(SDL_MOUSEMOTION, 0, 150, 160, SDL_BUTTON_LMASK));
     EXPECT_FALSE(TheScreen->ProcessEvents());
     EXPECT_TRUE(TheGui->selectionBox.active);
     EXPECT_EQ(TheGui->selectionBox.x1, 150);

@@ -2,50 +2,42 @@
 // and previous, by clicking or by dragging a box (with the group key adding
 // to the selection), sending the selected ones to a cell with the right
 // button, driving a single one with the direction keys, and stopping all.
+// Selecting plays the selecting sound once, an order the order sound once.
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "actors/GhostSquad.h"
-#include "actors/GulperActor.h"
-#include "app/Globals.h"
-#include "app/Screen.h"
-#include "app/SoundBank.h"
-#include "gui/ButtonIds.h"
-#include "gui/Gui.h"
 #include "tests/game/GameTest.h"
 
 namespace {
 
-constexpr int MaxFrames = 500;
-constexpr int CellSize = 18;
-constexpr CellPos GhostHome = {26, 18};  // the ghosts' start in the test maze
-constexpr Uint32 White = 0xFFFFFF;
+using Numbers = std::vector<int>;
 
-int Centre(int cell) { return cell * CellSize + CellSize / 2; }
+constexpr CellPos GhostHome = {26, 18};  // the ghosts' start in the test maze
+
+int Centre(int cell)
+{
+    return cell * 18 + 9;
+}
 
 class GhostCommandTest : public GameTest {
 protected:
     // Four human ghosts in the quiet maze; the gulper, boxed in, stands still.
     void Play(int gulperController = Human, int ghostsController = Human)
     {
-        WriteCampaign("ghosts", {TestMazes::StandStill()},
-                      Settings(gulperController, ghostsController, 4, 3.4, 2.4, 90));
-        EnterCampaignMenu(GhostsCampaignMode);
-        ASSERT_TRUE(StartAndPlay());
+        PlayCampaignLevel(GhostsCampaignMode, TestMazes::StandStill(),
+                          Settings(gulperController, ghostsController, 4, 3.4, 2.4, 90));
     }
-
     static GhostActor& Ghost(int number) { return *TheSquad->ghosts.at(number - 1); }
-    static std::vector<int> Selected()
+    static Numbers Selected()
     {
-        std::vector<int> numbers;
-        for (int i = 0; i < TheSquad->count; ++i) {
+        Numbers numbers;
+        for (int i = 0; i < TheSquad->count; ++i)
             if (TheSquad->ghosts[i]->selected)
                 numbers.push_back(i + 1);
-        }
         return numbers;
     }
-    static void SelectOnly(std::vector<int> numbers)
+    static void SelectOnly(const Numbers& numbers)
     {
         for (int i = 0; i < TheSquad->count; ++i)
             TheSquad->ghosts[i]->selected = false;
@@ -53,11 +45,7 @@ protected:
             Ghost(number).selected = true;
     }
     static void OrderTo(CellPos cell) { TheGui->OnRightDown(Centre(cell.x), Centre(cell.y)); }
-    static void LeftClick(int x, int y)
-    {
-        TheGui->OnLeftDown(x, y);
-        TheGui->OnLeftUp(x, y);
-    }
+    static void ClickGhost(int number) { ClickPoint(Ghost(number).drawX, Ghost(number).drawY); }
     static void Drag(int x0, int y0, int x1, int y1)
     {
         TheGui->OnLeftDown(x0, y0);
@@ -67,7 +55,7 @@ protected:
     // Runs frames until the ghost stands at the centre of the cell.
     static bool WalkUntilAt(const GhostActor& ghost, CellPos cell)
     {
-        for (int frame = 0; frame < MaxFrames; ++frame) {
+        for (int frame = 0; frame < 500; ++frame) {
             if (ghost.cell == cell && ghost.posX == ghost.centreX && ghost.posY == ghost.centreY)
                 return true;
             RunFrames(1);
@@ -84,86 +72,52 @@ protected:
     }
 };
 
-TEST_F(GhostCommandTest, ANumberKeySelectsOnlyThatGhost)
+TEST_F(GhostCommandTest, SelectionKeysWithTheirSound)
 {
     Play();
-    TapKey(SelectAllGhosts);
-    TapKey(SelectGhost1 + 2);
-    EXPECT_EQ(Selected(), (std::vector<int>{3}));
-    EXPECT_EQ(Played(SelectingGhostSound), 2);
+    const struct {
+        Numbers before;
+        int action;
+        Numbers after;
+        int sounds;
+    } cases[] = {
+        {{}, SelectAllGhosts, {1, 2, 3, 4}, 1},
+        {{1, 2, 3, 4}, SelectGhost1 + 2, {3}, 1},
+        {{1, 2, 3, 4}, SelectGhost1 + 4, {}, 0},  // no fifth ghost: none, silently
+        {{1, 2, 3, 4}, DeselectGhosts, {}, 0},
+        {{2, 4}, SelectNextGhost, {1}, 1},  // after the last selected, 4, comes 1
+        {{2, 4}, SelectPrevGhost, {1}, 1},  // before the first selected, 2, comes 1
+        {{1}, SelectPrevGhost, {4}, 1},
+        {{}, SelectNextGhost, {2}, 1},
+        {{}, SelectPrevGhost, {4}, 1},
+    };
+    for (const auto& c : cases) {
+        SelectOnly(c.before);
+        const int soundsBefore = Played(SelectingGhostSound);
+        TapKey(c.action);
+        EXPECT_EQ(Selected(), c.after) << ActionNames[c.action];
+        EXPECT_EQ(Played(SelectingGhostSound) - soundsBefore, c.sounds) << ActionNames[c.action];
+    }
 }
 
-TEST_F(GhostCommandTest, TheNumberOfAGhostThatIsNotThereSelectsNoneSilently)
-{
-    Play();
-    TapKey(SelectAllGhosts);
-    TapKey(SelectGhost1 + 4);
-    EXPECT_TRUE(Selected().empty());
-    EXPECT_EQ(Played(SelectingGhostSound), 1);  // only the "all"
-}
-
-TEST_F(GhostCommandTest, AllAndNone)
-{
-    Play();
-    TapKey(SelectAllGhosts);
-    EXPECT_EQ(Selected(), (std::vector<int>{1, 2, 3, 4}));
-    EXPECT_EQ(Played(SelectingGhostSound), 1);
-    TapKey(DeselectGhosts);
-    EXPECT_TRUE(Selected().empty());
-    EXPECT_EQ(Played(SelectingGhostSound), 1);  // deselecting is silent
-}
-
-TEST_F(GhostCommandTest, NextAndPreviousWrapAroundTheSquad)
-{
-    Play();
-    SelectOnly({2, 4});
-    TapKey(SelectNextGhost);
-    EXPECT_EQ(Selected(), (std::vector<int>{1}));  // after the last selected, 4, comes 1
-    SelectOnly({2, 4});
-    TapKey(SelectPrevGhost);
-    EXPECT_EQ(Selected(), (std::vector<int>{1}));  // before the first selected, 2, comes 1
-    TapKey(SelectPrevGhost);
-    EXPECT_EQ(Selected(), (std::vector<int>{4}));
-    EXPECT_EQ(Played(SelectingGhostSound), 3);
-}
-
-TEST_F(GhostCommandTest, WithNoneSelectedNextTakesGhostTwoAndPreviousTheLast)
-{
-    Play();
-    TapKey(SelectNextGhost);
-    EXPECT_EQ(Selected(), (std::vector<int>{2}));
-    TapKey(DeselectGhosts);
-    TapKey(SelectPrevGhost);
-    EXPECT_EQ(Selected(), (std::vector<int>{4}));
-}
-
-TEST_F(GhostCommandTest, ARightClickSendsTheSelectedGhostsToTheCellWithOneOrderSound)
-{
-    Play();
-    SelectOnly({1, 2});
-    const CellPos target = {10, 10};
-
-    OrderTo(target);
-
-    EXPECT_EQ(Ghost(1).goal, target);
-    EXPECT_EQ(Ghost(2).goal, target);
-    EXPECT_EQ(Ghost(3).goal, GhostHome);
-    EXPECT_EQ(Played(IssuingOrderSound), 1);
-    EXPECT_TRUE(WalkUntilAt(Ghost(1), target));
-    EXPECT_TRUE(WalkUntilAt(Ghost(2), target));
-    EXPECT_EQ(Ghost(3).cell, GhostHome);
-}
-
-TEST_F(GhostCommandTest, ARightClickOnAWallOrWithNoneSelectedChangesNothing)
+TEST_F(GhostCommandTest, ARightClickSendsTheSelectedGhostsToAFloorCellWithOneOrderSound)
 {
     Play();
     TapKey(SelectGhost1);
     OrderTo({0, 5});  // the border wall
-    EXPECT_EQ(Ghost(1).goal, GhostHome);
     TapKey(DeselectGhosts);
-    OrderTo({10, 10});
+    OrderTo({10, 10});  // none selected
     EXPECT_EQ(Ghost(1).goal, GhostHome);
     EXPECT_EQ(Played(IssuingOrderSound), 0);
+
+    SelectOnly({1, 2});
+    OrderTo({10, 10});
+    EXPECT_EQ(Ghost(1).goal, (CellPos{10, 10}));
+    EXPECT_EQ(Ghost(2).goal, (CellPos{10, 10}));
+    EXPECT_EQ(Played(IssuingOrderSound), 1);
+    EXPECT_TRUE(WalkUntilAt(Ghost(1), {10, 10}));
+    EXPECT_TRUE(WalkUntilAt(Ghost(2), {10, 10}));
+    EXPECT_EQ(Ghost(3).cell, GhostHome);
 }
 
 TEST_F(GhostCommandTest, StopHoldsEveryGhostWhereItIsSelectedOrNot)
@@ -173,9 +127,7 @@ TEST_F(GhostCommandTest, StopHoldsEveryGhostWhereItIsSelectedOrNot)
     OrderTo({5, 5});
     RunFrames(30);
     TapKey(DeselectGhosts);
-
     TapKey(StopGhosts);
-
     for (const GhostActor* ghost : TheSquad->ghosts)
         EXPECT_EQ(ghost->goal, ghost->cell);
     EXPECT_EQ(Played(IssuingOrderSound), 2);
@@ -185,168 +137,114 @@ TEST_F(GhostCommandTest, StopHoldsEveryGhostWhereItIsSelectedOrNot)
     EXPECT_EQ(Ghost(1).cell, stoppedAt);
 }
 
-TEST_F(GhostCommandTest, ADirectionKeyDrivesTheOneSelectedGhost)
-{
-    Play();
-    TapKey(SelectGhost1);
-    TapKey(MoveGhostUp);
-    ASSERT_TRUE(TheSquad->directActive);
-    const double startY = Ghost(1).posY;
-
-    RunFrames(20);
-
-    EXPECT_LT(Ghost(1).posY, startY);
-    EXPECT_EQ(Ghost(1).cell.x, GhostHome.x);
-    EXPECT_EQ(Ghost(2).cell, GhostHome);
-    EXPECT_EQ(Played(IssuingOrderSound), 0);  // driving is silent
-}
-
-TEST_F(GhostCommandTest, ADirectionKeyWithTwoSelectedDrivesNeither)
+TEST_F(GhostCommandTest, ADirectionKeyDrivesTheOneSelectedGhostSilentlyUntilAnotherCommand)
 {
     Play();
     SelectOnly({1, 2});
     TapKey(MoveGhostLeft);
-    EXPECT_FALSE(TheSquad->directActive);
-    RunFrames(10);
-    EXPECT_EQ(Ghost(1).cell, GhostHome);
-}
+    EXPECT_FALSE(TheSquad->directActive);  // two selected: neither is driven
 
-TEST_F(GhostCommandTest, AnotherCommandEndsTheDrivingAndHoldsTheGhost)
-{
-    Play();
     TapKey(SelectGhost1);
-    TapKey(MoveGhostLeft);
+    TapKey(MoveGhostUp);
+    const double startY = Ghost(1).posY;
     RunFrames(20);
-    TapKey(SelectAllGhosts);
+    EXPECT_LT(Ghost(1).posY, startY);
+    EXPECT_EQ(Ghost(1).cell.x, GhostHome.x);
+    EXPECT_EQ(Ghost(2).cell, GhostHome);
+    EXPECT_EQ(Played(IssuingOrderSound), 0);
 
+    TapKey(SelectAllGhosts);  // ends the driving and holds the ghost
     EXPECT_FALSE(TheSquad->directActive);
-    EXPECT_EQ(Ghost(1).goal, Ghost(1).cell);
     const CellPos heldAt = Ghost(1).cell;
     RunFrames(20);
     EXPECT_EQ(Ghost(1).cell, heldAt);
+
+    TapKey(SelectGhost1);
+    TapKey(MoveGhostUp);
+    Drag(10, TheScreen->height - 5, 60, TheScreen->height - 50);  // so does the press of a box
+    EXPECT_FALSE(TheSquad->directActive);
 }
 
-TEST_F(GhostCommandTest, AgainstAComputerGulperTheGulpersKeysDriveTheSelectedGhost)
+TEST_F(GhostCommandTest, EachSidesDirectionKeysSteerTheOtherSideWhenItIsTheComputers)
 {
     Play(Computer, Human);
     TapKey(SelectGhost1);
     TapKey(MoveGulperUp);
     EXPECT_TRUE(TheSquad->directActive);
     EXPECT_EQ(TheSquad->directDirection, Up);
-}
 
-TEST_F(GhostCommandTest, AgainstComputerGhostsTheGhostKeysSteerTheGulper)
-{
+    TapKey(ExitGame);
+    GameState = MainMenu;
     Play(Human, Computer);
     TapKey(MoveGhostDown);
     EXPECT_EQ(TheGulper->wantedDirection, Down);
     RunFrames(10);
     EXPECT_GT(TheGulper->cell.y, 1);
-}
-
-TEST_F(GhostCommandTest, ComputerGhostsTakeNoCommands)
-{
-    Play(Human, Computer);
-    TapKey(SelectAllGhosts);
-    TheGui->OnRightDown(Centre(10), Centre(10));
+    const int selecting = Played(SelectingGhostSound);
+    TapKey(SelectAllGhosts);  // computer ghosts take no commands
+    OrderTo({10, 10});
     EXPECT_TRUE(Selected().empty());
-    EXPECT_EQ(Played(SelectingGhostSound), 0);
+    EXPECT_EQ(Played(SelectingGhostSound), selecting);
     EXPECT_EQ(Played(IssuingOrderSound), 0);
 }
 
-TEST_F(GhostCommandTest, ClickingAGhostSelectsTheFirstUnderThePointer)
+TEST_F(GhostCommandTest, AClickSelectsTheGhostUnderItReplacingTheSelectionUnlessTheGroupKeyIsHeld)
 {
     Play();
-    LeftClick(Ghost(1).drawX - 13, Ghost(1).drawY - 13);  // within 5 pixels of the sprite
-    EXPECT_EQ(Selected(), (std::vector<int>{1}));
+    ClickPoint(Ghost(1).drawX - 13, Ghost(1).drawY - 13);  // within 5 pixels of the sprite
+    EXPECT_EQ(Selected(), (Numbers{1}));
     EXPECT_EQ(Played(SelectingGhostSound), 1);
-}
-
-TEST_F(GhostCommandTest, AClickReplacesTheSelectionUnlessTheGroupKeyIsHeld)
-{
-    Play();
     MoveGhostOneTo({20, 10});
-    LeftClick(Ghost(1).drawX, Ghost(1).drawY);
-    LeftClick(Ghost(2).drawX, Ghost(2).drawY);
-    EXPECT_EQ(Selected(), (std::vector<int>{2}));
-
+    ClickGhost(1);
+    ClickGhost(2);
+    EXPECT_EQ(Selected(), (Numbers{2}));
     PressKey(GroupSelection);
-    LeftClick(Ghost(1).drawX, Ghost(1).drawY);
-    EXPECT_EQ(Selected(), (std::vector<int>{1, 2}));
-
+    ClickGhost(1);
+    EXPECT_EQ(Selected(), (Numbers{1, 2}));
+    ClickPoint(Centre(10), Centre(10));  // even with the group key, empty floor deselects all
+    EXPECT_TRUE(Selected().empty());
     ReleaseKey(GroupSelection);
     EXPECT_FALSE(TheGui->groupSelection);
-    LeftClick(Ghost(1).drawX, Ghost(1).drawY);
-    EXPECT_EQ(Selected(), (std::vector<int>{1}));
-}
-
-TEST_F(GhostCommandTest, AClickOnAWallOrOnEmptyFloorDeselects)
-{
-    Play();
     TapKey(SelectAllGhosts);
-    LeftClick(Centre(10), Centre(10));
-    EXPECT_TRUE(Selected().empty());
-    TapKey(SelectAllGhosts);
-    LeftClick(Centre(0), Centre(10));
+    ClickPoint(Centre(0), Centre(10));  // so does a wall
     EXPECT_TRUE(Selected().empty());
 }
 
-TEST_F(GhostCommandTest, ABoxDraggedAroundTheGhostsSelectsThemWithOneSound)
-{
-    Play();
-    Drag(Centre(GhostHome.x - 2), Centre(GhostHome.y - 2), Centre(GhostHome.x) + 12,
-         Centre(GhostHome.y) + 12);
-    EXPECT_EQ(Selected(), (std::vector<int>{1, 2, 3, 4}));
-    EXPECT_EQ(Played(SelectingGhostSound), 1);
-    EXPECT_FALSE(TheGui->selectionBox.active);
-}
-
-TEST_F(GhostCommandTest, TheBoxIsDrawnInWhiteWhileDragging)
+TEST_F(GhostCommandTest, ABoxDraggedAroundTheGhostsSelectsThemWithOneSoundDrawnInWhileDragging)
 {
     Play();
     TheGui->OnLeftDown(100, 100);
     TheGui->OnLeftDrag(160, 130);
     RunFrames(1);
-    SDL_Surface* const window = TheScreen->surface;
-    auto pixel = [&](int x, int y) {
-        return static_cast<Uint32*>(window->pixels)[y * window->pitch / 4 + x] & White;
-    };
-    EXPECT_EQ(pixel(100, 100), White);
-    EXPECT_EQ(pixel(130, 100), White);
-    EXPECT_EQ(pixel(160, 115), White);
-    EXPECT_EQ(pixel(130, 130), White);
+    for (const auto& [x, y] : {std::pair{100, 100}, std::pair{130, 100}, std::pair{160, 115},
+                               std::pair{130, 130}})
+        EXPECT_EQ(PixelAt(x, y), 0xFFFFFFu) << x << ", " << y;
+    TheGui->OnLeftUp(160, 130);
+
+    Drag(Centre(GhostHome.x - 2), Centre(GhostHome.y - 2), Centre(GhostHome.x) + 12,
+         Centre(GhostHome.y) + 12);
+    EXPECT_EQ(Selected(), (Numbers{1, 2, 3, 4}));
+    EXPECT_EQ(Played(SelectingGhostSound), 1);
+    EXPECT_FALSE(TheGui->selectionBox.active);
+
+    TapKey(DeselectGhosts);  // ordered and cut to the window whichever way it is dragged
+    Drag(TheScreen->width + 40, TheScreen->height + 40, Centre(GhostHome.x) - 3, Centre(GhostHome.y) - 3);
+    EXPECT_EQ(Selected(), (Numbers{1, 2, 3, 4}));
 }
 
-TEST_F(GhostCommandTest, ADragOfFivePixelsOrLessIsNoBox)
+// A box selects the ghosts it touches: a corner of either box inside the other.
+TEST_F(GhostCommandTest, ABoxMustBeMoreThanFivePixelsAndTouchAGhostByACorner)
 {
     Play();
     const int x = Centre(GhostHome.x) - 20, y = Centre(GhostHome.y) - 20;  // beside the ghosts
     Drag(x, y, x + 5, y + 5);
-    EXPECT_TRUE(Selected().empty());
-    Drag(x, y, x + 6, y);
-    EXPECT_TRUE(Selected().empty());  // a box of six pixels that touches no ghost
-}
-
-TEST_F(GhostCommandTest, ABoxCrossingAGhostWithoutACornerInEitherSelectsNothing)
-{
-    Play();
+    Drag(x, y, x + 6, y);  // a box of six pixels that touches no ghost
     const int cx = Ghost(1).drawX, cy = Ghost(1).drawY;
-    // Wider than the ghost's box on both sides, and thinner.
-    Drag(cx - 17, cy - 3, cx + 17, cy + 3);
+    Drag(cx - 17, cy - 3, cx + 17, cy + 3);  // wider than the ghost on both sides, and thinner
     EXPECT_TRUE(Selected().empty());
     EXPECT_EQ(Played(SelectingGhostSound), 0);
-
-    // Reaching past its bottom edge puts the ghost's bottom corners inside.
-    Drag(cx - 17, cy - 3, cx + 17, cy + 17);
-    EXPECT_EQ(Selected(), (std::vector<int>{1, 2, 3, 4}));
-}
-
-TEST_F(GhostCommandTest, TheBoxIsOrderedAndCutToTheWindowWhicheverWayItIsDragged)
-{
-    Play();
-    Drag(TheScreen->width + 40, TheScreen->height + 40, Centre(GhostHome.x) - 3,
-         Centre(GhostHome.y) - 3);
-    EXPECT_EQ(Selected(), (std::vector<int>{1, 2, 3, 4}));
+    Drag(cx - 17, cy - 3, cx + 17, cy + 17);  // past its bottom edge: its bottom corners inside
+    EXPECT_EQ(Selected(), (Numbers{1, 2, 3, 4}));
 }
 
 // A press on the maze's floor beside the ghosts would deselect them all, so
@@ -356,35 +254,14 @@ TEST_F(GhostCommandTest, WithTheGroupKeyHeldABoxAddsToTheSelection)
     Play();
     MoveGhostOneTo({20, 10});
     TapKey(SelectGhost1);
-    const int belowTheMaze = TheScreen->height - 5;
-    const int x0 = Centre(GhostHome.x - 2), y0 = belowTheMaze;
+    const int x0 = Centre(GhostHome.x - 2), y0 = TheScreen->height - 5;
     const int x1 = Centre(GhostHome.x) + 12, y1 = Centre(GhostHome.y - 1);
-
     PressKey(GroupSelection);
     Drag(x0, y0, x1, y1);
-    EXPECT_EQ(Selected(), (std::vector<int>{1, 2, 3, 4}));
-
+    EXPECT_EQ(Selected(), (Numbers{1, 2, 3, 4}));
     ReleaseKey(GroupSelection);
     Drag(x0, y0, x1, y1);
-    EXPECT_EQ(Selected(), (std::vector<int>{2, 3, 4}));
-}
-
-TEST_F(GhostCommandTest, EvenWithTheGroupKeyAPressOnEmptyFloorDeselectsAll)
-{
-    Play();
-    TapKey(SelectGhost1);
-    PressKey(GroupSelection);
-    LeftClick(Centre(10), Centre(10));
-    EXPECT_TRUE(Selected().empty());
-}
-
-TEST_F(GhostCommandTest, ThePressThatStartsABoxEndsTheDriving)
-{
-    Play();
-    TapKey(SelectGhost1);
-    TapKey(MoveGhostUp);
-    Drag(10, TheScreen->height - 5, 60, TheScreen->height - 50);
-    EXPECT_FALSE(TheSquad->directActive);
+    EXPECT_EQ(Selected(), (Numbers{2, 3, 4}));
 }
 
 TEST_F(GhostCommandTest, NothingIsCommandedOutsidePlay)
@@ -395,10 +272,10 @@ TEST_F(GhostCommandTest, NothingIsCommandedOutsidePlay)
     EXPECT_TRUE(Selected().empty());
     TapKey(SelectGhost1);
     TapKey(PauseGame);
-    TheGui->OnRightDown(Centre(10), Centre(10));
+    OrderTo({10, 10});
     Drag(Centre(GhostHome.x - 2), Centre(GhostHome.y - 2), TheScreen->width, TheScreen->height);
     EXPECT_EQ(Ghost(1).goal, GhostHome);
-    EXPECT_EQ(Selected(), (std::vector<int>{1}));
+    EXPECT_EQ(Selected(), (Numbers{1}));
 }
 
 }  // namespace

@@ -4,21 +4,13 @@
 // crashes and never loses what it had.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <random>
 #include <fstream>
 #include <iostream>
+#include <random>
 #include <unistd.h>
 
-#include "actors/GhostSquad.h"
-#include "app/Config.h"
-#include "app/Globals.h"
 #include "app/Program.h"
-#include "app/Screen.h"
-#include "gui/ButtonIds.h"
-#include "gui/Gui.h"
-#include "maze/Maze.h"
 #include "tests/game/GameTest.h"
 
 namespace {
@@ -44,33 +36,20 @@ void Player::VisitEveryScreen()
     for (int campaign : {GulperCampaignButton, GhostsCampaignButton}) {
         Click(PlayButton);
         Click(campaign);
-        if (GameState == GulperCampaignMenu || GameState == GhostsCampaignMenu) {
+        if (GameState != GameModeMenu) {  // the campaign's level could be read
             Click(StartButton);
             RunFrames(LevelFrames);
-            GameState = MainMenu;  // what "Exit game" does, whatever the keys are
-        } else {
-            Click(CloseButton);
         }
-        GameState = MainMenu;
+        GameState = MainMenu;  // what "Exit game" does, whatever the keys are
     }
     Click(EditorButton);
-    TheGui->OnLeftDown(100, 100);
-    TheGui->OnLeftUp(100, 100);
-    Click(SaveMapButton);
-    RunFrames(SomeFrames);
-    Click(CloseButton);
-    Click(HelpButton);
-    RunFrames(SomeFrames);
-    Click(CloseButton);
-    Click(OptionsButton);
-    Click(TileSetButton);
-    Click(ControlsButton);
-    Click(DefaultKeysButton);
-    Click(DefaultHotseatKeysButton);
-    Click(OkButton);
-    RunFrames(SomeFrames);
-    Click(CloseButton);
-    RunFrames(SomeFrames);
+    ClickPoint(100, 100);
+    for (const int id : {SaveMapButton, CloseButton, HelpButton, CloseButton, OptionsButton,
+                         TileSetButton, ControlsButton, DefaultKeysButton, DefaultHotseatKeysButton,
+                         OkButton, CloseButton}) {
+        Click(id);
+        RunFrames(SomeFrames / 4);
+    }
 }
 
 void Player::StartCustomGame()
@@ -82,7 +61,7 @@ void Player::StartCustomGame()
 }
 
 // The message each missing file gives (empty: the file goes missing silently,
-// as sounds and the icon do).
+// as sounds and the icon do; the empty text is found in any output).
 std::string MessageFor(const std::string& file)
 {
     if (file.starts_with("images/icon") || file.starts_with("sfx/") || file.starts_with("music/"))
@@ -132,9 +111,7 @@ TEST_P(MissingFileTest, GameSaysWhatIsMissingAndGoesOn)
 {
     Player::VisitEveryScreen();
     const std::string output = TakeOutput();
-    const std::string expected = MessageFor(GetParam());
-    if (!expected.empty())
-        EXPECT_NE(output.find(expected), std::string::npos) << output;
+    EXPECT_NE(output.find(MessageFor(GetParam())), std::string::npos) << output;
     EXPECT_EQ(GameState, MainMenu);
 }
 

@@ -1,0 +1,290 @@
+// The campaigns: choosing one loads the level its menu shows with the level's
+// settings file; "+" and "-" step between the first level and the highest
+// one reached; a won level moves on and raises the highest level, a lost one
+// is played again, and the first level without a maze completes the
+// campaign. A maze that cannot be read never ends the game: the player stays
+// on the menu they were on.
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "tests/game/GameTest.h"
+
+namespace {
+
+// Levels 1 to 3 of both campaigns, each told apart by its ghost count, which equals its number.
+class CampaignMenuTest : public GameTest {
+protected:
+    void PrepareGameFiles() override
+    {
+        for (const char* side : {"gulper", "ghosts"}) {
+            RemoveCampaign(side);
+            for (int level = 1; level <= 3; ++level)
+                WriteCampaignLevel(side, level, TestMazes::CornBesideGulper(),
+                                   Settings(Human, Computer, level, 3.4, 2.4, 90));
+        }
+    }
+    void SetUp() override
+    {
+        GameTest::SetUp();
+        TheConfig->gulperLevel = 2;
+        TheConfig->gulperMaxLevel = 3;
+        EnterCampaignMenu(GulperCampaignMode);
+    }
+    static int LevelLoaded() { return TheConfig->ghostCount; }
+};
+
+TEST_F(CampaignMenuTest, ChoosingACampaignLoadsTheLevelItsMenuShows)
+{
+    EXPECT_EQ(GameState, GulperCampaignMenu);
+    EXPECT_EQ(GameMode, GulperCampaignMode);
+    EXPECT_EQ(LevelLoaded(), 2);
+    Click(CloseButton);
+    TheConfig->ghostsLevel = TheConfig->ghostsMaxLevel = 3;
+    Click(GhostsCampaignButton);
+    EXPECT_EQ(GameState, GhostsCampaignMenu);
+    EXPECT_EQ(GameMode, GhostsCampaignMode);
+    EXPECT_EQ(LevelLoaded(), 3);
+}
+
+TEST_F(CampaignMenuTest, PlusAndMinusStepWithinTheLevelsReachedLoadingEachOne)
+{
+    const struct {
+        int button, level, loaded;  // loaded 0: nothing was loaded
+    } steps[] = {
+        {PlusButton, 3, 3}, {PlusButton, 3, 0},  // the highest level reached
+        {MinusButton, 2, 2}, {MinusButton, 1, 1}, {MinusButton, 1, 0},  // the first level
+    };
+    for (const auto& step : steps) {
+        TheConfig->ghostCount = 0;  // overwritten by a load
+        EXPECT_FALSE(Click(step.button));
+        EXPECT_EQ(TheConfig->gulperLevel, step.level);
+        EXPECT_EQ(LevelLoaded(), step.loaded);
+    }
+    TheConfig->gulperLevel = std::numeric_limits<int>::max();  // a hand-edited configuration
+    Click(PlusButton);
+    EXPECT_EQ(TheConfig->gulperLevel, 3);
+
+    Click(CloseButton);  // the ghosts' menu steps the ghosts' level
+    TheConfig->ghostsLevel = 1;
+    TheConfig->ghostsMaxLevel = 2;
+    Click(GhostsCampaignButton);
+    Click(PlusButton);
+    EXPECT_EQ(TheConfig->ghostsLevel, 2);
+    EXPECT_EQ(TheConfig->gulperLevel, 3);
+    EXPECT_EQ(LevelLoaded(), 2);
+}
+
+TEST_F(CampaignMenuTest, ALevelWhoseMazeIsMissingIsNeitherChosenNorSteppedTo)
+{
+    sandbox->Remove("data/gulper_level_3.lev");
+    CaptureOutput();
+    EXPECT_FALSE(Click(PlusButton));
+    EXPECT_EQ(TakeOutput(), "Couldn't load maze level from file data/gulper_level_3.lev!");
+    EXPECT_EQ(GameState, GulperCampaignMenu);
+    EXPECT_EQ(TheConfig->gulperLevel, 2);
+    EXPECT_EQ(LevelLoaded(), 2);  // level 2's settings are back in use
+
+    Click(CloseButton);
+    sandbox->Remove("data/gulper_level_2.lev");
+    CaptureOutput();
+    EXPECT_FALSE(Click(GulperCampaignButton));
+    EXPECT_EQ(TakeOutput(), "Couldn't load maze level from file data/gulper_level_2.lev!");
+    EXPECT_EQ(GameState, GameModeMenu);
+    EXPECT_EQ(TheMaze->cornLeft, 1);
+    EXPECT_FALSE(RunFrames(2));
+}
+
+TEST_F(CampaignMenuTest, StartBeginsTheLevelWithItsIntroMusic)
+{
+    Click(StartButton);
+    EXPECT_EQ(GameState, LevelIntro);
+    EXPECT_EQ(Played(StartingLevelMusic), 1);
+}
+
+// The settings file: who plays each side, the ghost count, both speeds and
+// the time limit, separated by any white space.
+class CampaignSettingsTest : public GameTest {
+protected:
+    void PrepareGameFiles() override
+    {
+        RemoveCampaign("gulper");
+        RemoveCampaign("ghosts");
+    }
+    void ChooseLevelWithSettings(const std::string& settings)
+    {
+        WriteCampaignLevel("gulper", 1, TestMazes::OpenRoom(), settings);
+        GameState = GameModeMenu;
+        Click(GulperCampaignButton);
+    }
+};
+
+TEST_F(CampaignSettingsTest, SixValuesSetBothSidesAndTheTimeLimitAtTwentyFramesASecond)
+{
+    TheConfig->framesPerSecond = 30;
+    TheScreen->SetFramesPerSecond(30);
+    ChooseLevelWithSettings("1 0\t6\r\n 2.5   1.5\n\n75");
+    EXPECT_EQ(TheConfig->gulperController, Computer);
+    EXPECT_EQ(TheConfig->ghostsController, Human);
+    EXPECT_EQ(TheConfig->ghostCount, 6);
+    EXPECT_DOUBLE_EQ(TheConfig->gulperSpeed, 2.5);
+    EXPECT_DOUBLE_EQ(TheConfig->ghostSpeed, 1.5);
+    EXPECT_EQ(TheGui->timer->limit, 75);
+    EXPECT_EQ(TheConfig->framesPerSecond, 20);
+    EXPECT_EQ(TheScreen->framePeriod, 50);
+    EXPECT_EQ(TheGui->timer->framesLeft, 75 * 20);
+}
+
+TEST_F(CampaignSettingsTest, ReadingStopsAtTheFirstMissingValueAndTheTimeLimitBecomesNinety)
+{
+    TheGui->timer->limit = 45;
+    ChooseLevelWithSettings("0\n1\n3\n3.0\n2.0\n");  // five values
+    EXPECT_EQ(TheConfig->ghostCount, 3);
+    EXPECT_EQ(TheGui->timer->limit, DefaultTimeLimit);
+
+    TheGui->timer->limit = 45;
+    TheConfig->gulperSpeed = 1.5;
+    ChooseLevelWithSettings("1\n0\nfour\n3.0\n2.0\n120\n");
+    EXPECT_EQ(TheConfig->ghostsController, Human);
+    EXPECT_EQ(TheConfig->ghostCount, 3);  // as it was
+    EXPECT_DOUBLE_EQ(TheConfig->gulperSpeed, 1.5);
+    EXPECT_EQ(TheGui->timer->limit, DefaultTimeLimit);
+
+    sandbox->Remove("data/gulper_level_1.lev");  // taken even when the maze is missing
+    sandbox->Write("data/gulper_settings_1.lev", "1\n1\n7\n3.0\n2.0\n50\n");
+    GameState = GameModeMenu;
+    CaptureOutput();
+    Click(GulperCampaignButton);
+    TakeOutput();
+    EXPECT_EQ(GameState, GameModeMenu);
+    EXPECT_EQ(TheConfig->ghostCount, 7);
+}
+
+TEST_F(CampaignSettingsTest, WithoutAFileThePlayersSideIsHumanAndTheTimeLimitStays)
+{
+    WriteCampaignLevel("ghosts", 1, TestMazes::OpenRoom(), "0\n0\n6\n3.0\n2.0\n45\n");
+    WriteLevel("data/ghosts_level_2.lev", TestMazes::OpenRoom());
+    WriteLevel("data/gulper_level_1.lev", TestMazes::OpenRoom());
+    TheConfig->ghostsMaxLevel = 2;
+    Click(PlayButton);
+    Click(GhostsCampaignButton);
+    CaptureOutput();
+    Click(PlusButton);
+    EXPECT_EQ(TakeOutput(), "Couldn't load campaign settings from file "
+                            "data/ghosts_settings_2.lev, loading default settings!");
+    EXPECT_EQ(TheConfig->ghostsLevel, 2);
+    EXPECT_EQ(TheConfig->gulperController, Computer);
+    EXPECT_EQ(TheConfig->ghostsController, Human);
+    EXPECT_EQ(TheConfig->ghostCount, 4);
+    EXPECT_DOUBLE_EQ(TheConfig->gulperSpeed, 3.4);
+    EXPECT_DOUBLE_EQ(TheConfig->ghostSpeed, 2.4);
+    EXPECT_EQ(TheGui->timer->limit, 45);
+
+    Click(CloseButton);
+    CaptureOutput();
+    Click(GulperCampaignButton);
+    TakeOutput();
+    EXPECT_EQ(TheConfig->gulperController, Human);
+    EXPECT_EQ(TheConfig->ghostsController, Computer);
+}
+
+// Computer against computer, one ghost: the level's maze decides who wins.
+class CampaignProgressTest : public GameTest {
+protected:
+    // Plays the campaign of a side from a level until it has ended and the next state is reached.
+    void Play(const std::string& side, const std::vector<Rows>& levels, int level, int maxLevel,
+              int ending, int next)
+    {
+        WriteCampaign(side, levels, Settings(Computer, Computer, 1, 3.4, 2.4, 90));
+        const bool ghosts = side == "ghosts";
+        (ghosts ? TheConfig->ghostsLevel : TheConfig->gulperLevel) = level;
+        (ghosts ? TheConfig->ghostsMaxLevel : TheConfig->gulperMaxLevel) = maxLevel;
+        EnterCampaignMenu(ghosts ? GhostsCampaignMode : GulperCampaignMode);
+        ASSERT_TRUE(StartAndPlay());
+        ASSERT_TRUE(RunUntilState(ending));
+        ended = LastFrameTime();
+        ASSERT_TRUE(RunUntilState(next));
+    }
+    int ended = 0;  // the time of the level's last frame
+    static constexpr int FullRoom = 26 * 18 - 2;
+};
+
+TEST_F(CampaignProgressTest, WinningALevelStartsTheNextAndRaisesTheHighestLevelReached)
+{
+    Play("gulper", {TestMazes::CornBesideGulper(), TestMazes::CornBesideGulper(),
+                    TestMazes::OpenRoom()}, 2, 2, GulperWins, LevelIntro);
+    EXPECT_EQ(LastFrameTime() - ended, 4500);
+    EXPECT_EQ(TheConfig->gulperLevel, 3);
+    EXPECT_EQ(TheConfig->gulperMaxLevel, 3);
+    EXPECT_EQ(TheMaze->cornLeft, FullRoom);  // the open room of level 3
+    EXPECT_EQ(Played(StartingLevelMusic), 2);
+}
+
+TEST_F(CampaignProgressTest, WinningAnEarlierLevelAgainKeepsTheHighestLevelReached)
+{
+    Play("gulper", {TestMazes::CornBesideGulper(), TestMazes::CornBesideGulper()}, 1, 2,
+         GulperWins, LevelIntro);
+    EXPECT_EQ(TheConfig->gulperLevel, 2);
+    EXPECT_EQ(TheConfig->gulperMaxLevel, 2);
+}
+
+TEST_F(CampaignProgressTest, ALostLevelIsPlayedAgainWithoutTheMenu)
+{
+    Play("gulper", {TestMazes::GhostBesideGulper(), TestMazes::OpenRoom()}, 1, 1, GhostsWin,
+         LevelIntro);
+    EXPECT_EQ(TheConfig->gulperLevel, 1);
+    EXPECT_EQ(TheConfig->gulperMaxLevel, 1);
+    EXPECT_EQ(TheMaze->ghostStart, (CellPos{2, 1}));  // still level 1
+    EXPECT_EQ(Played(StartingLevelMusic), 2);
+}
+
+TEST_F(CampaignProgressTest, TheGhostsCampaignIsWonByCatchingTheGulperAndLostToTheLastCorn)
+{
+    Play("ghosts", {TestMazes::GhostBesideGulper(), TestMazes::GhostBesideGulper()}, 1, 1,
+         GhostsWin, LevelIntro);
+    EXPECT_EQ(TheConfig->ghostsLevel, 2);
+    EXPECT_EQ(TheConfig->ghostsMaxLevel, 2);
+    EXPECT_EQ(TheConfig->gulperLevel, 1);
+    TapKey(ExitGame);
+    GameState = MainMenu;
+    Play("ghosts", {TestMazes::CornBesideGulper(), TestMazes::CornBesideGulper()}, 1, 1,
+         GulperWins, LevelIntro);
+    EXPECT_EQ(TheConfig->ghostsLevel, 1);
+    EXPECT_EQ(TheMaze->cornLeft, 1);  // the level is read again
+}
+
+TEST_F(CampaignProgressTest, WinningTheLastLevelCompletesTheCampaignThenTheGameModeMenu)
+{
+    CaptureOutput();
+    Play("gulper", {TestMazes::CornBesideGulper(), TestMazes::CornBesideGulper()}, 2, 2,
+         GulperWins, CampaignComplete);
+    EXPECT_EQ(TakeOutput(),
+              "Couldn't load campaign settings from file data/gulper_settings_3.lev, loading "
+              "default settings!Couldn't load maze level from file data/gulper_level_3.lev!");
+    EXPECT_EQ(LastFrameTime() - ended, 4500);
+    EXPECT_EQ(TheConfig->gulperLevel, 2);
+    EXPECT_EQ(TheConfig->gulperMaxLevel, 2);
+    EXPECT_EQ(TheMaze->cornLeft, 1);     // the last level is shown again
+    EXPECT_EQ(Played(GameEndMusic), 2);  // once for the level, again for the campaign
+    const int complete = LastFrameTime();
+    ASSERT_TRUE(RunUntilState(GameModeMenu));
+    EXPECT_EQ(LastFrameTime() - complete, 4500);
+}
+
+TEST_F(CampaignProgressTest, ALostLevelWhoseMazeHasGoneLeavesThePlayerOnTheCampaignMenu)
+{
+    WriteCampaign("gulper", {TestMazes::GhostBesideGulper()}, Settings(Computer, Computer, 1, 3.4, 2.4, 90));
+    EnterCampaignMenu(GulperCampaignMode);
+    ASSERT_TRUE(StartAndPlay());
+    ASSERT_TRUE(RunUntilState(GhostsWin));
+    sandbox->Remove("data/gulper_level_1.lev");
+    CaptureOutput();
+    bool quit = false;
+    while (GameState == GhostsWin && !quit)
+        quit = RunFrames(1);
+    EXPECT_EQ(TakeOutput(), "Couldn't load maze level from file data/gulper_level_1.lev!");
+    EXPECT_FALSE(quit);
+    EXPECT_EQ(GameState, GulperCampaignMenu);
+}
+
+}  // namespace

@@ -1,0 +1,251 @@
+// Finding one's way through the game: where each menu button and each close
+// button leads, one step back with the "Exit game" key from every screen, the
+// release of the left button (taken by the panel of the state current at the
+// release), and the interface built at start-up even without its images.
+#include <gtest/gtest.h>
+
+#include <SDL/SDL_mixer.h>
+
+#include "tests/game/GameTest.h"
+
+namespace {
+
+using NavigationTest = GameTest;
+
+TEST_F(NavigationTest, EveryMenuButtonLeadsToItsScreenAndEveryCloseButtonBack)
+{
+    EXPECT_FALSE(RunFrames(3));  // the game starts on the main menu and stays there
+    EXPECT_EQ(GameState, MainMenu);
+    const struct {
+        std::vector<int> clicks;  // from the main menu
+        int state;
+    } paths[] = {
+        {{PlayButton}, GameModeMenu},
+        {{PlayButton, CloseButton}, MainMenu},
+        {{PlayButton, GulperCampaignButton}, GulperCampaignMenu},
+        {{PlayButton, GulperCampaignButton, CloseButton}, GameModeMenu},
+        {{PlayButton, GhostsCampaignButton}, GhostsCampaignMenu},
+        {{PlayButton, GhostsCampaignButton, CloseButton}, GameModeMenu},
+        {{PlayButton, CustomGameButton}, CustomGameMenu},
+        {{PlayButton, CustomGameButton, CloseButton}, MainMenu},
+        {{HelpButton}, HelpScreen},
+        {{HelpButton, CloseButton}, MainMenu},
+        {{OptionsButton}, OptionsMenu},
+        {{OptionsButton, CloseButton}, MainMenu},
+        {{OptionsButton, ControlsButton}, ControlsMenu},
+        {{OptionsButton, ControlsButton, CloseButton}, OptionsMenu},
+        {{EditorButton}, LevelEditor},
+        {{EditorButton, CloseButton}, MainMenu},
+    };
+    for (const auto& path : paths) {
+        GameState = MainMenu;
+        for (const int id : path.clicks)
+            EXPECT_FALSE(Click(id)) << id;
+        EXPECT_EQ(GameState, path.state) << "after " << path.clicks.size() << " clicks to "
+                                         << path.clicks.back();
+    }
+    GameState = MainMenu;
+    CaptureOutput();
+    EXPECT_TRUE(Click(ExitButton));
+    EXPECT_EQ(TakeOutput(), "exiting\n");
+}
+
+TEST_F(NavigationTest, TheEditorAndTheCustomGameOpenTheConfiguredMapSearchingBackward)
+{
+    WriteLevel("data/map_3.lev", TestMazes::CornBesideGulper());
+    for (const std::vector<int>& clicks : {std::vector<int>{EditorButton},
+                                           std::vector<int>{PlayButton, CustomGameButton}}) {
+        sandbox->Remove("data/map_4.lev");
+        sandbox->Remove("data/map_5.lev");
+        GameState = MainMenu;
+        GameMode = GulperCampaignMode;
+        TheConfig->mapNumber = 5;
+        for (const int id : clicks)
+            Click(id);
+        EXPECT_EQ(GameMode, CustomMode);
+        EXPECT_EQ(TheConfig->mapNumber, 3);
+        EXPECT_EQ(TheMaze->cornLeft, 1);  // map 3's single corn
+    }
+}
+
+TEST_F(NavigationTest, TheExitKeyStepsBackFromEveryScreenAndEndsTheGameOnTheMainMenu)
+{
+    const struct {
+        std::vector<int> clicks;  // from the main menu
+        int state;                // after the key
+    } cases[] = {
+        {{PlayButton}, MainMenu},
+        {{HelpButton}, MainMenu},
+        {{OptionsButton}, MainMenu},
+        {{PlayButton, GulperCampaignButton}, GameModeMenu},
+        {{PlayButton, GhostsCampaignButton}, GameModeMenu},
+        {{PlayButton, CustomGameButton}, GameModeMenu},
+        {{OptionsButton, ControlsButton}, OptionsMenu},
+        {{EditorButton}, MainMenu},
+    };
+    for (const auto& c : cases) {
+        GameState = MainMenu;
+        for (const int id : c.clicks)
+            Click(id);
+        EXPECT_FALSE(PressKey(ExitGame));  // only the release acts
+        ASSERT_NE(GameState, MainMenu);
+        EXPECT_FALSE(ReleaseKey(ExitGame));
+        EXPECT_EQ(GameState, c.state) << "after " << c.clicks.back();
+    }
+    GameState = MainMenu;
+    EXPECT_TRUE(TapKey(ExitGame));
+}
+
+class LeavingALevelTest : public GameTest {
+protected:
+    void PrepareGameFiles() override
+    {
+        const std::string settings = Settings(Computer, Computer, 2, 3.4, 2.4, 90);
+        WriteCampaign("gulper", {TestMazes::OpenRoom()}, settings);
+        WriteCampaign("ghosts", {TestMazes::OpenRoom()}, settings);
+    }
+    static void ExpectSilence()
+    {
+        for (int channel = 0; channel < MixerChannels; ++channel)
+            EXPECT_FALSE(TheSounds->IsPlaying(channel));
+        EXPECT_FALSE(Mix_PlayingMusic());
+    }
+    static constexpr int FullRoom = 26 * 18 - 2;
+};
+
+TEST_F(LeavingALevelTest, TheExitKeyLeavesALevelForItsMenuWithTheLevelReadAgainInSilence)
+{
+    EnterCampaignMenu(GulperCampaignMode);
+    ASSERT_TRUE(StartAndPlay());
+    RunFrames(40);
+    ASSERT_LT(TheMaze->cornLeft, FullRoom);
+    TapKey(ExitGame);
+    EXPECT_EQ(GameState, GulperCampaignMenu);
+    EXPECT_EQ(TheMaze->cornLeft, FullRoom);
+    ExpectSilence();
+
+    Click(CloseButton);
+    Click(GhostsCampaignButton);
+    Click(StartButton);  // in the intro
+    TapKey(ExitGame);
+    EXPECT_EQ(GameState, GhostsCampaignMenu);
+    Click(StartButton);
+    ASSERT_TRUE(RunUntilState(GulperAppearing));
+    TapKey(ExitGame);
+    EXPECT_EQ(GameState, GhostsCampaignMenu);
+    ExpectSilence();
+
+    Click(CloseButton);
+    Click(CustomGameButton);
+    ASSERT_TRUE(StartAndPlay());
+    TapKey(ExitGame);
+    EXPECT_EQ(GameState, CustomGameMenu);
+}
+
+TEST_F(LeavingALevelTest, PauseAndTheKeysHelpGoBackToPlayButAnEndingLevelCannotBeLeft)
+{
+    EnterCampaignMenu(GulperCampaignMode);
+    ASSERT_TRUE(StartAndPlay());
+    for (const int state : {Paused, ControlsInGame}) {
+        GameState = state;
+        TapKey(ExitGame);
+        EXPECT_EQ(GameState, Playing);
+    }
+    for (const int state : {GulperDying, GulperWins, GhostsWin, CampaignComplete}) {
+        GameState = state;
+        EXPECT_FALSE(TapKey(ExitGame));
+        EXPECT_EQ(GameState, state);
+    }
+    GameState = Playing;
+    TheGui->keyBindings.keys[PauseGame] = KeyOf(ExitGame);  // pauses and resumes at once
+    TapKey(ExitGame);
+    EXPECT_EQ(GameState, Playing);
+}
+
+TEST_F(NavigationTest, AReleaseWithNoButtonPressedDoesNothingOnAnyScreen)
+{
+    for (int state = MainMenu; state <= CampaignComplete; ++state) {
+        GameState = state;
+        EXPECT_FALSE(TheGui->OnLeftUp(250, 200)) << "state " << state;
+        EXPECT_EQ(GameState, state);
+    }
+}
+
+TEST_F(NavigationTest, APressBesideTheButtonsClicksNothingButAButtonReleasedAnywhereIsClicked)
+{
+    const Panel& menu = *TheGui->mainMenu;
+    EXPECT_FALSE(ClickPoint(menu.x + 3, menu.y + 20));  // left of the button column
+    EXPECT_EQ(GameState, MainMenu);
+    EXPECT_EQ(Played(ButtonClickSound), 0);
+
+    int x = 0, y = 0;
+    CentreOf(ButtonOf(PlayButton), x, y);
+    TheGui->OnLeftDown(x, y);
+    EXPECT_EQ(Played(ButtonClickSound), 1);
+    TheGui->OnLeftUp(400, 20);  // far away, over the maze
+    EXPECT_EQ(GameState, GameModeMenu);
+}
+
+TEST_F(NavigationTest, AButtonPressedOnAnotherScreenWaitsForAReleaseOnItsOwn)
+{
+    Click(PlayButton);
+    int x = 0, y = 0;
+    CentreOf(ButtonOf(CloseButton), x, y);
+    TheGui->OnLeftDown(x, y);  // "x" of the game mode menu
+    TapKey(ExitGame);          // back to the main menu before the release
+    TheGui->OnLeftUp(x, y);
+    EXPECT_EQ(GameState, MainMenu);
+    EXPECT_EQ(ButtonOf(PlayButton).state, ButtonIdle);
+
+    Click(PlayButton);
+    TheGui->OnLeftUp(0, 0);  // the game mode menu's "x" was still down
+    EXPECT_EQ(GameState, MainMenu);
+}
+
+TEST_F(NavigationTest, OutsideTheMenusAndPlayTheMouseDoesNothing)
+{
+    for (const int state : {LevelIntro, Paused, GulperAppearing, GulperDying, GulperWins,
+                            GhostsWin, CampaignComplete}) {
+        GameState = state;
+        EXPECT_FALSE(TheGui->OnLeftDown(250, 200));
+        EXPECT_FALSE(TheGui->OnLeftDrag(260, 220));
+        EXPECT_FALSE(TheGui->OnRightDown(250, 200));
+        EXPECT_FALSE(TheGui->OnLeftUp(260, 220));
+        EXPECT_EQ(GameState, state);
+    }
+    EXPECT_EQ(Played(ButtonClickSound), 0);
+    for (int state = MainMenu; state <= CampaignComplete; ++state)
+        EXPECT_EQ(TheGui->PanelOf(state) != nullptr, IsMenuState(state)) << "state " << state;
+    EXPECT_EQ(TheGui->PanelOf(ControlsInGame), TheGui->PanelOf(ControlsMenu));
+}
+
+// Key bindings first, then the shared images in their order, then the two fonts.
+class WithoutImagesTest : public GameTest {
+protected:
+    void PrepareGameFiles() override
+    {
+        sandbox->Remove("data/keys.cfg");
+        for (const char* image : Images)
+            sandbox->Remove(image);
+        CaptureOutput();
+    }
+    static constexpr const char* Images[] = {
+        "images/button_72_18.bmp", "images/button_18_18.bmp", "images/button_12_12.bmp",
+        "images/menu_144_180.bmp", "images/menu_90_126.bmp",  "images/menu_432_342.bmp",
+        "images/menu_126_18.bmp",  "data/font18.bmp",         "data/font10.bmp",
+    };
+};
+
+TEST_F(WithoutImagesTest, TheInterfaceSaysWhatIsMissingInItsLoadOrderAndRunsItsMenus)
+{
+    const std::string output = TakeOutput();
+    std::string expected = "Couldn't open file data/keys.cfg, You will need to redefine keys";
+    for (const char* image : Images)
+        expected += std::string("Failed to load image ") + image + ".";
+    EXPECT_NE(output.find(expected), std::string::npos) << output;
+    EXPECT_FALSE(RunFrames(2));
+    EXPECT_FALSE(Click(PlayButton));
+    EXPECT_EQ(GameState, GameModeMenu);
+}
+
+}  // namespace
