@@ -199,6 +199,7 @@ protected:
         const bool ghosts = side == "ghosts";
         (ghosts ? TheConfig->ghostsLevel : TheConfig->gulperLevel) = level;
         (ghosts ? TheConfig->ghostsMaxLevel : TheConfig->gulperMaxLevel) = maxLevel;
+        GameState = MainMenu;
         EnterCampaignMenu(ghosts ? GhostsCampaignMode : GulperCampaignMode);
         ASSERT_TRUE(StartAndPlay());
         ASSERT_TRUE(RunUntilState(ending));
@@ -206,51 +207,37 @@ protected:
         ASSERT_TRUE(RunUntilState(next));
     }
     int ended = 0;  // the time of the level's last frame
-    static constexpr int FullRoom = 26 * 18 - 2;
 };
 
-TEST_F(CampaignProgressTest, WinningALevelStartsTheNextAndRaisesTheHighestLevelReached)
+TEST_F(CampaignProgressTest, AWonLevelMovesOnAndRaisesTheHighestLevelALostOneIsPlayedAgain)
 {
-    Play("gulper", {TestMazes::CornBesideGulper(), TestMazes::CornBesideGulper(),
-                    TestMazes::OpenRoom()}, 2, 2, GulperWins, LevelIntro);
-    EXPECT_EQ(LastFrameTime() - ended, 4500);
-    EXPECT_EQ(TheConfig->gulperLevel, 3);
-    EXPECT_EQ(TheConfig->gulperMaxLevel, 3);
-    EXPECT_EQ(TheMaze->cornLeft, FullRoom);  // the open room of level 3
-    EXPECT_EQ(Played(StartingLevelMusic), 2);
-}
-
-TEST_F(CampaignProgressTest, WinningAnEarlierLevelAgainKeepsTheHighestLevelReached)
-{
-    Play("gulper", {TestMazes::CornBesideGulper(), TestMazes::CornBesideGulper()}, 1, 2,
-         GulperWins, LevelIntro);
-    EXPECT_EQ(TheConfig->gulperLevel, 2);
-    EXPECT_EQ(TheConfig->gulperMaxLevel, 2);
-}
-
-TEST_F(CampaignProgressTest, ALostLevelIsPlayedAgainWithoutTheMenu)
-{
-    Play("gulper", {TestMazes::GhostBesideGulper(), TestMazes::OpenRoom()}, 1, 1, GhostsWin,
-         LevelIntro);
-    EXPECT_EQ(TheConfig->gulperLevel, 1);
-    EXPECT_EQ(TheConfig->gulperMaxLevel, 1);
-    EXPECT_EQ(TheMaze->ghostStart, (CellPos{2, 1}));  // still level 1
-    EXPECT_EQ(Played(StartingLevelMusic), 2);
-}
-
-TEST_F(CampaignProgressTest, TheGhostsCampaignIsWonByCatchingTheGulperAndLostToTheLastCorn)
-{
-    Play("ghosts", {TestMazes::GhostBesideGulper(), TestMazes::GhostBesideGulper()}, 1, 1,
-         GhostsWin, LevelIntro);
-    EXPECT_EQ(TheConfig->ghostsLevel, 2);
-    EXPECT_EQ(TheConfig->ghostsMaxLevel, 2);
-    EXPECT_EQ(TheConfig->gulperLevel, 1);
-    TapKey(ExitGame);
-    GameState = MainMenu;
-    Play("ghosts", {TestMazes::CornBesideGulper(), TestMazes::CornBesideGulper()}, 1, 1,
-         GulperWins, LevelIntro);
-    EXPECT_EQ(TheConfig->ghostsLevel, 1);
-    EXPECT_EQ(TheMaze->cornLeft, 1);  // the level is read again
+    const Rows corn = TestMazes::CornBesideGulper(), ghost = TestMazes::GhostBesideGulper();
+    const Rows room = TestMazes::OpenRoom();  // told apart by its corn
+    const struct {
+        const char* side;
+        std::vector<Rows> levels;
+        int level, maxLevel, ending;
+        int levelAfter, maxLevelAfter, cornAfter;
+    } cases[] = {
+        {"gulper", {corn, corn, room}, 2, 2, GulperWins, 3, 3, 26 * 18 - 2},
+        {"gulper", {corn, corn}, 1, 2, GulperWins, 2, 2, 1},  // an earlier level won again
+        {"gulper", {ghost, room}, 1, 1, GhostsWin, 1, 1, 1},
+        {"ghosts", {ghost, room}, 1, 1, GhostsWin, 2, 2, 26 * 18 - 2},
+        {"ghosts", {corn, room}, 1, 1, GulperWins, 1, 1, 1},
+    };
+    for (const auto& c : cases) {
+        const bool ghosts = std::string(c.side) == "ghosts";
+        const int otherSide = ghosts ? TheConfig->gulperLevel : TheConfig->ghostsLevel;
+        const int intros = Played(StartingLevelMusic);
+        Play(c.side, c.levels, c.level, c.maxLevel, c.ending, LevelIntro);
+        EXPECT_EQ(LastFrameTime() - ended, 4500);
+        EXPECT_EQ(Played(StartingLevelMusic), intros + 2);  // no menu in between
+        EXPECT_EQ(ghosts ? TheConfig->ghostsLevel : TheConfig->gulperLevel, c.levelAfter);
+        EXPECT_EQ(ghosts ? TheConfig->ghostsMaxLevel : TheConfig->gulperMaxLevel, c.maxLevelAfter);
+        EXPECT_EQ(ghosts ? TheConfig->gulperLevel : TheConfig->ghostsLevel, otherSide);
+        EXPECT_EQ(TheMaze->cornLeft, c.cornAfter) << c.side << " from level " << c.level;
+        TapKey(ExitGame);
+    }
 }
 
 TEST_F(CampaignProgressTest, WinningTheLastLevelCompletesTheCampaignThenTheGameModeMenu)

@@ -1,8 +1,8 @@
-// The key bindings as the game uses them: the key file read at start-up, the
-// controls screen with the key of every action, rebinding by clicking an
-// action's key and releasing a new key, the two stock key sets, keeping
-// ("OK") or dropping ("Cancel", "x") the changes, from the options or from
-// within a game; and one key bound to several actions.
+// The key bindings as the game uses them: the controls screen with the key of
+// every action, rebinding by clicking an action's key and releasing a new
+// key, the two stock key sets, keeping ("OK") or dropping ("Cancel", "x") the
+// changes, from the options or from within a game; and one key bound to
+// several actions. (The key files themselves: tests/widgets/KeyBindingsTest.cpp.)
 #include <gtest/gtest.h>
 
 #include <SDL/SDL.h>
@@ -15,54 +15,6 @@
 namespace {
 
 using KeySet = std::array<int, ActionCount>;
-
-// The key file text of a flag and the first keys from "a" on, one per line.
-std::string KeyFile(int count, bool finalLineBreak)
-{
-    std::string text = "1";
-    for (int action = 0; action < count; ++action)
-        text += "\n" + std::to_string(SDLK_a + action);
-    return finalLineBreak ? text + "\n" : text;
-}
-
-// The game starts with a key file that is short, that lacks its last line
-// break, or that is missing: only the keys read are bound, the others have none.
-struct KeyFileCase {
-    const char* what;
-    int keysInFile;       // -1: no file
-    bool finalLineBreak;
-    int keysBound;
-};
-
-class KeyFileAtStartTest : public GameTest, public ::testing::WithParamInterface<KeyFileCase> {
-protected:
-    void PrepareGameFiles() override
-    {
-        if (GetParam().keysInFile < 0)
-            sandbox->Remove("data/keys.cfg");
-        else
-            sandbox->Write("data/keys.cfg", KeyFile(GetParam().keysInFile, GetParam().finalLineBreak));
-        CaptureOutput();
-    }
-};
-
-TEST_P(KeyFileAtStartTest, OnlyTheKeysReadAreBoundAndTheGameRuns)
-{
-    const std::string output = TakeOutput();
-    EXPECT_EQ(output.find("Couldn't open file data/keys.cfg, You will need to redefine keys") !=
-                  std::string::npos,
-              GetParam().keysInFile < 0) << GetParam().what << ": " << output;
-    for (int action = 0; action < ActionCount; ++action)
-        EXPECT_EQ(KeyOf(action), action < GetParam().keysBound ? SDLK_a + action : 0)
-            << ActionNames[action];
-    EXPECT_FALSE(RunFrames(2));
-}
-
-INSTANTIATE_TEST_SUITE_P(ShortUnfinishedOrMissing, KeyFileAtStartTest,
-                         ::testing::Values(KeyFileCase{"ending after line ten", 9, true, 9},
-                                           KeyFileCase{"no last line break", ActionCount, false, ActionCount - 1},
-                                           KeyFileCase{"missing", -1, true, 0}),
-                         [](const auto& info) { return std::to_string(info.index); });
 
 class ControlsScreenTest : public GameTest {
 protected:

@@ -109,42 +109,6 @@ bool GameTest::ClickAt(int buttonIndex)
     return ClickPoint(x, y);
 }
 
-int GameTest::KeyOf(int action)
-{
-    return TheGui->keyBindings.keys[action];
-}
-
-bool GameTest::PressKey(int action)
-{
-    return TheGui->OnKeyDown(KeyOf(action));
-}
-
-bool GameTest::ReleaseKey(int action)
-{
-    return TheGui->OnKeyUp(KeyOf(action));
-}
-
-bool GameTest::TapKey(int action)
-{
-    PressKey(action);
-    return ReleaseKey(action);
-}
-
-std::string GameTest::WidgetText(int widgetIndex)
-{
-    return TheGui->PanelOf(GameState)->widgets.at(widgetIndex)->text;
-}
-
-int GameTest::Played(int sound)
-{
-    return TheSounds->playCount[sound];
-}
-
-int GameTest::CountCells(int code)
-{
-    return static_cast<int>(std::count(TheMaze->cells.begin(), TheMaze->cells.end(), code));
-}
-
 void GameTest::WriteLevel(const std::string& path, const Rows& rows) const
 {
     std::string text;

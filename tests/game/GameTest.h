@@ -5,6 +5,7 @@
 // bound to actions, and listen to what was played.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -54,15 +55,18 @@ protected:
     static bool Click(int id);
     static bool ClickAt(int buttonIndex);  // the button at an index of the current panel
     static bool ClickPoint(int x, int y);  // a press and a release at a window point
-    static int KeyOf(int action);
-    static bool PressKey(int action);
-    static bool ReleaseKey(int action);
-    static bool TapKey(int action);  // both; the release's request to end the program
+    static int KeyOf(int action) { return TheGui->keyBindings.keys[action]; }
+    static bool PressKey(int action) { return TheGui->OnKeyDown(KeyOf(action)); }
+    static bool ReleaseKey(int action) { return TheGui->OnKeyUp(KeyOf(action)); }
+    static bool TapKey(int action) { PressKey(action); return ReleaseKey(action); }
     // What a widget of the current state's panel showed when it was last drawn.
-    static std::string WidgetText(int widgetIndex);
+    static std::string WidgetText(int i) { return TheGui->PanelOf(GameState)->widgets.at(i)->text; }
 
-    static int Played(int sound);
-    static int CountCells(int code);  // cells of the maze holding a code
+    static int Played(int sound) { return TheSounds->playCount[sound]; }
+    static int CountCells(int code)  // cells of the maze holding a code
+    {
+        return static_cast<int>(std::count(TheMaze->cells.begin(), TheMaze->cells.end(), code));
+    }
 
     // --- level files in the game folder ---
     void WriteLevel(const std::string& path, const Rows& rows) const;
