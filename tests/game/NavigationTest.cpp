@@ -12,30 +12,32 @@ namespace {
 
 using NavigationTest = GameTest;
 
-TEST_F(NavigationTest, EveryMenuButtonLeadsToItsScreenAndEveryCloseButtonBack)
+constexpr int Quits = -1;  // the "Exit game" key ends the program
+
+TEST_F(NavigationTest, EveryButtonLeadsToItsScreenAndTheExitKeyOneStepBack)
 {
     EXPECT_FALSE(RunFrames(3));  // the game starts on the main menu and stays there
     EXPECT_EQ(GameState, MainMenu);
     const struct {
         std::vector<int> clicks;  // from the main menu
-        int state;
+        int state, back;          // the state reached, and after the exit key
     } paths[] = {
-        {{PlayButton}, GameModeMenu},
-        {{PlayButton, CloseButton}, MainMenu},
-        {{PlayButton, GulperCampaignButton}, GulperCampaignMenu},
-        {{PlayButton, GulperCampaignButton, CloseButton}, GameModeMenu},
-        {{PlayButton, GhostsCampaignButton}, GhostsCampaignMenu},
-        {{PlayButton, GhostsCampaignButton, CloseButton}, GameModeMenu},
-        {{PlayButton, CustomGameButton}, CustomGameMenu},
-        {{PlayButton, CustomGameButton, CloseButton}, MainMenu},
-        {{HelpButton}, HelpScreen},
-        {{HelpButton, CloseButton}, MainMenu},
-        {{OptionsButton}, OptionsMenu},
-        {{OptionsButton, CloseButton}, MainMenu},
-        {{OptionsButton, ControlsButton}, ControlsMenu},
-        {{OptionsButton, ControlsButton, CloseButton}, OptionsMenu},
-        {{EditorButton}, LevelEditor},
-        {{EditorButton, CloseButton}, MainMenu},
+        {{PlayButton}, GameModeMenu, MainMenu},
+        {{PlayButton, CloseButton}, MainMenu, Quits},
+        {{PlayButton, GulperCampaignButton}, GulperCampaignMenu, GameModeMenu},
+        {{PlayButton, GulperCampaignButton, CloseButton}, GameModeMenu, MainMenu},
+        {{PlayButton, GhostsCampaignButton}, GhostsCampaignMenu, GameModeMenu},
+        {{PlayButton, GhostsCampaignButton, CloseButton}, GameModeMenu, MainMenu},
+        {{PlayButton, CustomGameButton}, CustomGameMenu, GameModeMenu},
+        {{PlayButton, CustomGameButton, CloseButton}, MainMenu, Quits},
+        {{HelpButton}, HelpScreen, MainMenu},
+        {{HelpButton, CloseButton}, MainMenu, Quits},
+        {{OptionsButton}, OptionsMenu, MainMenu},
+        {{OptionsButton, CloseButton}, MainMenu, Quits},
+        {{OptionsButton, ControlsButton}, ControlsMenu, OptionsMenu},
+        {{OptionsButton, ControlsButton, CloseButton}, OptionsMenu, MainMenu},
+        {{EditorButton}, LevelEditor, MainMenu},
+        {{EditorButton, CloseButton}, MainMenu, Quits},
     };
     for (const auto& path : paths) {
         GameState = MainMenu;
@@ -43,6 +45,11 @@ TEST_F(NavigationTest, EveryMenuButtonLeadsToItsScreenAndEveryCloseButtonBack)
             EXPECT_FALSE(Click(id)) << id;
         EXPECT_EQ(GameState, path.state) << "after " << path.clicks.size() << " clicks to "
                                          << path.clicks.back();
+        EXPECT_FALSE(PressKey(ExitGame));  // only the release acts
+        EXPECT_EQ(ReleaseKey(ExitGame), path.back == Quits) << "from " << path.state;
+        if (path.back != Quits) {
+            EXPECT_EQ(GameState, path.back) << "from " << path.state;
+        }
     }
     GameState = MainMenu;
     CaptureOutput();
@@ -66,34 +73,6 @@ TEST_F(NavigationTest, TheEditorAndTheCustomGameOpenTheConfiguredMapSearchingBac
         EXPECT_EQ(TheConfig->mapNumber, 3);
         EXPECT_EQ(TheMaze->cornLeft, 1);  // map 3's single corn
     }
-}
-
-TEST_F(NavigationTest, TheExitKeyStepsBackFromEveryScreenAndEndsTheGameOnTheMainMenu)
-{
-    const struct {
-        std::vector<int> clicks;  // from the main menu
-        int state;                // after the key
-    } cases[] = {
-        {{PlayButton}, MainMenu},
-        {{HelpButton}, MainMenu},
-        {{OptionsButton}, MainMenu},
-        {{PlayButton, GulperCampaignButton}, GameModeMenu},
-        {{PlayButton, GhostsCampaignButton}, GameModeMenu},
-        {{PlayButton, CustomGameButton}, GameModeMenu},
-        {{OptionsButton, ControlsButton}, OptionsMenu},
-        {{EditorButton}, MainMenu},
-    };
-    for (const auto& c : cases) {
-        GameState = MainMenu;
-        for (const int id : c.clicks)
-            Click(id);
-        EXPECT_FALSE(PressKey(ExitGame));  // only the release acts
-        ASSERT_NE(GameState, MainMenu);
-        EXPECT_FALSE(ReleaseKey(ExitGame));
-        EXPECT_EQ(GameState, c.state) << "after " << c.clicks.back();
-    }
-    GameState = MainMenu;
-    EXPECT_TRUE(TapKey(ExitGame));
 }
 
 class LeavingALevelTest : public GameTest {

@@ -91,7 +91,9 @@ protected:
     static void StartMaze()
     {
         delete TheBrush;
+        TheBrush = nullptr;  // the maze being built must not see the old brush
         delete TheMaze;
+        TheMaze = nullptr;
         TheMaze = new Maze(TheConfig->mapNumber, 28, 20);
         TheBrush = new EditorBrush();
     }

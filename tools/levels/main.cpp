@@ -15,7 +15,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <regex>
 #include <sstream>
 #include <string>
 
@@ -149,16 +148,34 @@ public:
     // the table (left from a longer table) must go.
     void RemoveLevelsBeyond(const std::string& side, int levelCount)
     {
-        const std::regex campaignFile(side + "_(level|settings)_([0-9]+)\\.lev");
         std::error_code error;
         for (const auto& entry : fs::directory_iterator(gameFolder / "data", error)) {
-            std::smatch match;
             const std::string name = entry.path().filename().string();
-            if (std::regex_match(name, match, campaignFile) && std::stoi(match[2]) > levelCount) {
+            const int level = CampaignFileLevel(name, side);
+            if (level > levelCount) {
                 fs::remove(entry.path(), error);
                 std::printf("  removed %s, beyond the campaign's last level\n", name.c_str());
             }
         }
+    }
+
+    // The level number of a campaign file of the side ("<side>_level_N.lev" or
+    // "<side>_settings_N.lev"), or 0 when the name is not one.
+    static int CampaignFileLevel(const std::string& name, const std::string& side)
+    {
+        for (const char* kind : {"_level_", "_settings_"}) {
+            const std::string prefix = side + kind;
+            const std::string suffix = ".lev";
+            if (name.size() <= prefix.size() + suffix.size() || name.rfind(prefix, 0) != 0 ||
+                name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+                continue;
+            const std::string digits =
+                name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+            if (digits.size() > 6 || digits.find_first_not_of("0123456789") != std::string::npos)
+                return 0;
+            return std::stoi(digits);
+        }
+        return 0;
     }
 
     void WriteKeySet(const std::string& name, const KeySet& keys, const FontWidths& font)
