@@ -153,7 +153,7 @@ MatchSettings LevelSettings(const Options& options)
 
 void PrintResult(const std::string& name, const MatchSettings& settings, const MatchResult& result)
 {
-    printf("%-18s ghosts %d  speeds %.2g/%.2g  limit %3ds | %-22s frames %5d  corn %3d/%-3d  "
+    printf("%-18s ghosts %d  speeds %.2f/%.2f  limit %3ds | %-22s  frames %5d  corn %3d/%-3d  "
            "boosts %d/%d  ghosts eaten %d  (%.0f frames/s)\n",
            name.c_str(), settings.ghostCount, settings.gulperSpeed, settings.ghostSpeed,
            settings.timeLimit, MatchEndName(result.end), result.frames, result.cornEaten,
