@@ -4,6 +4,7 @@
 //   gulpwise-art --preview FOLDER       writes enlarged mock-ups of the maze and the menus
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -13,15 +14,19 @@
 int main(int argc, char** argv)
 {
     const bool preview = argc == 3 && std::strcmp(argv[1], "--preview") == 0;
-    if (argc != 2 && !preview) {
+    const bool write = argc == 2 && argv[1][0] != '-';
+    if (!write && !preview) {
         printf("Usage: %s GAME_FOLDER | --preview FOLDER\n", argv[0]);
         return 2;
     }
     const std::optional<ArtSet> art = MakeArtSet();
     if (!art)
         return 1;
-    if (preview)
+    if (preview) {
+        std::error_code error;
+        std::filesystem::create_directories(argv[2], error);
         return WritePreviews(*art, argv[2]) ? 0 : 1;
+    }
     if (!WriteArtSet(*art, argv[1]))
         return 1;
     printf("Wrote %zu images and 2 font width files under %s\n", art->images.size(), argv[1]);
