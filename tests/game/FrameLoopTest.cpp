@@ -37,14 +37,13 @@ SDL_Event Event(Uint8 type, int keyOrButton = 0, int x = 0, int y = 0, Uint8 but
 {
     SDL_Event event{};
     event.type = type;
-    if (type == SDL_KEYDOWN || type == SDL_KEYUP) {
+    const auto ux = static_cast<Uint16>(x), uy = static_cast<Uint16>(y);
+    if (type == SDL_KEYDOWN || type == SDL_KEYUP)
         event.key.keysym.sym = static_cast<SDLKey>(keyOrButton);
-    } else if (type == SDL_MOUSEMOTION) {
-        event.motion = {type, 0, buttonsHeld, static_cast<Uint16>(x), static_cast<Uint16>(y), 0, 0};
-    } else {
-        event.button = {type, 0, static_cast<Uint8>(keyOrButton), 0, static_cast<Uint16>(x),
-                        static_cast<Uint16>(y)};
-    }
+    else if (type == SDL_MOUSEMOTION)
+        event.motion = {type, 0, buttonsHeld, ux, uy, 0, 0};
+    else
+        event.button = {type, 0, static_cast<Uint8>(keyOrButton), 0, ux, uy};
     return event;
 }
 

@@ -1,6 +1,5 @@
 #include "tests/game/GameTest.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -17,7 +16,7 @@ constexpr int Height = 20;
 // More than the intro (3000 ms) and the appearance (30 frames) take at any frame rate used.
 constexpr int MaxFrames = 1000;
 
-// A grid of walls with the given rows (starting at row 1) laid over it.
+// A grid of walls with the given rows laid over it from row 1.
 Rows Walled(const Rows& inner, int height = Height)
 {
     Rows rows(height, std::string(Width, '#'));
@@ -72,11 +71,10 @@ int GameTest::LastFrameTime()
 
 Button& GameTest::ButtonOf(int id)
 {
-    if (Panel* const panel = TheGui->PanelOf(GameState)) {
+    if (Panel* const panel = TheGui->PanelOf(GameState))
         for (const auto& button : panel->buttons)
             if (button->id == id)
                 return *button;
-    }
     ADD_FAILURE() << "no button " << id << " in state " << GameState;
     static Button none{};
     return none;
@@ -171,15 +169,9 @@ std::string Settings(int gulperController, int ghostsController, int ghostCount,
 
 namespace TestMazes {
 
-Rows CornBesideGulper()
-{
-    return Walled({"#PC" + std::string(23, '.') + "G#"});
-}
+Rows CornBesideGulper() { return Walled({"#PC" + std::string(23, '.') + "G#"}); }
 
-Rows GhostBesideGulper()
-{
-    return Walled({"#PG" + std::string(23, '.') + "C#"});
-}
+Rows GhostBesideGulper() { return Walled({"#PG" + std::string(23, '.') + "C#"}); }
 
 Rows OpenRoom()
 {

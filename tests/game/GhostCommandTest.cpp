@@ -100,7 +100,7 @@ TEST_F(GhostCommandTest, SelectionKeysWithTheirSound)
     }
 }
 
-TEST_F(GhostCommandTest, ARightClickSendsTheSelectedGhostsToAFloorCellWithOneOrderSound)
+TEST_F(GhostCommandTest, ARightClickSendsTheSelectedGhostsToAFloorCellAndStopHoldsThemAll)
 {
     Play();
     TapKey(SelectGhost1);
@@ -118,19 +118,15 @@ TEST_F(GhostCommandTest, ARightClickSendsTheSelectedGhostsToAFloorCellWithOneOrd
     EXPECT_TRUE(WalkUntilAt(Ghost(1), {10, 10}));
     EXPECT_TRUE(WalkUntilAt(Ghost(2), {10, 10}));
     EXPECT_EQ(Ghost(3).cell, GhostHome);
-}
 
-TEST_F(GhostCommandTest, StopHoldsEveryGhostWhereItIsSelectedOrNot)
-{
-    Play();
-    TapKey(SelectAllGhosts);
+    TapKey(SelectAllGhosts);  // stop holds every ghost where it is, selected or not
     OrderTo({5, 5});
     RunFrames(30);
     TapKey(DeselectGhosts);
     TapKey(StopGhosts);
     for (const GhostActor* ghost : TheSquad->ghosts)
         EXPECT_EQ(ghost->goal, ghost->cell);
-    EXPECT_EQ(Played(IssuingOrderSound), 2);
+    EXPECT_EQ(Played(IssuingOrderSound), 3);
     const CellPos stoppedAt = Ghost(1).cell;
     EXPECT_TRUE(WalkUntilAt(Ghost(1), stoppedAt));
     RunFrames(10);
@@ -247,8 +243,8 @@ TEST_F(GhostCommandTest, ABoxMustBeMoreThanFivePixelsAndTouchAGhostByACorner)
     EXPECT_EQ(Selected(), (Numbers{1, 2, 3, 4}));
 }
 
-// A press on the maze's floor beside the ghosts would deselect them all, so
-// the box is started on the bar below the maze, where a press selects nothing.
+// With the group key held a box adds to the selection. (The box starts on the
+// bar below the maze: a press on the floor would deselect all.)
 TEST_F(GhostCommandTest, WithTheGroupKeyHeldABoxAddsToTheSelection)
 {
     Play();
@@ -267,9 +263,13 @@ TEST_F(GhostCommandTest, WithTheGroupKeyHeldABoxAddsToTheSelection)
 TEST_F(GhostCommandTest, NothingIsCommandedOutsidePlay)
 {
     Play();
+    const int heading = TheGulper->wantedDirection;
     TapKey(PauseGame);
+    PressKey(MoveGulperDown);
     TapKey(SelectAllGhosts);  // the release also resumes play
     EXPECT_TRUE(Selected().empty());
+    EXPECT_EQ(TheGulper->wantedDirection, heading);
+    EXPECT_EQ(Played(SelectingGhostSound), 0);
     TapKey(SelectGhost1);
     TapKey(PauseGame);
     OrderTo({10, 10});

@@ -119,8 +119,7 @@ INSTANTIATE_TEST_SUITE_P(EveryShippedFile, MissingFileTest, ::testing::ValuesIn(
                          [](const auto& info) {
                              std::string name = info.param;
                              for (char& c : name)
-                                 if (!isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
+                                 c = isalnum(static_cast<unsigned char>(c)) ? c : '_';
                              return name;
                          });
 

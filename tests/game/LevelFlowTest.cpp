@@ -1,8 +1,8 @@
-// One level from its start to its end: the 3000 ms intro with the starting
-// music, the gulper's 30-frame appearance, play until a side wins (the last
-// corn eaten or the time used up, both on one frame ending it once; the
-// gulper caught, with its 30-frame dying), and the 4500 ms end pause with the
-// end music, after which a custom game returns to its menu.
+// One level from start to end: the 3000 ms intro with the starting music, the
+// gulper's 30-frame appearance, play until a side wins (the last corn eaten
+// or the time used up, ending the level once on one frame; the gulper caught,
+// with its 30-frame dying), and the 4500 ms end pause with the end music,
+// after which a custom game returns to its menu.
 #include <gtest/gtest.h>
 
 #include <SDL/SDL_mixer.h>
@@ -20,13 +20,6 @@ protected:
         WriteCampaign("gulper", {maze}, Settings(Computer, Computer, 1, 3.4, 2.4, 90));
         EnterCampaignMenu(GulperCampaignMode);
         Click(StartButton);
-    }
-    static bool AnyEffectPlaying()
-    {
-        for (int channel = 0; channel < MixerChannels; ++channel)
-            if (TheSounds->IsPlaying(channel))
-                return true;
-        return false;
     }
 };
 
@@ -51,11 +44,11 @@ TEST_F(LevelFlowTest, IntroThenAppearanceThenPlayWithTheTimerThenTheLastCornWins
     for (int frame = 0; frame < 3; ++frame) {  // the end pause silences every effect, not the music
         TheSounds->PlayEffect(ButtonClickSound, LoopForever);
         RunFrames(1);
-        EXPECT_FALSE(AnyEffectPlaying());
+        for (int channel = 0; channel < MixerChannels; ++channel)
+            EXPECT_FALSE(TheSounds->IsPlaying(channel));
     }
-    if (TheSounds->audioOpen && TheSounds->music[GameEndMusic - EffectCount]) {
+    if (TheSounds->audioOpen && TheSounds->music[GameEndMusic - EffectCount])
         EXPECT_TRUE(Mix_PlayingMusic());
-    }
 }
 
 TEST_F(LevelFlowTest, ACaughtGulperDiesForThirtyFramesThenTheEndPauseLastsFourAndAHalfSeconds)
@@ -77,10 +70,10 @@ TEST_F(LevelFlowTest, ACustomGameWonOrLostEndsOnTheCustomGameMenuWithItsMapReloa
 {
     TheConfig->mapNumber = 1;
     TheConfig->gulperController = TheConfig->ghostsController = Computer;
-    Click(PlayButton);
     for (const auto& [maze, ending] : {std::pair{TestMazes::CornBesideGulper(), GulperWins},
                                        std::pair{TestMazes::GhostBesideGulper(), GhostsWin}}) {
         WriteLevel("data/map_1.lev", maze);
+        GameState = GameModeMenu;
         Click(CustomGameButton);
         ASSERT_TRUE(StartAndPlay());
         ASSERT_TRUE(RunUntilState(ending));
@@ -89,56 +82,36 @@ TEST_F(LevelFlowTest, ACustomGameWonOrLostEndsOnTheCustomGameMenuWithItsMapReloa
         EXPECT_EQ(LastFrameTime() - ended, 4500);
         EXPECT_EQ(TheMaze->cornLeft, 1);  // the eaten corn is back
         EXPECT_EQ(GameMode, CustomMode);
-        Click(CloseButton);
-        Click(PlayButton);
     }
 }
 
-// A human gulper heads right from its start at 3.4 pixels a frame and
-// enters the corn's cell, the next one, on the third frame of play.
-class LevelEndTest : public GameTest {
-protected:
-    void SetUp() override
-    {
-        GameTest::SetUp();
+// A human gulper heading right reaches the corn beside it on the third frame
+// of play. The frame that ends the level does not tick the timer; time used
+// up is noticed on the frame after the one that used it up.
+TEST_F(LevelFlowTest, TheLastCornAndTheLastFrameOfTimeEndTheLevelOnce)
+{
+    constexpr int FramesToTheCorn = 3;
+    const struct {
+        int framesLeft, frames, state, framesLeftAfter, cornAfter;
+    } cases[] = {
+        {FramesToTheCorn - 1, FramesToTheCorn - 1, Playing, 0, 1},  // time used up, not yet seen
+        {FramesToTheCorn - 1, FramesToTheCorn, GulperWins, 0, 0},   // the corn eaten as it is
+        {FramesToTheCorn, FramesToTheCorn, GulperWins, 1, 0},
+        {1, 2, GulperWins, 0, 1},
+    };
+    for (const auto& c : cases) {
+        GameState = MainMenu;
         PlayCampaignLevel(GulperCampaignMode, TestMazes::CornBesideGulper(),
                           Settings(Human, Human, 1, 3.4, 2.4, 90));
+        const int endMusic = Played(GameEndMusic);
+        TheGui->timer->framesLeft = c.framesLeft;
+        RunFrames(c.frames);
+        EXPECT_EQ(GameState, c.state) << c.framesLeft << " frames left, " << c.frames << " run";
+        EXPECT_EQ(TheGui->timer->framesLeft, c.framesLeftAfter) << c.framesLeft;
+        EXPECT_EQ(TheMaze->cornLeft, c.cornAfter) << c.framesLeft;
+        EXPECT_EQ(Played(GameEndMusic) - endMusic, c.state == GulperWins) << c.framesLeft;
+        TapKey(ExitGame);
     }
-    static int& FramesLeft() { return TheGui->timer->framesLeft; }
-    static constexpr int FramesToTheCorn = 3;
-};
-
-TEST_F(LevelEndTest, TheLastCornEatenAsTheTimeRunsOutEndsTheLevelOnce)
-{
-    FramesLeft() = FramesToTheCorn - 1;  // used up by the frame before the corn
-    RunFrames(FramesToTheCorn - 1);
-    ASSERT_EQ(GameState, Playing);
-    EXPECT_EQ(TheMaze->cornLeft, 1);
-    ASSERT_EQ(FramesLeft(), 0);
-    RunFrames(1);
-    EXPECT_EQ(GameState, GulperWins);
-    EXPECT_EQ(TheMaze->cornLeft, 0);
-    EXPECT_EQ(FramesLeft(), 0);
-    EXPECT_EQ(Played(GameEndMusic), 1);
-}
-
-TEST_F(LevelEndTest, TheFrameThatEndsTheLevelDoesNotTickTheTimer)
-{
-    FramesLeft() = FramesToTheCorn;  // the corn's frame would use up the last one
-    RunFrames(FramesToTheCorn);
-    EXPECT_EQ(GameState, GulperWins);
-    EXPECT_EQ(FramesLeft(), 1);
-}
-
-TEST_F(LevelEndTest, TimeUsedUpIsNoticedOnTheFollowingFrame)
-{
-    FramesLeft() = 1;
-    RunFrames(1);
-    EXPECT_EQ(GameState, Playing);
-    EXPECT_EQ(FramesLeft(), 0);
-    RunFrames(1);
-    EXPECT_EQ(GameState, GulperWins);
-    EXPECT_EQ(TheMaze->cornLeft, 1);
 }
 
 }  // namespace
