@@ -1,12 +1,10 @@
 // The maze drawn from its cached background looks exactly like the maze
 // drawn tile by tile. Whole sessions are played twice from the same start,
-// once with the cache and once drawing every tile, and every frame the game
-// would present (the window after UpdateGameFrame) must be the same, byte
-// for byte, frame by frame: computer games through the intro, the gulper's
-// appearance, play with a boost and eaten corn, a pause and both endings; an
-// editor session with painting, brush changes, map browsing, save, reset and
-// a tile-set change, on mazes smaller and larger than the window; and play on
-// a tile sheet whose floor lets the window show through.
+// with the cache and drawing every tile, and every frame the game would
+// present must be the same byte for byte: computer games through the intro,
+// the appearance, play with a boost, a pause and both endings; an editor
+// session painting, browsing, saving, resetting and changing the tile set on
+// mazes smaller and larger than the window; and a see-through floor.
 #include <gtest/gtest.h>
 
 #include <algorithm>
