@@ -241,6 +241,8 @@ TEST_F(GhostCommandTest, ABoxMustBeMoreThanFivePixelsAndTouchAGhostByACorner)
     EXPECT_EQ(Played(SelectingGhostSound), 0);
     Drag(cx - 17, cy - 3, cx + 17, cy + 17);  // past its bottom edge: its bottom corners inside
     EXPECT_EQ(Selected(), (Numbers{1, 2, 3, 4}));
+    Drag(cx - 2, cy - 2, cx + 3, cy + 3);  // five pixels over the ghosts: a click, on the first
+    EXPECT_EQ(Selected(), (Numbers{1}));
 }
 
 // With the group key held a box adds to the selection. (The box starts on the

@@ -47,8 +47,9 @@ TEST_F(LevelFlowTest, IntroThenAppearanceThenPlayWithTheTimerThenTheLastCornWins
         for (int channel = 0; channel < MixerChannels; ++channel)
             EXPECT_FALSE(TheSounds->IsPlaying(channel));
     }
-    if (TheSounds->audioOpen && TheSounds->music[GameEndMusic - EffectCount])
+    if (TheSounds->audioOpen && TheSounds->music[GameEndMusic - EffectCount]) {
         EXPECT_TRUE(Mix_PlayingMusic());
+    }
 }
 
 TEST_F(LevelFlowTest, ACaughtGulperDiesForThirtyFramesThenTheEndPauseLastsFourAndAHalfSeconds)
