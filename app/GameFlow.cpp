@@ -157,6 +157,11 @@ void StartLevel()
 void RunPlayingLogic()
 {
     TheSquad->Update();
+    RunPlayingLogicAfterSquad();
+}
+
+void RunPlayingLogicAfterSquad()
+{
     if (TheGulper->state == GulperCaught) {
         GameState = GulperDying;
         TheSounds->HaltEffects();

@@ -13,3 +13,5 @@ void ReloadCustomMaze(bool forward);
 // The logic of one Playing frame: the ghosts, the gulper, the timer and the
 // end of the level. The game draws after it; the match simulator does not.
 void RunPlayingLogic();
+// Its steps after the ghosts' update: the gulper, the timer and the end of the level.
+void RunPlayingLogicAfterSquad();

@@ -9,14 +9,11 @@
 
 #include "actors/GhostSquad.h"
 #include "actors/GulperActor.h"
-#include "app/CountdownTimer.h"
 #include "app/GameFlow.h"
-#include "app/GameState.h"
 #include "app/Globals.h"
 #include "bench/AllocationCount.h"
 #include "bench/HeadlessGame.h"
 #include "bench/Stopwatch.h"
-#include "gui/Gui.h"
 #include "maze/Maze.h"
 
 namespace {
@@ -45,23 +42,6 @@ bool ReachAHunt()
         HeadlessGame::PassFramePeriod();
     }
     return false;
-}
-
-// What a Playing frame does after the squad's update (RunPlayingLogic's
-// later steps); a level that ends only needs to leave the Playing state,
-// the next one is started by the benchmark.
-void RestOfPlayingFrame()
-{
-    if (TheGulper->state == GulperCaught) {
-        GameState = GulperDying;
-        return;
-    }
-    TheGulper->Update();
-    CountdownTimer& timer = *TheGui->timer;
-    if (TheMaze->cornLeft != 0 && timer.framesLeft > 0)
-        timer.Tick();
-    else
-        GameState = GulperWins;
 }
 
 // One plan from a fixed moment of play: the gulper's map and planning fields
@@ -97,7 +77,7 @@ void SquadUpdate(benchmark::State& state)
     for (auto _ : state) {
         game.KeepPlaying(FullSquad);
         state.SetIterationTime(stopwatch.Time([] { TheSquad->Update(); }));
-        RestOfPlayingFrame();
+        RunPlayingLogicAfterSquad();
         HeadlessGame::PassFramePeriod();
     }
     state.counters["allocs_per_frame"] = benchmark::Counter(
