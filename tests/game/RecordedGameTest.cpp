@@ -1,0 +1,290 @@
+// The whole state machine played from a script and compared with a recording:
+// the menus, the options and the controls, the editor, a hotseat game with
+// every command of both sides, pause and keys help, computer games to both
+// endings, campaigns won, lost and completed. For every frame the recording
+// holds the state it began in, a hash of the window and the sounds started;
+// at the end, what the game printed and the files it wrote. A change of the
+// code that is not meant to change the game must leave all of it as it was.
+//
+// Record anew (when a change of the game's look or rules is intended):
+//     GULPWISE_RECORD=1 build/tests/game_tests --gtest_filter=RecordedGameTest.*
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "tests/game/GameTest.h"
+
+namespace {
+
+constexpr unsigned StartSeed = 1;  // the pseudo-random state at a program's start
+constexpr const char* RecordingPath = GULPWISE_TESTS_DIR "/game/recorded_game.txt";
+
+uint64_t Fnv(uint64_t hash, const void* data, size_t size)
+{
+    const Uint8* const bytes = static_cast<const Uint8*>(data);
+    for (size_t i = 0; i < size; ++i)
+        hash = (hash ^ bytes[i]) * 1099511628211ull;
+    return hash;
+}
+
+constexpr uint64_t FnvStart = 14695981039346656037ull;
+
+uint64_t WindowHash()
+{
+    const SDL_Surface* const window = TheScreen->surface;
+    uint64_t hash = FnvStart;
+    for (int y = 0; y < window->h; ++y)
+        hash = Fnv(hash, static_cast<const Uint8*>(window->pixels) + y * window->pitch,
+                   static_cast<size_t>(window->w) * window->format->BytesPerPixel);
+    return hash;
+}
+
+int Centre(int cell)
+{
+    return cell * 18 + 9;
+}
+
+class RecordedGameTest : public GameTest {
+protected:
+    void PrepareGameFiles() override
+    {
+        WriteCampaign("gulper", {TestMazes::OpenRoom(), TestMazes::CornBesideGulper()},
+                      Settings(Computer, Computer, 3, 3.4, 2.4, 20));
+        WriteCampaign("ghosts", {TestMazes::GhostBesideGulper(), TestMazes::CornBesideGulper()},
+                      Settings(Computer, Computer, 2, 3.4, 2.4, 20));
+    }
+    void SetUp() override
+    {
+        std::srand(StartSeed);
+        GameTest::SetUp();
+        std::memset(TheScreen->surface->pixels, 0,
+                    static_cast<size_t>(TheScreen->surface->pitch) * TheScreen->surface->h);
+        for (int sound = 0; sound < SoundCount; ++sound)
+            heard[sound] = Played(sound);
+        CaptureOutput();
+    }
+
+    // Frames as the loop runs them, each written down.
+    void Frames(int count)
+    {
+        for (int i = 0; i < count; ++i) {
+            const int state = GameState;
+            RunFrames(1);
+            std::ostringstream line;
+            line << lines.size() << ' ' << state << ' ' << std::hex << WindowHash() << std::dec;
+            for (int sound = 0; sound < SoundCount; ++sound) {
+                for (; heard[sound] < Played(sound); ++heard[sound])
+                    line << " s" << sound;
+            }
+            lines.push_back(line.str());
+        }
+    }
+    void FramesUntil(int state)
+    {
+        for (int i = 0; i < 4000 && GameState != state; ++i)
+            Frames(1);
+        ASSERT_EQ(GameState, state);
+    }
+    void Press(int id)
+    {
+        Click(id);
+        Frames(2);
+    }
+    void Tap(int action)
+    {
+        TapKey(action);
+        Frames(3);
+    }
+
+    void Menus()
+    {
+        Frames(3);
+        for (const int id : {PlayButton, GulperCampaignButton, PlusButton, MinusButton})
+            Press(id);
+        ReleaseKey(ExitGame);
+        Frames(2);
+        for (const int id : {GhostsCampaignButton, PlusButton, CloseButton, CustomGameButton,
+                             GulperSideButton, GulperSpeedButton, GulperSpeedButton,
+                             GhostsSideButton, GhostCountDownButton, GhostSpeedButton, PlusButton,
+                             MinusButton, TimeLimitUpButton, TimeLimitDownButton, CloseButton,
+                             HelpButton, CloseButton, OptionsButton, FrameRateUpButton,
+                             FrameRateDownButton, TimeLimitUpButton, MusicDownButton,
+                             EffectsDownButton, TileSetButton, ControlsButton})
+            Press(id);
+        ClickAt(0);  // the first key field waits for a key
+        Frames(2);
+        TheGui->OnKeyUp(SDLK_k);
+        Frames(2);
+        for (const int id : {DefaultHotseatKeysButton, CancelButton, ControlsButton,
+                             DefaultKeysButton, OkButton, CloseButton})
+            Press(id);
+    }
+
+    void Editor()
+    {
+        Press(EditorButton);
+        auto paint = [this](int code, int row, int from, int to) {
+            while (TheBrush->brush != code)
+                Press(BrushButton);
+            TheGui->OnLeftDown(Centre(from), Centre(row));
+            Frames(1);
+            for (int column = from + 1; column <= to; ++column) {
+                TheGui->OnLeftDrag(Centre(column), Centre(row));
+                Frames(1);
+            }
+            TheGui->OnLeftUp(Centre(to), Centre(row));
+            Frames(1);
+        };
+        paint(Wall, 3, 2, 9);
+        paint(Corn, 5, 4, 12);
+        Press(PlusButton);  // the painting is dropped
+        paint(Boost, 2, 1, 6);
+        Press(SaveMapButton);
+        paint(Wall, 7, 3, 5);
+        Press(ResetMapButton);
+        Press(MinusButton);
+        ReleaseKey(ExitGame);
+        Frames(2);
+    }
+
+    // Both sides human on the keyboard and the mouse, every command once or more.
+    void Hotseat()
+    {
+        Press(PlayButton);
+        Press(CustomGameButton);
+        TheConfig->gulperController = TheConfig->ghostsController = Human;
+        TheConfig->ghostCount = 4;
+        TheConfig->mapNumber = 4;
+        TheGui->timer->limit = 30;
+        Click(StartButton);
+        FramesUntil(Playing);
+        const int commands[] = {MoveGulperRight, SelectGhost1, MoveGhostUp, MoveGulperDown,
+                                SelectNextGhost, SelectPrevGhost, MoveGhostLeft, StopGulper,
+                                SelectAllGhosts, StopGhosts, StopGulper, MoveGulperLeft,
+                                DeselectGhosts, SelectGhost1 + 2, MoveGhostRight, MoveGulperUp};
+        for (const int action : commands) {
+            Tap(action);
+            Frames(4);
+        }
+        TheGui->OnRightDown(Centre(10), Centre(10));  // nothing selected
+        Frames(2);
+        TheGui->OnLeftDown(5, 5);
+        Frames(1);
+        TheGui->OnLeftDrag(200, 200);
+        Frames(2);
+        TheGui->OnLeftDrag(503, 377);
+        Frames(2);
+        TheGui->OnLeftUp(503, 377);
+        Frames(1);
+        TheGui->OnRightDown(Centre(5), Centre(5));
+        Frames(20);
+        PressKey(GroupSelection);
+        const GhostActor& first = *TheSquad->ghosts[0];
+        ClickPoint(first.drawX, first.drawY);
+        ReleaseKey(GroupSelection);
+        Frames(2);
+        ClickPoint(Centre(13), Centre(9));
+        Frames(2);
+        Tap(PauseGame);
+        Frames(10);
+        Tap(MoveGulperRight);  // any key resumes
+        Frames(10);
+        Tap(KeysHelpScreen);
+        Frames(5);
+        Press(CancelButton);
+        Frames(5);
+        Tap(KeysHelpScreen);
+        TheGui->OnKeyUp(SDLK_z);
+        Frames(30);
+        ReleaseKey(ExitGame);  // back to the custom game menu
+        Frames(3);
+        // The gulper stands still until the ghosts catch it.
+        TheConfig->mapNumber = 12;
+        TheConfig->ghostsController = Computer;
+        TheConfig->ghostCount = 8;
+        Click(StartButton);
+        FramesUntil(Playing);
+        Tap(StopGulper);
+        FramesUntil(CustomGameMenu);
+        Frames(2);
+        Press(CloseButton);
+    }
+
+    void ComputerGame(int map, int limit)
+    {
+        TheConfig->mapNumber = map;
+        TheConfig->gulperController = TheConfig->ghostsController = Computer;
+        TheConfig->ghostCount = 8;
+        TheGui->timer->limit = limit;
+        Press(PlayButton);
+        Press(CustomGameButton);
+        Click(StartButton);
+        FramesUntil(CustomGameMenu);
+        Frames(2);
+        Press(CloseButton);
+    }
+
+    void Campaigns()
+    {
+        Press(PlayButton);
+        Press(GulperCampaignButton);
+        Press(StartButton);
+        FramesUntil(GulperWins);
+        FramesUntil(CampaignComplete);  // the room of corn, then the corn beside the gulper
+        FramesUntil(GameModeMenu);
+        Press(GhostsCampaignButton);
+        Press(MinusButton);
+        Press(StartButton);
+        FramesUntil(GhostsWin);
+        FramesUntil(LevelIntro);  // the ghosts' second level: the gulper wins it
+        FramesUntil(GulperWins);
+        FramesUntil(GulperAppearing);  // lost: the same level again
+        ReleaseKey(ExitGame);
+        Frames(3);
+        ReleaseKey(ExitGame);
+        Frames(2);
+        ReleaseKey(ExitGame);
+        Frames(2);
+    }
+
+    int heard[SoundCount] = {};
+    std::vector<std::string> lines;
+};
+
+TEST_F(RecordedGameTest, EveryFrameSoundAndFileIsAsRecorded)
+{
+    Menus();
+    Editor();
+    Hotseat();
+    ComputerGame(4, 15);
+    ComputerGame(12, 90);
+    Campaigns();
+    std::string output = TakeOutput();
+    lines.push_back("output " + std::to_string(Fnv(FnvStart, output.data(), output.size())));
+    for (const char* path : {"data/keys.cfg", "data/map_0.lev", "data/map_1.lev"}) {
+        const std::string text = sandbox->Read(path);
+        lines.push_back(std::string(path) + " " +
+                        std::to_string(Fnv(FnvStart, text.data(), text.size())));
+    }
+
+    if (std::getenv("GULPWISE_RECORD")) {
+        std::ofstream file(RecordingPath);
+        for (const std::string& line : lines)
+            file << line << "\n";
+        GTEST_SKIP() << "recorded " << lines.size() << " lines";
+    }
+    std::ifstream file(RecordingPath);
+    std::vector<std::string> recorded;
+    for (std::string line; std::getline(file, line);)
+        recorded.push_back(line);
+    ASSERT_FALSE(recorded.empty()) << "no recording at " << RecordingPath;
+    for (size_t i = 0; i < std::min(lines.size(), recorded.size()); ++i)
+        ASSERT_EQ(lines[i], recorded[i]) << "first difference at line " << i
+                                         << " (frame, state, window hash, sounds)";
+    EXPECT_EQ(lines.size(), recorded.size());
+}
+
+}  // namespace
