@@ -66,7 +66,7 @@ void Actor::Reset(double newSpeed, int newController, CellPos start)
     drawY = static_cast<int>(posY);
 }
 
-void Actor::Draw()
+void Actor::Draw() const
 {
 }
 

@@ -24,7 +24,8 @@ public:
     // Puts the actor back on a start cell at a speed; not overridden.
     virtual void Reset(double speed, int controller, CellPos start);
     virtual ~Actor();
-    virtual void Draw();
+    // Draws the character as the last tick left it; drawing changes nothing.
+    virtual void Draw() const;
     virtual void Update() = 0;
     // One frame of movement along the grid: turns at cell centres, stops at walls.
     virtual void Move();
@@ -43,7 +44,7 @@ public:
     CellPos cell;           // the cell that holds the centre
     CellPos lastThinkCell;  // the computer gulper's last planning cell (x NoValue: none)
     CellPos costMapCell;    // the cell costMap was last filled from
-    int drawX, drawY;       // integer centre, refreshed when drawn
+    int drawX, drawY;       // integer centre, refreshed by the tick in the states that show the character
     double posX, posY;      // pixel position of the centre
     double centreX, centreY;  // pixel centre of cell
     CellPos plannedGoal;    // the goal pathMarks were traced for

@@ -1,6 +1,7 @@
 // One ghost: its states and timers, fear and blinking, and its drawing.
 #include "actors/GhostActor.h"
 
+#include "actors/GameEvents.h"
 #include "actors/GulperActor.h"
 #include "app/Globals.h"
 
@@ -83,17 +84,30 @@ void GhostActor::Tick()
         }
     }
     if (state == Eaten) {
-        if (stateTimer > 0)
+        if (stateTimer > 0) {
             --stateTimer;
-        else if (cell == TheMaze->ghostStart)
+        } else if (cell == TheMaze->ghostStart) {
             Revive();
+            GameEvents.Emit(GameEvent::GhostRevived);
+        }
     }
 }
 
-void GhostActor::Draw()
+void GhostActor::Animate()
 {
     drawX = static_cast<int>(posX);
     drawY = static_cast<int>(posY);
+    // The walking phase first changes after the first frame shown, then every
+    // PhaseFrames frames; it runs on also while the ghost is hidden.
+    if (frameCounter > 0 && frameCounter >= nextPhaseFrame) {
+        nextPhaseFrame = frameCounter + PhaseFrames;
+        animPhase = 1 - animPhase;
+    }
+    ++frameCounter;
+}
+
+void GhostActor::Draw() const
+{
     const int walkingColumn = direction + PhaseColumns * animPhase;
     if (state == Hunting)
         DrawSprite(sprites, walkingColumn, colour);
@@ -101,10 +115,4 @@ void GhostActor::Draw()
         DrawSprite(sprites, walkingColumn, AfraidRow);
     else if (state == Eaten)
         DrawSprite(sprites, direction, EyesRow);
-
-    // The walking phase runs on also while the ghost is hidden.
-    if (++frameCounter >= nextPhaseFrame) {
-        nextPhaseFrame = frameCounter + PhaseFrames;
-        animPhase = 1 - animPhase;
-    }
 }

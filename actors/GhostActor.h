@@ -26,7 +26,10 @@ public:
 
     using Actor::Reset;
     void Reset(double speed, int controller);
-    void Draw() override;
+    void Draw() const override;
+    // The tick's animation in the states that show the ghosts: the drawing
+    // position and the walking phase.
+    void Animate();
     void Update() override;
     void MakeAfraid();
     void Revive();
@@ -40,6 +43,6 @@ public:
     int stateTimer;      // frames of fear left; NoValue when not running
     int blinkCounter;    // frames until blink toggles; NoValue when not running
     int nextPhaseFrame;  // frameCounter at which animPhase toggles next
-    int frameCounter;    // Draw calls since the reset
+    int frameCounter;    // Animate calls since the reset
     SDL_Surface* sprites;  // the shared ghost sheet, not owned
 };

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "actors/GameEvents.h"
 #include "actors/GulperActor.h"
 #include "app/Globals.h"
 #include "app/Screen.h"
@@ -95,13 +96,13 @@ void GhostSquad::Update()
         // Meetings: the gulper eats an afraid ghost first; a hunting one catches it.
         if (ghost->state == Afraid && ghost->cell == gulperCell) {
             ghost->state = Eaten;
-            TheSounds->PlayEffect(EatingGhostSound, 0);
+            GameEvents.Emit(GameEvent::GhostEaten);
         }
         if (ghost->cell == gulperCell && ghost->state == Hunting)
             TheGulper->state = GulperCaught;
     }
 
-    UpdateLoopSound();
+    GameEvents.Emit(GameEvent::GhostsMoved);
 }
 
 void GhostSquad::Retarget()
@@ -146,7 +147,13 @@ void GhostSquad::UpdateLoopSound()
     loopChannel = TheSounds->PlayEffect(sound, LoopForever);
 }
 
-void GhostSquad::Draw()
+void GhostSquad::Animate()
+{
+    for (GhostActor* ghost : ghosts)
+        ghost->Animate();
+}
+
+void GhostSquad::Draw() const
 {
     // From the last ghost to the first, so that ghost 1 is drawn on top.
     for (int i = count - 1; i >= 0; --i)

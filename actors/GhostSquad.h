@@ -19,7 +19,9 @@ public:
 
     void Create(double speed, int controller, int count);
     void Update();
-    void Draw();
+    // The tick's animation of every ghost in the states that show them.
+    void Animate();
+    void Draw() const;
     void Retarget();
     void UpdateLoopSound();
 

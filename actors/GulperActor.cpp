@@ -1,9 +1,10 @@
 // The gulper: its frame of play, eating, its mouth and its two animations.
 #include "actors/GulperActor.h"
 
+#include "actors/GameEvents.h"
+
 #include "app/Globals.h"
 #include "app/Screen.h"
-#include "app/SoundBank.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ constexpr int Black = 0;
 GulperActor::GulperActor(double speed, int controller)
     : Actor(speed, controller, TheMaze->gulperStart), mouthOpening(true), sprites(nullptr),
       mouthFrame(StartMouthFrame), animCounter(0), dyingCounter(0), animStarted(false),
-      thinkCounter(0), nextThink(0)
+      appearShown(false), dyingColumn(0), thinkCounter(0), nextThink(0)
 {
     danger.clear();
     Reset(speed, controller);
@@ -60,6 +61,7 @@ void GulperActor::Update()
     case Boost:
         state = GulperAteBoost;
         TheMaze->SetCell(cell, Tunnel);
+        GameEvents.Emit(GameEvent::BoostEaten);
         break;
     default:
         break;
@@ -70,10 +72,10 @@ void GulperActor::EatCorn()
 {
     TheMaze->SetCell(cell, Tunnel);
     --TheMaze->cornLeft;
-    TheSounds->PlayEffect(EatingCornSound, 0);
+    GameEvents.Emit(GameEvent::CornEaten);
 }
 
-void GulperActor::Draw()
+void GulperActor::Animate()
 {
     drawX = static_cast<int>(posX);
     drawY = static_cast<int>(posY);
@@ -87,16 +89,20 @@ void GulperActor::Draw()
                 mouthOpening = true;
         }
     }
+}
+
+void GulperActor::Draw() const
+{
     DrawSprite(sprites, mouthFrame, direction);
 }
 
 bool GulperActor::PlayDying()
 {
-    // Drawn where the gulper was last drawn.
-    DrawSprite(sprites, dyingCounter / DyingFramesPerColumn, direction);
+    // Shown where the gulper was last drawn.
+    dyingColumn = dyingCounter / DyingFramesPerColumn;
     ++dyingCounter;
     if (!animStarted) {
-        TheSounds->PlayEffect(DyingSound, 0);
+        GameEvents.Emit(GameEvent::DyingBegins);
         animStarted = true;
     }
     if (dyingCounter >= AnimationFrames) {
@@ -105,6 +111,11 @@ bool GulperActor::PlayDying()
         return true;
     }
     return false;
+}
+
+void GulperActor::DrawDying() const
+{
+    DrawSprite(sprites, dyingColumn, direction);
 }
 
 bool GulperActor::PlayAppearing()
@@ -119,8 +130,7 @@ bool GulperActor::PlayAppearing()
         animStarted = false;
     }
     animStarted = true;
-    if (animCounter % BlinkCycle < BlinkShown)
-        DrawSprite(sprites, mouthFrame, direction);
+    appearShown = animCounter % BlinkCycle < BlinkShown;
     if (++animCounter >= AnimationFrames) {
         animCounter = 0;
         animStarted = false;
@@ -128,4 +138,10 @@ bool GulperActor::PlayAppearing()
         return true;
     }
     return false;
+}
+
+void GulperActor::DrawAppearing() const
+{
+    if (appearShown)
+        DrawSprite(sprites, mouthFrame, direction);
 }

@@ -24,13 +24,18 @@ public:
 
     using Actor::Reset;
     void Reset(double speed, int controller);
-    void Draw() override;
+    void Draw() const override;
     void Update() override;
     void EatCorn();
+    // The tick's animation in the states that show the walking gulper: the
+    // drawing position and, while it moves, the mouth.
+    void Animate();
     // One frame of the dying animation; true when it has finished (30 frames).
     bool PlayDying();
+    void DrawDying() const;
     // One frame of the blinking appearance; true when it has finished (30 frames).
     bool PlayAppearing();
+    void DrawAppearing() const;
     // The computer gulper's planner: chooses goal.
     void Think();
     // The planner's safety margin in frames.
@@ -42,6 +47,8 @@ public:
     int animCounter;     // frames of the appearing animation shown so far
     int dyingCounter;    // frames of the dying animation shown so far
     bool animStarted;    // set on the first frame of an animation
+    bool appearShown;    // the blinking appearance shows the gulper this frame
+    int dyingColumn;     // sprite column of the dying animation this frame
     std::vector<int> danger;  // computer only: fewest frames for any hunting ghost to reach each cell
     int thinkCounter;    // computer only: frames spent fleeing or going home
     int nextThink;       // computer only: thinkCounter value of the next plan

@@ -2,6 +2,7 @@
 // the end of a level, and the keyboard's navigation keys.
 #include "app/GameFlow.h"
 
+#include "actors/GameEvents.h"
 #include "actors/GhostSquad.h"
 #include "actors/GulperActor.h"
 #include "app/Campaign.h"
@@ -11,6 +12,7 @@
 #include "app/Globals.h"
 #include "app/SoundBank.h"
 #include "gui/Gui.h"
+#include "input/PlayInput.h"
 #include "maze/EditorBrush.h"
 #include "maze/Maze.h"
 
@@ -26,11 +28,14 @@ void StartPause(int milliseconds)
     PauseUntil = Now() + milliseconds;
 }
 
+// Ends a level or a campaign: the state's pause, with the end music.
 void EndWithMusic(int nextState)
 {
     GameState = nextState;
     StartPause(EndMilliseconds);
-    TheSounds->PlayMusic(GameEndMusic, PlayEndMusicOnce);
+    GameEvents.Emit(nextState == GulperWins  ? GameEvent::GulperWon
+                    : nextState == GhostsWin ? GameEvent::GhostsWon
+                                             : GameEvent::CampaignCompleted);
 }
 
 int& CampaignLevel()
@@ -91,46 +96,40 @@ void LeaveLevel()
         GameState = CampaignMenu();
         LoadCampaignLevel(CampaignLevel());
     }
-    TheSounds->HaltAllSound();
+    GameEvents.Emit(GameEvent::PlayInterrupted);
 }
 
-// The "Exit game" key in each state; true ends the program.
-bool ExitGameKey()
+// Carries out one command of the frame, in the state left by the ones before it.
+void ApplyCommand(const Command& command)
 {
-    switch (GameState) {
-    case MainMenu:
-        return true;
-    case GameModeMenu:
-    case HelpScreen:
-    case OptionsMenu:
-        GameState = MainMenu;
+    switch (command.type) {
+    case CommandType::Pause:
+        if (GameState == Playing) {
+            GameState = Paused;
+            GameEvents.Emit(GameEvent::PlayInterrupted);
+        }
         break;
-    case GulperCampaignMenu:
-    case GhostsCampaignMenu:
-    case CustomGameMenu:
-        GameState = GameModeMenu;
+    case CommandType::KeysHelp:
+        if (GameState == Playing) {
+            GameState = ControlsInGame;
+            GameEvents.Emit(GameEvent::PlayInterrupted);
+        }
         break;
-    case ControlsMenu:
-        GameState = OptionsMenu;  // edits made on the controls screen stay in use, unsaved
+    case CommandType::ExitGame:
+        if (GameState == LevelIntro || GameState == Playing || GameState == GulperAppearing)
+            LeaveLevel();
+        else if (GameState == Paused || GameState == ControlsInGame)
+            GameState = Playing;
         break;
-    case ControlsInGame:
-    case Paused:
-        GameState = Playing;
-        break;
-    case LevelEditor:
-        TheBrush->DropUnsavedChanges();
-        ReloadCustomMaze(true);
-        GameState = MainMenu;
-        break;
-    case LevelIntro:
-    case Playing:
-    case GulperAppearing:
-        LeaveLevel();
+    case CommandType::Resume:
+        if (GameState == Paused || GameState == ControlsInGame)
+            GameState = Playing;
         break;
     default:
-        break;  // dying, the end pauses and the campaign's end cannot be left
+        if (GameState == Playing)
+            ApplyCharacterCommand(command);
+        break;
     }
-    return false;
 }
 
 }  // namespace
@@ -150,7 +149,7 @@ void StartLevel()
     TheGulper->Reset(TheConfig->gulperSpeed, TheConfig->gulperController);
     TheSquad->Create(TheConfig->ghostSpeed, TheConfig->ghostsController, TheConfig->ghostCount);
     StartPause(IntroMilliseconds);
-    TheSounds->PlayMusic(StartingLevelMusic, PlayOnce);
+    GameEvents.Emit(GameEvent::LevelStarted);
     GameState = LevelIntro;
 }
 
@@ -164,54 +163,58 @@ void RunPlayingLogicAfterSquad()
 {
     if (TheGulper->state == GulperCaught) {
         GameState = GulperDying;
-        TheSounds->HaltEffects();
+        GameEvents.Emit(GameEvent::GulperCaught);
         return;
     }
     TheGulper->Update();
     CountdownTimer& timer = *TheGui->timer;
-    if (TheMaze->cornLeft != 0 && timer.framesLeft > 0)
+    if (TheMaze->cornLeft != 0 && timer.framesLeft > 0) {
         timer.Tick();
-    else
-        EndWithMusic(GulperWins);  // the last corn eaten, or the time survived
+        return;
+    }
+    GameEvents.Emit(TheMaze->cornLeft == 0 ? GameEvent::LastCornEaten : GameEvent::TimeOut);
+    EndWithMusic(GulperWins);
 }
 
-bool UpdateGameFrame()
+bool Tick(const FrameCommands& commands)
 {
+    for (const Command& command : commands.list)
+        ApplyCommand(command);
+
     // A frame is the frame of the state it starts in: a level that ends
     // during a Playing frame is still drawn as play, and the dying animation
     // or the end pause begins with the next frame. The interface already
     // shows the new state.
-    const int state = GameState;
-    if (state == Playing)
-        RunPlayingLogic();
-
-    TheMaze->Draw();
-    switch (state) {
+    FrameState = GameState;
+    switch (FrameState) {
     case LevelIntro:
-        TheSquad->Draw();
+        TheSquad->Animate();
         if (PauseIsOver())
             GameState = GulperAppearing;
         break;
     case Playing:
+        RunPlayingLogic();
+        TheSquad->Animate();
+        TheGulper->Animate();
+        break;
     case Paused:
-        TheSquad->Draw();
-        TheGulper->Draw();
+        TheSquad->Animate();
+        TheGulper->Animate();  // the mouth of a gulper paused in motion swings on
         break;
     case GulperAppearing:
-        TheSquad->Draw();
+        TheSquad->Animate();
         if (TheGulper->PlayAppearing()) {
             GameState = Playing;
             TheGui->timer->Reset();
         }
         break;
     case GulperDying:
-        TheSquad->Draw();
+        TheSquad->Animate();
         if (TheGulper->PlayDying())
             EndWithMusic(GhostsWin);
         break;
     case GulperWins:
     case GhostsWin:
-        TheSounds->HaltEffects();
         if (PauseIsOver())
             EndLevel();
         break;
@@ -220,49 +223,90 @@ bool UpdateGameFrame()
             GameState = GameModeMenu;
         break;
     default:
-        break;  // the menus, options, controls and the editor show only their panel
+        break;  // the menus, options, controls and the editor change only by input
     }
-    TheGui->DrawFrame();
     return false;
 }
 
-bool Gui::OnKeyUp(int key)
+void PlayFrameSounds()
 {
-    // A key awaited on the controls screen takes this release and nothing else.
-    if (keyBindings.captureIndex != NoValue) {
-        keyBindings.keys[keyBindings.captureIndex] = key;
-        keyBindings.captureIndex = NoValue;
-        return false;
-    }
-    // Any key resumes a paused game or leaves the keys help.
-    if (GameState == ControlsInGame || GameState == Paused) {
-        GameState = Playing;
-        return false;
-    }
-    for (int action = GroupSelection; action <= ExitGame; ++action) {
-        if (keyBindings.keys[action] != key)
-            continue;
-        switch (action) {
-        case GroupSelection:
-            groupSelection = false;
+    // No effect outlasts a level's end.
+    if (FrameState == GulperWins || FrameState == GhostsWin)
+        TheSounds->HaltEffects();
+    for (const GameEvent event : GameEvents.pending) {
+        switch (event) {
+        case GameEvent::LevelStarted:
+            TheSounds->PlayMusic(StartingLevelMusic, PlayOnce);
             break;
-        case PauseGame:
-            if (GameState == Playing) {
-                GameState = Paused;
-                TheSounds->HaltAllSound();
-            }
+        case GameEvent::CornEaten:
+            TheSounds->PlayEffect(EatingCornSound, 0);
             break;
-        case KeysHelpScreen:
-            if (GameState == Playing) {
-                GameState = ControlsInGame;
-                TheSounds->HaltAllSound();
-            }
+        case GameEvent::GhostEaten:
+            TheSounds->PlayEffect(EatingGhostSound, 0);
             break;
-        case ExitGame:
-            if (ExitGameKey())
-                return true;
+        case GameEvent::GhostsMoved:
+            TheSquad->UpdateLoopSound();
             break;
+        case GameEvent::GhostSelected:
+            TheSounds->PlayEffect(SelectingGhostSound, 0);
+            break;
+        case GameEvent::OrderIssued:
+            TheSounds->PlayEffect(IssuingOrderSound, 0);
+            break;
+        case GameEvent::GulperCaught:
+            TheSounds->HaltEffects();
+            break;
+        case GameEvent::DyingBegins:
+            TheSounds->PlayEffect(DyingSound, 0);
+            break;
+        case GameEvent::GulperWon:
+        case GameEvent::GhostsWon:
+        case GameEvent::CampaignCompleted:
+            TheSounds->PlayMusic(GameEndMusic, PlayEndMusicOnce);
+            break;
+        case GameEvent::PlayInterrupted:
+            TheSounds->HaltAllSound();
+            break;
+        default:
+            break;  // a boost, a revival and the way a level was won have no sound of their own
         }
     }
-    return false;
+    GameEvents.EndFrame();
+}
+
+void DrawGame()
+{
+    TheMaze->Draw();
+    const GhostSquad& squad = *TheSquad;
+    const GulperActor& gulper = *TheGulper;
+    switch (FrameState) {
+    case LevelIntro:
+        squad.Draw();
+        break;
+    case Playing:
+    case Paused:
+        squad.Draw();
+        gulper.Draw();
+        break;
+    case GulperAppearing:
+        squad.Draw();
+        gulper.DrawAppearing();
+        break;
+    case GulperDying:
+        squad.Draw();
+        gulper.DrawDying();
+        break;
+    default:
+        break;  // the menus show only their panel, the end pauses only their message
+    }
+    TheGui->DrawFrame();
+}
+
+bool UpdateGameFrame()
+{
+    const bool quit = Tick(TheGui->commands);
+    TheGui->commands.list.clear();
+    PlayFrameSounds();
+    DrawGame();
+    return quit;
 }

@@ -2,8 +2,20 @@
 // and the end of a level.
 #pragma once
 
-// One frame of the game; true asks the frame loop to end the program.
+#include "input/Commands.h"
+
+// One frame of the game: the tick, its sounds, then the drawing; true asks
+// the frame loop to end the program.
 bool UpdateGameFrame();
+// Advances the game by one frame in every state: the only place where play,
+// the timed pauses, the animations and the level endings move on. True asks
+// the program to end.
+bool Tick(const FrameCommands& commands);
+// Plays the sounds of what the tick and the input before it did, and ends the frame's events.
+void PlayFrameSounds();
+// Draws the frame the tick left: the maze, the characters as FrameState
+// shows them, and the interface of the current state. Changes nothing.
+void DrawGame();
 // Starts the level loaded in the maze: resets both sides, plays the intro music.
 void StartLevel();
 // True when the current timed pause is over.

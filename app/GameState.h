@@ -34,6 +34,9 @@ enum : int {
 extern int GameState;   // one of the states above; MainMenu at start
 extern int GameMode;    // one of the modes above; CustomMode at start
 extern int PauseUntil;  // tick count at which the current timed pause ends
+// The state the last tick began in, after its commands: the world is drawn
+// as this state shows it, the interface as GameState shows it.
+extern int FrameState;
 
 // True when the state is one of the menu, option, controls or editor screens.
 bool IsMenuState(int state);

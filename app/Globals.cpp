@@ -14,6 +14,7 @@ Gui* TheGui = nullptr;
 int GameState = MainMenu;
 int GameMode = CustomMode;
 int PauseUntil = 0;
+int FrameState = MainMenu;
 
 bool IsMenuState(int state)
 {

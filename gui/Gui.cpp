@@ -167,10 +167,13 @@ void Gui::DrawFrame()
 
 bool Gui::OnLeftDown(int x, int y)
 {
-    if (GameState == Playing) {
+    const int state = StateAfterCommands();
+    if (state == Playing) {
         OnPlayLeftDown(x, y);
         return false;
     }
+    if (state != GameState)
+        return false;  // play is paused or left by a command the tick has yet to carry out
     Panel* const panel = PanelOf(GameState);
     if (!panel)
         return false;
@@ -185,10 +188,13 @@ bool Gui::OnLeftDown(int x, int y)
 
 bool Gui::OnLeftUp(int x, int y)
 {
-    if (GameState == Playing) {
+    const int state = StateAfterCommands();
+    if (state == Playing) {
         OnPlayLeftUp(x, y);
         return false;
     }
+    if (state != GameState)
+        return false;  // play is paused or left by a command the tick has yet to carry out
     const MenuScreen* screen = MenuScreenOf(GameState);
     if (!screen)
         return false;

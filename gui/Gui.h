@@ -12,6 +12,7 @@
 #include "app/SelectionBox.h"
 #include "gui/BitmapFont.h"
 #include "gui/Panel.h"
+#include "input/Commands.h"
 #include "input/KeyBindings.h"
 
 // The shared panel and button images, in their load order.
@@ -77,8 +78,16 @@ public:
     std::unique_ptr<Panel> ghostsLevelIndicator;
 
     bool groupSelection;  // the "Group selection" key is held: clicks and boxes add
+    FrameCommands commands;  // what the players did in play since the last tick
+
+    // The state the game will be in once the commands given since the last
+    // tick are carried out, so that each key and click is judged as the game
+    // would judge it after the ones before it. NoValue: the level is being left.
+    int StateAfterCommands() const;
 
 private:
+    // The "Exit game" key on a screen outside a level; true ends the program.
+    bool OnExitKey();
     // In play: the left button starts a selection box and selects by click,
     // and its release selects the ghosts in the box.
     void OnPlayLeftDown(int x, int y);

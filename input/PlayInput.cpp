@@ -1,121 +1,94 @@
-// What a human does with the characters in play: the gulper's keys, the
-// ghosts' keys, and the mouse's selections and orders. (Key releases, with
-// pause and the back key, belong to the game flow.)
-#include <algorithm>
-#include <cstdlib>
+#include "input/PlayInput.h"
 
 #include "actors/GhostSquad.h"
 #include "actors/GulperActor.h"
-#include "app/Config.h"
-#include "app/GameState.h"
 #include "app/Globals.h"
-#include "app/Screen.h"
-#include "gui/Gui.h"
-#include "maze/EditorBrush.h"
+#include "input/KeyBindings.h"
 
 namespace {
 
-constexpr int DragJitter = 5;  // pixels the pointer may move before a press becomes a drag
-
-void SteerGulper(int direction)
+bool IsBetween(int action, int first, int last)
 {
-    TheGulper->wantedDirection = direction;
-    TheGulper->stopped = false;
-}
-
-// One action of a key press in play, by who controls each side: each side's
-// direction keys steer the other side's character when that side is the computer's.
-void PressAction(int action, bool& groupSelection)
-{
-    const bool humanGulper = TheConfig->gulperController == Human;
-    const bool humanGhosts = TheConfig->ghostsController == Human;
-    const bool gulperDirection = action >= MoveGulperRight && action <= MoveGulperDown;
-    const bool ghostDirection = action >= MoveGhostRight && action <= MoveGhostDown;
-
-    if (humanGulper) {
-        if (gulperDirection)
-            SteerGulper(action - MoveGulperRight);
-        else if (action == StopGulper)
-            TheGulper->stopped = !TheGulper->stopped;
-        else if (ghostDirection && !humanGhosts)
-            SteerGulper(action - MoveGhostRight);
-    }
-    if (!humanGhosts)
-        return;
-    if (ghostDirection)
-        TheSquad->DirectOrder(action - MoveGhostRight);
-    else if (gulperDirection && !humanGulper)
-        TheSquad->DirectOrder(action - MoveGulperRight);
-    else if (action == StopGhosts)
-        TheSquad->StopAll();
-    else if (action == SelectAllGhosts)
-        TheSquad->SelectAll();
-    else if (action == DeselectGhosts)
-        TheSquad->DeselectAll();
-    else if (action == SelectNextGhost)
-        TheSquad->SelectNext();
-    else if (action == SelectPrevGhost)
-        TheSquad->SelectPrev();
-    else if (action >= SelectGhost1 && action < SelectGhost1 + MaxGhosts)
-        TheSquad->SelectOnly(action - SelectGhost1);
-    else if (action == GroupSelection)
-        groupSelection = true;
+    return action >= first && action <= last;
 }
 
 }  // namespace
 
-bool Gui::OnKeyDown(int key)
+void AddKeyPressCommands(int action, bool humanGulper, bool humanGhosts, FrameCommands& out)
 {
-    if (GameState != Playing)
-        return false;
-    // A key bound to several actions performs all of them, in action order.
-    for (int action = 0; action < ActionCount; ++action) {
-        if (keyBindings.keys[action] == key)
-            PressAction(action, groupSelection);
-    }
-    return false;
-}
+    const bool gulperDirection = IsBetween(action, MoveGulperRight, MoveGulperDown);
+    const bool ghostDirection = IsBetween(action, MoveGhostRight, MoveGhostDown);
 
-void Gui::OnPlayLeftDown(int x, int y)
-{
-    if (TheConfig->ghostsController == Human) {
-        selectionBox.x0 = x;
-        selectionBox.y0 = y;
+    if (humanGulper) {
+        if (gulperDirection)
+            out.Add(CommandType::SteerGulper, action - MoveGulperRight);
+        else if (action == StopGulper)
+            out.Add(CommandType::ToggleGulperStop);
+        else if (ghostDirection && !humanGhosts)
+            out.Add(CommandType::SteerGulper, action - MoveGhostRight);
     }
-    TheSquad->ClickSelect(x, y, groupSelection);
-}
-
-bool Gui::OnLeftDrag(int x, int y)
-{
-    if (GameState == LevelEditor) {
-        TheBrush->PaintAt(x, y);
-    } else if (GameState == Playing && TheConfig->ghostsController == Human) {
-        SelectionBox& box = selectionBox;
-        box.x1 = x;
-        box.y1 = y;
-        box.active = std::abs(box.x1 - box.x0) > DragJitter || std::abs(box.y1 - box.y0) > DragJitter;
-    }
-    return false;
-}
-
-void Gui::OnPlayLeftUp(int x, int y)
-{
-    SelectionBox& box = selectionBox;
-    if (TheConfig->ghostsController != Human || !box.active)
+    if (!humanGhosts)
         return;
-    box.x1 = x;
-    box.y1 = y;
-    box.active = false;
-    const int left = std::max(std::min(box.x0, box.x1), 0);
-    const int right = std::min(std::max(box.x0, box.x1), TheScreen->width);
-    const int top = std::max(std::min(box.y0, box.y1), 0);
-    const int bottom = std::min(std::max(box.y0, box.y1), TheScreen->height);
-    TheSquad->SelectInBox(left, top, right, bottom, groupSelection);
+    if (ghostDirection)
+        out.Add(CommandType::DriveGhost, action - MoveGhostRight);
+    else if (gulperDirection && !humanGulper)
+        out.Add(CommandType::DriveGhost, action - MoveGulperRight);
+    else if (action == StopGhosts)
+        out.Add(CommandType::StopGhosts);
+    else if (action == SelectAllGhosts)
+        out.Add(CommandType::SelectAll);
+    else if (action == DeselectGhosts)
+        out.Add(CommandType::SelectNone);
+    else if (action == SelectNextGhost)
+        out.Add(CommandType::SelectNext);
+    else if (action == SelectPrevGhost)
+        out.Add(CommandType::SelectPrev);
+    else if (IsBetween(action, SelectGhost1, SelectGhost1 + MaxGhosts - 1))
+        out.Add(CommandType::SelectGhost, action - SelectGhost1);
 }
 
-bool Gui::OnRightDown(int x, int y)
+void ApplyCharacterCommand(const Command& command)
 {
-    if (GameState == Playing && TheConfig->ghostsController == Human)
-        TheSquad->OrderToPoint(x, y);
-    return false;
+    GhostSquad& squad = *TheSquad;
+    switch (command.type) {
+    case CommandType::SteerGulper:
+        TheGulper->wantedDirection = command.a;
+        TheGulper->stopped = false;
+        break;
+    case CommandType::ToggleGulperStop:
+        TheGulper->stopped = !TheGulper->stopped;
+        break;
+    case CommandType::SelectGhost:
+        squad.SelectOnly(command.a);
+        break;
+    case CommandType::SelectAll:
+        squad.SelectAll();
+        break;
+    case CommandType::SelectNone:
+        squad.DeselectAll();
+        break;
+    case CommandType::SelectNext:
+        squad.SelectNext();
+        break;
+    case CommandType::SelectPrev:
+        squad.SelectPrev();
+        break;
+    case CommandType::ClickSelect:
+        squad.ClickSelect(command.a, command.b, command.add);
+        break;
+    case CommandType::BoxSelect:
+        squad.SelectInBox(command.a, command.b, command.c, command.d, command.add);
+        break;
+    case CommandType::OrderToPoint:
+        squad.OrderToPoint(command.a, command.b);
+        break;
+    case CommandType::DriveGhost:
+        squad.DirectOrder(command.a);
+        break;
+    case CommandType::StopGhosts:
+        squad.StopAll();
+        break;
+    default:
+        break;  // the game's own commands
+    }
 }

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <SDL/SDL.h>
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "actors/GameEvents.h"
 #include "actors/GhostSquad.h"
 #include "actors/GulperActor.h"
 #include "app/Config.h"
@@ -31,6 +33,7 @@ protected:
     void SetUp() override
     {
         BaseGlobalsTest::SetUp();
+        GameEvents.pending.clear();
         TheMaze = new Maze(TheConfig->mapNumber, 28, 20);
         TheGulper = new GulperActor(TheConfig->gulperSpeed, TheConfig->gulperController);
         GhostSprites = TheScreen->LoadImage("images/ghosts.bmp", 0, 0, 0);
@@ -74,6 +77,11 @@ protected:
 
     static double Centre(int cell) { return (cell + 0.5) * 18.0; }
     static int PlayCount(int sound) { return TheSounds->playCount[sound]; }
+    // How often an event happened since the test began.
+    static int Happened(GameEvent event)
+    {
+        return static_cast<int>(std::count(GameEvents.pending.begin(), GameEvents.pending.end(), event));
+    }
     static GhostActor& Ghost(int index) { return *TheSquad->ghosts.at(index); }
 
 private:

@@ -88,11 +88,11 @@ TEST_F(GhostSquadTest, MeetingsInTheGulpersCell)
         c.before();
         for (GhostActor* ghost : TheSquad->ghosts)
             Place(*ghost, 1, 1);
-        const int soundsBefore = PlayCount(EatingGhostSound);
+        const int eatenBefore = Happened(GameEvent::GhostEaten);
         PlayFrame();
         EXPECT_EQ(Ghost(c.ghosts - 1).state, c.ghostState) << c.what;
         EXPECT_EQ(TheGulper->state == GulperCaught, c.caught) << c.what;
-        EXPECT_EQ(PlayCount(EatingGhostSound) - soundsBefore, c.eatenSounds) << c.what;
+        EXPECT_EQ(Happened(GameEvent::GhostEaten) - eatenBefore, c.eatenSounds) << c.what;
     }
 }
 

@@ -100,15 +100,15 @@ TEST_F(GhostTest, HoldHereStopsTheGhostAtItsCell)
     EXPECT_EQ(Ghost(0).goal, (CellPos{7, 1}));
 }
 
-TEST_F(GhostTest, WalkingPhaseChangesOnTheFirstDrawAndEveryTenFrames)
+TEST_F(GhostTest, WalkingPhaseChangesAfterTheFirstFrameAndEveryTenFrames)
 {
     std::vector<int> phases;
     for (int frame = 0; frame < 22; ++frame) {
-        Ghost(0).Draw();
+        Ghost(0).Animate();
         phases.push_back(Ghost(0).animPhase);
     }
-    EXPECT_EQ(phases, (std::vector<int>{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                        0, 1, 1}));
+    EXPECT_EQ(phases, (std::vector<int>{0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0,
+                                        0, 0, 1}));
 }
 
 }  // namespace

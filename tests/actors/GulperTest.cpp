@@ -29,14 +29,14 @@ TEST_F(GulperTest, EatsCornAsSoonAsItsCentreEntersTheCellAndABoostSilently)
     TheGulper->Update();  // 37.2: in (2, 1), well before its centre
     EXPECT_EQ(TheMaze->cornLeft, 1);
     EXPECT_EQ(TheMaze->CellAt(2, 1), Tunnel);
-    EXPECT_EQ(PlayCount(EatingCornSound), 1);
+    EXPECT_EQ(Happened(GameEvent::CornEaten), 1);
 
     for (int frame = 0; frame < 40 && TheGulper->state != GulperAteBoost; ++frame)
         TheGulper->Update();
     EXPECT_EQ(TheGulper->state, GulperAteBoost);
     EXPECT_EQ(TheMaze->CellAt(4, 1), Tunnel);
     EXPECT_EQ(TheMaze->cornLeft, 0);
-    EXPECT_EQ(PlayCount(EatingCornSound), 2);
+    EXPECT_EQ(Happened(GameEvent::CornEaten), 2);
 }
 
 TEST_F(GulperTest, StoppedGulperStillEatsWhatLiesUnderIt)
@@ -82,13 +82,13 @@ TEST_F(GulperTest, MouthSwingsWhileMovingAndFreezesWhileStanding)
 {
     std::vector<int> frames;
     for (int i = 0; i < 8; ++i) {
-        TheGulper->Draw();
+        TheGulper->Animate();
         frames.push_back(TheGulper->mouthFrame);
     }
     EXPECT_EQ(frames, (std::vector<int>{3, 2, 1, 0, 1, 2, 3, 2}));
     TheGulper->moving = false;
-    TheGulper->Draw();
-    TheGulper->Draw();
+    TheGulper->Animate();
+    TheGulper->Animate();
     EXPECT_EQ(TheGulper->mouthFrame, 2);
 }
 
@@ -98,6 +98,7 @@ TEST_F(GulperTest, AppearingBlinksThreeOnThreeOffForThirtyFrames)
     for (int call = 1; call <= 30; ++call) {
         FillWindow(Background);
         const bool finished = TheGulper->PlayAppearing();
+        TheGulper->DrawAppearing();
         ASSERT_EQ(finished, call == 30) << call;
         if (PixelAt(Centre(1), Centre(1)) != Background)
             drawnOnCalls.push_back(call);
@@ -110,7 +111,7 @@ TEST_F(GulperTest, DyingLastsThirtyFramesAndPlaysItsSoundOnce)
 {
     for (int call = 1; call <= 30; ++call)
         ASSERT_EQ(TheGulper->PlayDying(), call == 30) << call;
-    EXPECT_EQ(PlayCount(DyingSound), 1);
+    EXPECT_EQ(Happened(GameEvent::DyingBegins), 1);
     EXPECT_EQ(TheGulper->dyingCounter, 0);
     EXPECT_FALSE(TheGulper->animStarted);
 }

@@ -224,6 +224,7 @@ TEST_F(CampaignProgressTest, AWonLevelMovesOnAndRaisesTheHighestLevelALostOneIsP
         EXPECT_EQ(ghosts ? TheConfig->gulperLevel : TheConfig->ghostsLevel, otherSide);
         EXPECT_EQ(TheMaze->cornLeft, c.cornAfter) << c.side << " from level " << c.level;
         TapKey(ExitGame);
+        RunFrames(1);
     }
 }
 

@@ -164,6 +164,7 @@ TEST_F(ControlsScreenTest, OpenedDuringPlayEveryButtonReturnsToTheGame)
     ASSERT_TRUE(StartAndPlay());
     for (const int button : {OkButton, CancelButton, CloseButton}) {
         TapKey(KeysHelpScreen);
+        RunFrames(1);
         ASSERT_EQ(GameState, ControlsInGame);
         ClickAt(PauseGame);
         TheGui->OnKeyUp(SDLK_o);  // rebinding does not resume the game
@@ -174,6 +175,7 @@ TEST_F(ControlsScreenTest, OpenedDuringPlayEveryButtonReturnsToTheGame)
     }
     const int pauseKey = KeyOf(PauseGame);
     TapKey(KeysHelpScreen);
+    RunFrames(1);
     ClickAt(StopGulper);
     Click(CloseButton);
     TheGui->OnKeyUp(pauseKey);
@@ -187,6 +189,7 @@ TEST_F(ControlsScreenTest, AKeyBoundToTwoActionsDoesBoth)
     PlayCampaignLevel(GulperCampaignMode, TestMazes::OpenRoom(), Settings(Human, Human, 2, 3.4, 2.4, 90));
     TheGui->keyBindings.keys[SelectGhost1] = KeyOf(MoveGulperUp);
     PressKey(MoveGulperUp);
+    RunFrames(1);
     EXPECT_EQ(TheGulper->wantedDirection, Up);
     EXPECT_TRUE(TheSquad->ghosts[0]->selected);
     EXPECT_EQ(Played(SelectingGhostSound), 1);

@@ -152,6 +152,7 @@ TEST_F(CustomGameScreenTest, StartReadsTheMapAgainAndPlaysTheSettingsChosen)
     EXPECT_EQ(GameState, LevelIntro);
     EXPECT_EQ(TheMaze->CellAt(5, 5), Wall);
     EXPECT_EQ(TheMaze->cornLeft, 2);
+    RunFrames(1);
     EXPECT_EQ(Played(StartingLevelMusic), 1);
     EXPECT_EQ(TheSquad->ghosts.size(), 2u);
     EXPECT_EQ(TheSquad->controller, Human);

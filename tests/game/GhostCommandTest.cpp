@@ -44,13 +44,29 @@ protected:
         for (const int number : numbers)
             Ghost(number).selected = true;
     }
-    static void OrderTo(CellPos cell) { TheGui->OnRightDown(Centre(cell.x), Centre(cell.y)); }
-    static void ClickGhost(int number) { ClickPoint(Ghost(number).drawX, Ghost(number).drawY); }
+    // Each command is carried out by the frame that follows it.
+    static void Tap(int action)
+    {
+        TapKey(action);
+        RunFrames(1);
+    }
+    static void OrderTo(CellPos cell)
+    {
+        TheGui->OnRightDown(Centre(cell.x), Centre(cell.y));
+        RunFrames(1);
+    }
+    static void ClickOn(int x, int y)
+    {
+        ClickPoint(x, y);
+        RunFrames(1);
+    }
+    static void ClickGhost(int number) { ClickOn(Ghost(number).drawX, Ghost(number).drawY); }
     static void Drag(int x0, int y0, int x1, int y1)
     {
         TheGui->OnLeftDown(x0, y0);
         TheGui->OnLeftDrag(x1, y1);
         TheGui->OnLeftUp(x1, y1);
+        RunFrames(1);
     }
     // Runs frames until the ghost stands at the centre of the cell.
     static bool WalkUntilAt(const GhostActor& ghost, CellPos cell)
@@ -65,10 +81,10 @@ protected:
     // Sends ghost 1 away from the others and waits for it to arrive.
     static void MoveGhostOneTo(CellPos cell)
     {
-        TapKey(SelectGhost1);
+        Tap(SelectGhost1);
         OrderTo(cell);
         ASSERT_TRUE(WalkUntilAt(Ghost(1), cell));
-        TapKey(DeselectGhosts);
+        Tap(DeselectGhosts);
     }
 };
 
@@ -94,7 +110,7 @@ TEST_F(GhostCommandTest, SelectionKeysWithTheirSound)
     for (const auto& c : cases) {
         SelectOnly(c.before);
         const int soundsBefore = Played(SelectingGhostSound);
-        TapKey(c.action);
+        Tap(c.action);
         EXPECT_EQ(Selected(), c.after) << ActionNames[c.action];
         EXPECT_EQ(Played(SelectingGhostSound) - soundsBefore, c.sounds) << ActionNames[c.action];
     }
@@ -103,9 +119,9 @@ TEST_F(GhostCommandTest, SelectionKeysWithTheirSound)
 TEST_F(GhostCommandTest, ARightClickSendsTheSelectedGhostsToAFloorCellAndStopHoldsThemAll)
 {
     Play();
-    TapKey(SelectGhost1);
+    Tap(SelectGhost1);
     OrderTo({0, 5});  // the border wall
-    TapKey(DeselectGhosts);
+    Tap(DeselectGhosts);
     OrderTo({10, 10});  // none selected
     EXPECT_EQ(Ghost(1).goal, GhostHome);
     EXPECT_EQ(Played(IssuingOrderSound), 0);
@@ -119,11 +135,11 @@ TEST_F(GhostCommandTest, ARightClickSendsTheSelectedGhostsToAFloorCellAndStopHol
     EXPECT_TRUE(WalkUntilAt(Ghost(2), {10, 10}));
     EXPECT_EQ(Ghost(3).cell, GhostHome);
 
-    TapKey(SelectAllGhosts);  // stop holds every ghost where it is, selected or not
+    Tap(SelectAllGhosts);  // stop holds every ghost where it is, selected or not
     OrderTo({5, 5});
     RunFrames(30);
-    TapKey(DeselectGhosts);
-    TapKey(StopGhosts);
+    Tap(DeselectGhosts);
+    Tap(StopGhosts);
     for (const GhostActor* ghost : TheSquad->ghosts)
         EXPECT_EQ(ghost->goal, ghost->cell);
     EXPECT_EQ(Played(IssuingOrderSound), 3);
@@ -137,11 +153,11 @@ TEST_F(GhostCommandTest, ADirectionKeyDrivesTheOneSelectedGhostSilentlyUntilAnot
 {
     Play();
     SelectOnly({1, 2});
-    TapKey(MoveGhostLeft);
+    Tap(MoveGhostLeft);
     EXPECT_FALSE(TheSquad->directActive);  // two selected: neither is driven
 
-    TapKey(SelectGhost1);
-    TapKey(MoveGhostUp);
+    Tap(SelectGhost1);
+    Tap(MoveGhostUp);
     const double startY = Ghost(1).posY;
     RunFrames(20);
     EXPECT_LT(Ghost(1).posY, startY);
@@ -149,14 +165,14 @@ TEST_F(GhostCommandTest, ADirectionKeyDrivesTheOneSelectedGhostSilentlyUntilAnot
     EXPECT_EQ(Ghost(2).cell, GhostHome);
     EXPECT_EQ(Played(IssuingOrderSound), 0);
 
-    TapKey(SelectAllGhosts);  // ends the driving and holds the ghost
+    Tap(SelectAllGhosts);  // ends the driving and holds the ghost
     EXPECT_FALSE(TheSquad->directActive);
     const CellPos heldAt = Ghost(1).cell;
     RunFrames(20);
     EXPECT_EQ(Ghost(1).cell, heldAt);
 
-    TapKey(SelectGhost1);
-    TapKey(MoveGhostUp);
+    Tap(SelectGhost1);
+    Tap(MoveGhostUp);
     Drag(10, TheScreen->height - 5, 60, TheScreen->height - 50);  // so does the press of a box
     EXPECT_FALSE(TheSquad->directActive);
 }
@@ -164,20 +180,20 @@ TEST_F(GhostCommandTest, ADirectionKeyDrivesTheOneSelectedGhostSilentlyUntilAnot
 TEST_F(GhostCommandTest, EachSidesDirectionKeysSteerTheOtherSideWhenItIsTheComputers)
 {
     Play(Computer, Human);
-    TapKey(SelectGhost1);
-    TapKey(MoveGulperUp);
+    Tap(SelectGhost1);
+    Tap(MoveGulperUp);
     EXPECT_TRUE(TheSquad->directActive);
     EXPECT_EQ(TheSquad->directDirection, Up);
 
-    TapKey(ExitGame);
+    Tap(ExitGame);
     GameState = MainMenu;
     Play(Human, Computer);
-    TapKey(MoveGhostDown);
+    Tap(MoveGhostDown);
     EXPECT_EQ(TheGulper->wantedDirection, Down);
     RunFrames(10);
     EXPECT_GT(TheGulper->cell.y, 1);
     const int selecting = Played(SelectingGhostSound);
-    TapKey(SelectAllGhosts);  // computer ghosts take no commands
+    Tap(SelectAllGhosts);  // computer ghosts take no commands
     OrderTo({10, 10});
     EXPECT_TRUE(Selected().empty());
     EXPECT_EQ(Played(SelectingGhostSound), selecting);
@@ -187,7 +203,7 @@ TEST_F(GhostCommandTest, EachSidesDirectionKeysSteerTheOtherSideWhenItIsTheCompu
 TEST_F(GhostCommandTest, AClickSelectsTheGhostUnderItReplacingTheSelectionUnlessTheGroupKeyIsHeld)
 {
     Play();
-    ClickPoint(Ghost(1).drawX - 13, Ghost(1).drawY - 13);  // within 5 pixels of the sprite
+    ClickOn(Ghost(1).drawX - 13, Ghost(1).drawY - 13);  // within 5 pixels of the sprite
     EXPECT_EQ(Selected(), (Numbers{1}));
     EXPECT_EQ(Played(SelectingGhostSound), 1);
     MoveGhostOneTo({20, 10});
@@ -197,12 +213,12 @@ TEST_F(GhostCommandTest, AClickSelectsTheGhostUnderItReplacingTheSelectionUnless
     PressKey(GroupSelection);
     ClickGhost(1);
     EXPECT_EQ(Selected(), (Numbers{1, 2}));
-    ClickPoint(Centre(10), Centre(10));  // even with the group key, empty floor deselects all
+    ClickOn(Centre(10), Centre(10));  // even with the group key, empty floor deselects all
     EXPECT_TRUE(Selected().empty());
     ReleaseKey(GroupSelection);
     EXPECT_FALSE(TheGui->groupSelection);
-    TapKey(SelectAllGhosts);
-    ClickPoint(Centre(0), Centre(10));  // so does a wall
+    Tap(SelectAllGhosts);
+    ClickOn(Centre(0), Centre(10));  // so does a wall
     EXPECT_TRUE(Selected().empty());
 }
 
@@ -223,7 +239,7 @@ TEST_F(GhostCommandTest, ABoxDraggedAroundTheGhostsSelectsThemWithOneSoundDrawnI
     EXPECT_EQ(Played(SelectingGhostSound), 1);
     EXPECT_FALSE(TheGui->selectionBox.active);
 
-    TapKey(DeselectGhosts);  // ordered and cut to the window whichever way it is dragged
+    Tap(DeselectGhosts);  // ordered and cut to the window whichever way it is dragged
     Drag(TheScreen->width + 40, TheScreen->height + 40, Centre(GhostHome.x) - 3, Centre(GhostHome.y) - 3);
     EXPECT_EQ(Selected(), (Numbers{1, 2, 3, 4}));
 }
@@ -251,7 +267,7 @@ TEST_F(GhostCommandTest, WithTheGroupKeyHeldABoxAddsToTheSelection)
 {
     Play();
     MoveGhostOneTo({20, 10});
-    TapKey(SelectGhost1);
+    Tap(SelectGhost1);
     const int x0 = Centre(GhostHome.x - 2), y0 = TheScreen->height - 5;
     const int x1 = Centre(GhostHome.x) + 12, y1 = Centre(GhostHome.y - 1);
     PressKey(GroupSelection);
@@ -266,14 +282,14 @@ TEST_F(GhostCommandTest, NothingIsCommandedOutsidePlay)
 {
     Play();
     const int heading = TheGulper->wantedDirection;
-    TapKey(PauseGame);
+    Tap(PauseGame);
     PressKey(MoveGulperDown);
-    TapKey(SelectAllGhosts);  // the release also resumes play
+    Tap(SelectAllGhosts);  // the release also resumes play
     EXPECT_TRUE(Selected().empty());
     EXPECT_EQ(TheGulper->wantedDirection, heading);
     EXPECT_EQ(Played(SelectingGhostSound), 0);
-    TapKey(SelectGhost1);
-    TapKey(PauseGame);
+    Tap(SelectGhost1);
+    Tap(PauseGame);
     OrderTo({10, 10});
     Drag(Centre(GhostHome.x - 2), Centre(GhostHome.y - 2), TheScreen->width, TheScreen->height);
     EXPECT_EQ(Ghost(1).goal, GhostHome);

@@ -99,6 +99,7 @@ TEST_F(LeavingALevelTest, TheExitKeyLeavesALevelForItsMenuWithTheLevelReadAgainI
     RunFrames(40);
     ASSERT_LT(TheMaze->cornLeft, FullRoom);
     TapKey(ExitGame);
+    RunFrames(1);
     EXPECT_EQ(GameState, GulperCampaignMenu);
     EXPECT_EQ(TheMaze->cornLeft, FullRoom);
     ExpectSilence();
@@ -107,10 +108,12 @@ TEST_F(LeavingALevelTest, TheExitKeyLeavesALevelForItsMenuWithTheLevelReadAgainI
     Click(GhostsCampaignButton);
     Click(StartButton);  // in the intro
     TapKey(ExitGame);
+    RunFrames(1);
     EXPECT_EQ(GameState, GhostsCampaignMenu);
     Click(StartButton);
     ASSERT_TRUE(RunUntilState(GulperAppearing));
     TapKey(ExitGame);
+    RunFrames(1);
     EXPECT_EQ(GameState, GhostsCampaignMenu);
     ExpectSilence();
 
@@ -118,6 +121,7 @@ TEST_F(LeavingALevelTest, TheExitKeyLeavesALevelForItsMenuWithTheLevelReadAgainI
     Click(CustomGameButton);
     ASSERT_TRUE(StartAndPlay());
     TapKey(ExitGame);
+    RunFrames(1);
     EXPECT_EQ(GameState, CustomGameMenu);
 }
 
@@ -128,6 +132,7 @@ TEST_F(LeavingALevelTest, PauseAndTheKeysHelpGoBackToPlayButAnEndingLevelCannotB
     for (const int state : {Paused, ControlsInGame}) {
         GameState = state;
         TapKey(ExitGame);
+        RunFrames(1);
         EXPECT_EQ(GameState, Playing);
     }
     for (const int state : {GulperDying, GulperWins, GhostsWin, CampaignComplete}) {
@@ -138,6 +143,7 @@ TEST_F(LeavingALevelTest, PauseAndTheKeysHelpGoBackToPlayButAnEndingLevelCannotB
     GameState = Playing;
     TheGui->keyBindings.keys[PauseGame] = KeyOf(ExitGame);  // pauses and resumes at once
     TapKey(ExitGame);
+    RunFrames(1);
     EXPECT_EQ(GameState, Playing);
 }
 

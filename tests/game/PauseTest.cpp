@@ -69,6 +69,7 @@ TEST_F(PauseTest, PauseAndTheKeysHelpFreezePlayAndSilenceItUntilAnyKeyIsReleased
     for (const int key : {PauseGame, KeysHelpScreen}) {
         RunFrames(10);  // the ghosts' loop sound plays
         TapKey(key);
+        RunFrames(1);
         ASSERT_EQ(GameState, key == PauseGame ? Paused : ControlsInGame);
         EXPECT_FALSE(AnySoundPlaying());
         const std::vector<double> frozen = Snapshot();
@@ -78,13 +79,14 @@ TEST_F(PauseTest, PauseAndTheKeysHelpFreezePlayAndSilenceItUntilAnyKeyIsReleased
         TheGui->OnKeyDown(AnyOtherKey);
         EXPECT_NE(GameState, Playing);  // a press alone does not resume
         TheGui->OnKeyUp(AnyOtherKey);
-        EXPECT_EQ(GameState, Playing);
         const int loops = Played(GhostAttackingSound);
-        RunFrames(1);
+        RunFrames(1);  // play resumes with this frame
+        EXPECT_EQ(GameState, Playing);
         EXPECT_EQ(TheGui->timer->framesLeft, int(frozen[2]) - 1);
         EXPECT_EQ(Played(GhostAttackingSound), loops + 1);  // the loop comes back
     }
     TapKey(KeysHelpScreen);
+    RunFrames(1);
     EXPECT_EQ(TheGui->PanelOf(GameState), TheGui->controlsMenu.get());
     Click(CloseButton);
     EXPECT_EQ(GameState, Playing);

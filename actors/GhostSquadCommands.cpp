@@ -1,8 +1,8 @@
 // What the ghosts' player can tell the squad: selections, orders to a cell,
 // driving one ghost with the direction keys, and stopping.
+#include "actors/GameEvents.h"
 #include "actors/GhostSquad.h"
 #include "app/Globals.h"
-#include "app/SoundBank.h"
 
 namespace {
 
@@ -20,12 +20,12 @@ bool CellUnder(int x, int y, CellPos& cell)
 
 void PlaySelecting()
 {
-    TheSounds->PlayEffect(SelectingGhostSound, 0);
+    GameEvents.Emit(GameEvent::GhostSelected);
 }
 
 void PlayOrder()
 {
-    TheSounds->PlayEffect(IssuingOrderSound, 0);
+    GameEvents.Emit(GameEvent::OrderIssued);
 }
 
 bool Inside(int x, int y, int left, int top, int right, int bottom)

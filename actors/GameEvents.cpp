@@ -1,0 +1,3 @@
+#include "actors/GameEvents.h"
+
+EventLog GameEvents;

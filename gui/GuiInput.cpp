@@ -1,0 +1,193 @@
+// The interface's input handlers. On the menu screens keys and clicks act at
+// once; in play they become the frame's commands (input/Commands.h), which
+// the next tick carries out.
+#include <algorithm>
+#include <cstdlib>
+
+#include "app/Config.h"
+#include "app/GameFlow.h"
+#include "app/GameState.h"
+#include "app/Globals.h"
+#include "app/Screen.h"
+#include "gui/Gui.h"
+#include "input/PlayInput.h"
+#include "maze/EditorBrush.h"
+
+namespace {
+
+constexpr int DragJitter = 5;  // pixels the pointer may move before a press becomes a drag
+
+bool HumanGulper()
+{
+    return TheConfig->gulperController == Human;
+}
+
+bool HumanGhosts()
+{
+    return TheConfig->ghostsController == Human;
+}
+
+// The states of a level under way that the "Exit game" key leaves.
+bool IsLevelUnderWay(int state)
+{
+    return state == LevelIntro || state == Playing || state == GulperAppearing;
+}
+
+}  // namespace
+
+int Gui::StateAfterCommands() const
+{
+    int state = GameState;
+    for (const Command& command : commands.list) {
+        switch (command.type) {
+        case CommandType::Pause:
+            state = state == Playing ? Paused : state;
+            break;
+        case CommandType::KeysHelp:
+            state = state == Playing ? ControlsInGame : state;
+            break;
+        case CommandType::Resume:
+            state = state == Paused || state == ControlsInGame ? Playing : state;
+            break;
+        case CommandType::ExitGame:
+            state = state == Paused || state == ControlsInGame ? Playing
+                    : IsLevelUnderWay(state)                   ? NoValue
+                                                               : state;
+            break;
+        default:
+            break;
+        }
+    }
+    return state;
+}
+
+bool Gui::OnKeyDown(int key)
+{
+    if (StateAfterCommands() != Playing)
+        return false;
+    // A key bound to several actions performs all of them, in action order.
+    for (int action = 0; action < ActionCount; ++action) {
+        if (keyBindings.keys[action] != key)
+            continue;
+        if (action == GroupSelection)
+            groupSelection = true;
+        else
+            AddKeyPressCommands(action, HumanGulper(), HumanGhosts(), commands);
+    }
+    return false;
+}
+
+bool Gui::OnKeyUp(int key)
+{
+    // A key awaited on the controls screen takes this release and nothing else.
+    if (keyBindings.captureIndex != NoValue) {
+        keyBindings.keys[keyBindings.captureIndex] = key;
+        keyBindings.captureIndex = NoValue;
+        return false;
+    }
+    // Any key resumes a paused game or leaves the keys help.
+    const int state = StateAfterCommands();
+    if (state == ControlsInGame || state == Paused) {
+        commands.Add(CommandType::Resume);
+        return false;
+    }
+    // Each action bound to the key, in order, judged in the state the ones before it leave.
+    for (int action = GroupSelection; action <= ExitGame; ++action) {
+        if (keyBindings.keys[action] != key)
+            continue;
+        const int now = StateAfterCommands();
+        switch (action) {
+        case GroupSelection:
+            groupSelection = false;
+            break;
+        case PauseGame:
+            if (now == Playing)
+                commands.Add(CommandType::Pause);
+            break;
+        case KeysHelpScreen:
+            if (now == Playing)
+                commands.Add(CommandType::KeysHelp);
+            break;
+        case ExitGame:
+            if (IsLevelUnderWay(now) || now == Paused || now == ControlsInGame)
+                commands.Add(CommandType::ExitGame);
+            else if (now == GameState && OnExitKey())
+                return true;
+            break;
+        }
+    }
+    return false;
+}
+
+bool Gui::OnExitKey()
+{
+    switch (GameState) {
+    case MainMenu:
+        return true;
+    case GameModeMenu:
+    case HelpScreen:
+    case OptionsMenu:
+        GameState = MainMenu;
+        break;
+    case GulperCampaignMenu:
+    case GhostsCampaignMenu:
+    case CustomGameMenu:
+        GameState = GameModeMenu;
+        break;
+    case ControlsMenu:
+        GameState = OptionsMenu;  // edits made on the controls screen stay in use, unsaved
+        break;
+    case LevelEditor:
+        TheBrush->DropUnsavedChanges();
+        ReloadCustomMaze(true);
+        GameState = MainMenu;
+        break;
+    default:
+        break;  // dying, the end pauses and the campaign's end cannot be left
+    }
+    return false;
+}
+
+void Gui::OnPlayLeftDown(int x, int y)
+{
+    if (HumanGhosts()) {
+        selectionBox.x0 = x;
+        selectionBox.y0 = y;
+    }
+    commands.Add(CommandType::ClickSelect, x, y, 0, 0, groupSelection);
+}
+
+bool Gui::OnLeftDrag(int x, int y)
+{
+    if (GameState == LevelEditor) {
+        TheBrush->PaintAt(x, y);
+    } else if (StateAfterCommands() == Playing && HumanGhosts()) {
+        SelectionBox& box = selectionBox;
+        box.x1 = x;
+        box.y1 = y;
+        box.active = std::abs(box.x1 - box.x0) > DragJitter || std::abs(box.y1 - box.y0) > DragJitter;
+    }
+    return false;
+}
+
+void Gui::OnPlayLeftUp(int x, int y)
+{
+    SelectionBox& box = selectionBox;
+    if (!HumanGhosts() || !box.active)
+        return;
+    box.x1 = x;
+    box.y1 = y;
+    box.active = false;
+    const int left = std::max(std::min(box.x0, box.x1), 0);
+    const int right = std::min(std::max(box.x0, box.x1), TheScreen->width);
+    const int top = std::max(std::min(box.y0, box.y1), 0);
+    const int bottom = std::min(std::max(box.y0, box.y1), TheScreen->height);
+    commands.Add(CommandType::BoxSelect, left, top, right, bottom, groupSelection);
+}
+
+bool Gui::OnRightDown(int x, int y)
+{
+    if (StateAfterCommands() == Playing && HumanGhosts())
+        commands.Add(CommandType::OrderToPoint, x, y);
+    return false;
+}
