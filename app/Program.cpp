@@ -28,10 +28,15 @@ void Destroy(T*& object)
 }
 }  // namespace
 
-void CreateGlobals()
+void CreateScreenAndConfig()
 {
     TheScreen = new Screen(StartFramesPerSecond, Windowed, WindowWidth, WindowHeight);
     TheConfig = new Config();
+}
+
+void CreateGlobals()
+{
+    CreateScreenAndConfig();
     TheSounds = new SoundBank();
     TheMaze = new Maze(TheConfig->mapNumber, MazeColumns, MazeRows);
     TheGulper = new GulperActor(TheConfig->gulperSpeed, TheConfig->gulperController);

@@ -84,3 +84,9 @@ void Screen::SetFramesPerSecond(int rate)
     framesPerSecond = rate;
     framePeriod = 1000 / rate;
 }
+
+void UseHeadlessDrivers()
+{
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+}

@@ -5,6 +5,10 @@
 
 #include <SDL/SDL.h>
 
+// Chooses the media library's dummy video and audio drivers, unless the
+// environment chose others: a window that is never shown, and silence.
+void UseHeadlessDrivers();
+
 class Screen {
 public:
     // Opens the media library, the audio device and the window; a failure of

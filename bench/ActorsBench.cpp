@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "actors/GameEvents.h"
 #include "actors/GhostSquad.h"
 #include "actors/GulperActor.h"
 #include "app/GameFlow.h"
@@ -39,6 +40,7 @@ bool ReachAHunt()
         if (frame >= ClearOfHomeFrames && AllGhostsHunting() && TheGulper->state == GulperNormal)
             return true;
         RunPlayingLogic();
+        GameEvents.EndFrame();
         HeadlessGame::PassFramePeriod();
     }
     return false;
@@ -78,6 +80,7 @@ void SquadUpdate(benchmark::State& state)
         game.KeepPlaying(FullSquad);
         state.SetIterationTime(stopwatch.Time([] { TheSquad->Update(); }));
         RunPlayingLogicAfterSquad();
+        GameEvents.EndFrame();
         HeadlessGame::PassFramePeriod();
     }
     state.counters["allocs_per_frame"] = benchmark::Counter(

@@ -7,31 +7,27 @@
 #include "app/Config.h"
 #include "app/GameFlow.h"
 #include "app/GameState.h"
+#include "app/HeadlessGame.h"
 #include "app/Globals.h"
-#include "app/Program.h"
 #include "app/Screen.h"
 #include "gui/Gui.h"
 
 namespace {
 constexpr int CampaignLevels = 12;  // shipped levels of each campaign
-constexpr int ClockStart = 1000;
 }  // namespace
 
 HeadlessGame::HeadlessGame()
 {
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    UseHeadlessDrivers();
     folder = std::make_unique<Sandbox>();
     folder->CopyAllShipped();
-    UseManualClock(ClockStart);
-    CreateGlobals();
+    StartHeadlessGame();
 }
 
 HeadlessGame::~HeadlessGame()
 {
-    DestroyGlobals();
+    StopHeadlessGame();
     folder.reset();
-    UseRealClock();
 }
 
 void HeadlessGame::StartNextLevel(int ghosts)

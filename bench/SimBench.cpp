@@ -22,7 +22,7 @@ void StartSimulatorOnce()
         return;
     folder = std::make_unique<Sandbox>();
     folder->CopyAllShipped();
-    StartHeadlessGame(folder->path);
+    StartSimulation(folder->path);
 }
 
 void SimulatedMatch(benchmark::State& state)

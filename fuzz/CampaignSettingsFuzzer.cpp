@@ -17,7 +17,7 @@ constexpr int FramesPlayed = 4;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    StartHeadlessGame(GameParts::WholeGame);
+    StartFuzzGame(GameParts::WholeGame);
     // The side alternates with the input's length: both campaigns read the same format.
     GameMode = size % 2 == 0 ? GulperCampaignMode : GhostsCampaignMode;
     const std::string path = std::string("data/") + CampaignSide() + "_settings_" +

@@ -14,7 +14,7 @@ constexpr int CustomMapSlots = 100;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    StartHeadlessGame(GameParts::Screen);
+    StartFuzzGame(GameParts::ScreenAndConfig);
     std::istringstream in(InputText(data, size));
     TheConfig->Load(in);
     Require(TheConfig->framesPerSecond >= 1, "the stored frame rate is at least 1");

@@ -29,7 +29,7 @@ std::string AllBytes()
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    StartHeadlessGame(GameParts::Screen);
+    StartFuzzGame(GameParts::ScreenAndConfig);
     static BitmapFont font("data/font18.bmp", "data/font18_chars_w.cfg", LargeFontHeight,
                            FirstChar);
     static const std::string allBytes = AllBytes();

@@ -6,19 +6,10 @@
 #include <fstream>
 #include <system_error>
 
-#include "app/Config.h"
-#include "app/Globals.h"
-#include "app/Program.h"
-#include "app/Screen.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr int FramesPerSecond = 20;
-constexpr bool Windowed = true;
-constexpr int WindowWidth = 504;
-constexpr int WindowHeight = 378;
 
 std::string gameFolder;  // the throw-away game folder, empty until created
 
@@ -52,7 +43,7 @@ void EnterGameFolder()
 
 }  // namespace
 
-void StartHeadlessGame(GameParts parts)
+void StartFuzzGame(GameParts parts)
 {
     static bool started = false;
     if (started)
@@ -61,12 +52,7 @@ void StartHeadlessGame(GameParts parts)
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     EnterGameFolder();
-    if (parts == GameParts::WholeGame) {
-        CreateGlobals();
-        return;
-    }
-    TheScreen = new Screen(FramesPerSecond, Windowed, WindowWidth, WindowHeight);
-    TheConfig = new Config();
+    StartHeadlessGame(parts);
 }
 
 std::string InputText(const uint8_t* data, size_t size)

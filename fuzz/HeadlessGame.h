@@ -7,16 +7,12 @@
 #include <cstdint>
 #include <string>
 
-// How much of the game a target needs.
-enum class GameParts {
-    Screen,     // the window (dummy driver) and the configuration
-    WholeGame,  // every global object, as the program creates them
-};
+#include "app/HeadlessGame.h"
 
-// Enters a fresh game folder holding the shipped data, starts the media
-// library on its dummy drivers and creates the globals. Later calls do
-// nothing; the folder is removed when the process ends.
-void StartHeadlessGame(GameParts parts);
+// Enters a fresh game folder holding the shipped data and starts the game
+// headless with the parts a target needs. Later calls do nothing; the folder
+// is removed when the process ends.
+void StartFuzzGame(GameParts parts);
 
 // The input as text.
 std::string InputText(const uint8_t* data, size_t size);

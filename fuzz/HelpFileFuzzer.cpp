@@ -48,7 +48,7 @@ void CheckWrapping(const std::vector<std::string>& lines, int maxWidth, const Bi
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    StartHeadlessGame(GameParts::WholeGame);
+    StartFuzzGame(GameParts::WholeGame);
     const std::string input = InputText(data, size);
     WriteGameFile(HelpPath, input);
     std::unique_ptr<Panel> panel = BuildHelpPanel(*TheGui);

@@ -8,7 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    StartHeadlessGame(GameParts::Screen);
+    StartFuzzGame(GameParts::ScreenAndConfig);
     static KeyBindings bindings;
     std::istringstream in(InputText(data, size));
     bindings.Load(in);

@@ -134,7 +134,7 @@ void CheckRepaired(Maze& maze)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    StartHeadlessGame(GameParts::Screen);
+    StartFuzzGame(GameParts::ScreenAndConfig);
     if (!TheMaze)
         TheMaze = new Maze(TheConfig->mapNumber, MazeColumns, MazeRows);
     Maze& maze = *TheMaze;

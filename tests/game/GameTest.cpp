@@ -5,7 +5,7 @@
 
 #include "app/Clock.h"
 #include "app/GameFlow.h"
-#include "app/Program.h"
+#include "app/HeadlessGame.h"
 
 namespace fs = std::filesystem;
 
@@ -31,12 +31,12 @@ int GameTest::framesRun = 0;
 void GameTest::SetUp()
 {
     HeadlessTest::SetUp();
-    CreateGlobals();
+    StartHeadlessGame();
 }
 
 void GameTest::TearDown()
 {
-    DestroyGlobals();
+    StopHeadlessGame();
     HeadlessTest::TearDown();
 }
 

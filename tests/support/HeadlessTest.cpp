@@ -6,6 +6,7 @@
 #include "app/Clock.h"
 #include "app/Config.h"
 #include "app/GameState.h"
+#include "app/HeadlessGame.h"
 #include "app/Globals.h"
 #include "app/Screen.h"
 #include "app/SoundBank.h"
@@ -14,20 +15,13 @@ namespace {
 constexpr int TestFramesPerSecond = 20;
 constexpr int WindowWidth = 504;
 constexpr int WindowHeight = 378;
-constexpr int ClockStart = 1000;
 }  // namespace
-
-void UseHeadlessDrivers()
-{
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-}
 
 void HeadlessTest::SetUp()
 {
     UseHeadlessDrivers();
     sandbox = std::make_unique<Sandbox>();
-    UseManualClock(ClockStart);
+    UseManualClock(HeadlessClockStart);
     GameState = MainMenu;
     GameMode = CustomMode;
     PauseUntil = 0;

@@ -55,5 +55,3 @@ protected:
     }
 };
 
-// Starts the media library headless unless the environment already chose drivers.
-void UseHeadlessDrivers();

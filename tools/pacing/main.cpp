@@ -17,7 +17,8 @@
 #include "app/GameFlow.h"
 #include "app/GameState.h"
 #include "app/Globals.h"
-#include "app/Program.h"
+#include "app/Clock.h"
+#include "app/HeadlessGame.h"
 #include "app/Screen.h"
 #include "gui/Gui.h"
 #include "tools/pacing/CpuMeter.h"
@@ -200,11 +201,10 @@ std::string EnterCopyOf(const std::string& data)
 int main(int argc, char** argv)
 {
     const Options options = ParseOptions(argc, argv);
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
     const std::string folder = EnterCopyOf(options.data);
 
-    CreateGlobals();
+    StartHeadlessGame();
+    UseRealClock();  // the real frame loop, on the real clock
     TheScreen->pollEvent = ObserveFrame;
     printf("gulpwise-pacing: %d s per run, play with %d ghosts; lateness of each present in ms,\n"
            "CPU in percent of one core (process: with the audio thread)\n\n",
@@ -216,7 +216,7 @@ int main(int argc, char** argv)
         RunOnce("main menu", Scene::MainMenu, rate, options);
         RunOnce("play", Scene::Play, rate, options);
     }
-    DestroyGlobals();
+    StopHeadlessGame();
 
     std::error_code ignored;
     fs::current_path(fs::temp_directory_path(), ignored);

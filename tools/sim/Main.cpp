@@ -154,11 +154,11 @@ MatchSettings LevelSettings(const Options& options)
 void PrintResult(const std::string& name, const MatchSettings& settings, const MatchResult& result)
 {
     printf("%-18s ghosts %d  speeds %.2f/%.2f  limit %3ds | %-22s  frames %5d  corn %3d/%-3d  "
-           "boosts %d/%d  ghosts eaten %d  (%.0f frames/s)\n",
+           "boosts %d/%d  ghosts eaten %d  (%.0f frames/s)  game frames %d\n",
            name.c_str(), settings.ghostCount, settings.gulperSpeed, settings.ghostSpeed,
            settings.timeLimit, MatchEndName(result.end), result.frames, result.cornEaten,
            result.cornTotal, result.boostsEaten, result.boostsTotal, result.ghostsEaten,
-           result.framesPerSecond);
+           result.framesPerSecond, result.gameFrames);
     fflush(stdout);
 }
 
@@ -201,7 +201,7 @@ int RunMonkeyMode(const Options& options)
     std::string pattern = (fs::temp_directory_path() / "gulpwise-monkey-XXXXXX").string();
     const std::string folder = mkdtemp(pattern.data());
     fs::copy(options.data, folder, fs::copy_options::recursive);
-    StartHeadlessGame(folder);
+    StartSimulation(folder);
 
     MonkeyOptions monkey = options.monkey;
     monkey.seed = *options.monkeySeed;
@@ -225,7 +225,7 @@ int main(int argc, char** argv)
     const Options options = ParseOptions(argc, argv);
     if (options.monkeySeed)
         return RunMonkeyMode(options);
-    StartHeadlessGame(options.data);
+    StartSimulation(options.data);
 
     if (!options.level.empty()) {
         const MatchSettings settings = LevelSettings(options);

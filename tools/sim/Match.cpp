@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <unistd.h>
 
+#include "actors/GameEvents.h"
 #include "actors/GhostSquad.h"
 #include "actors/GulperActor.h"
 #include "app/Campaign.h"
@@ -11,6 +12,7 @@
 #include "app/Config.h"
 #include "app/GameFlow.h"
 #include "app/GameState.h"
+#include "app/HeadlessGame.h"
 #include "app/Globals.h"
 #include "app/Program.h"
 #include "app/Screen.h"
@@ -42,17 +44,16 @@ void Quietly(const std::function<void()>& step)
     close(saved);
 }
 
-void StartHeadlessGame(const std::string& gameFolder)
+void StartSimulation(const std::string& gameFolder)
 {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
-    // No audio device: the mixer's thread would only cost time; sounds are still counted.
+    // No audio device: the mixer's thread would only cost time.
     setenv("SDL_AUDIODRIVER", "none", 1);
     if (chdir(gameFolder.c_str()) != 0) {
         fprintf(stderr, "Cannot enter the game folder %s\n", gameFolder.c_str());
         exit(2);
     }
-    UseManualClock(0);
-    Quietly([] { CreateGlobals(); });
+    Quietly([] { StartHeadlessGame(); });
 }
 
 bool LoadCampaignMatch(bool ghostsCampaign, int level, MatchSettings& settings)
@@ -90,31 +91,40 @@ MatchResult PlayMatch(const MatchSettings& settings, const std::function<bool(in
     MatchResult result;
     result.cornTotal = TheMaze->cornLeft;
     result.boostsTotal = CountCells(Boost);
-    const int ghostsEatenBefore = TheSounds->playCount[EatingGhostSound];
 
-    // The level starts as the game starts it; the intro and the gulper's
-    // appearance only wait, so play begins at once with the timer reset.
+    // The level is played as the game plays it, from its intro to the frame
+    // its end pause is over; that last frame would load the next level or
+    // go back to a menu, so it is counted but not run.
     StartLevel();
-    GameState = Playing;
-    TheGui->timer->Reset();
-
+    const FrameCommands none;
     const auto started = std::chrono::steady_clock::now();
-    while (GameState == Playing) {
-        RunPlayingLogic();
+    for (;;) {
+        const bool ended = GameState == GulperWins || GameState == GhostsWin;
+        if (ended && PauseIsOver()) {
+            ++result.gameFrames;
+            break;
+        }
+        RunHeadlessFrame(none, false);
+        ++result.gameFrames;
+        result.ghostsEaten += GameEvents.CountLast(GameEvent::GhostEaten);
+        if (GameEvents.CountLast(GameEvent::TimeOut))
+            result.end = MatchEnd::TimeOut;
+        if (GameEvents.CountLast(GameEvent::LastCornEaten))
+            result.end = MatchEnd::LastCorn;
+        if (GameEvents.CountLast(GameEvent::GulperCaught))
+            result.end = MatchEnd::Caught;
+        if (FrameState != Playing)
+            continue;
         ++result.frames;
+        if (GameState != Playing) {  // the level's last frame of play
+            result.cornEaten = result.cornTotal - TheMaze->cornLeft;
+            result.boostsEaten = result.boostsTotal - CountCells(Boost);
+        }
         if (afterFrame && !afterFrame(result.frames))
             break;
     }
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
-
-    if (GameState == GulperDying)
-        result.end = MatchEnd::Caught;
-    else
-        result.end = TheMaze->cornLeft == 0 ? MatchEnd::LastCorn : MatchEnd::TimeOut;
-    result.cornEaten = result.cornTotal - TheMaze->cornLeft;
-    result.boostsEaten = result.boostsTotal - CountCells(Boost);
-    result.ghostsEaten = TheSounds->playCount[EatingGhostSound] - ghostsEatenBefore;
-    result.framesPerSecond = elapsed.count() > 0 ? result.frames / elapsed.count() : 0;
+    result.framesPerSecond = elapsed.count() > 0 ? result.gameFrames / elapsed.count() : 0;
     TheSounds->HaltAllSound();
     GameState = MainMenu;
     return result;

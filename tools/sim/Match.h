@@ -1,5 +1,5 @@
 // Playing one level computer against computer, with no window and no delay,
-// frame by frame exactly as the Playing state does. The match simulator is
+// frame by frame exactly as the game plays it. The match simulator is
 // built on it, and so are the determinism and soak checks.
 #pragma once
 
@@ -21,6 +21,7 @@ enum class MatchEnd { LastCorn, TimeOut, Caught };
 struct MatchResult {
     MatchEnd end = MatchEnd::TimeOut;
     int frames = 0;       // frames of play
+    int gameFrames = 0;   // every frame of the level: intro, appearance, play, dying, end pause
     int cornTotal = 0;    // corn in the level at the start
     int cornEaten = 0;
     int boostsTotal = 0;
@@ -31,7 +32,7 @@ struct MatchResult {
 
 // Starts the game headless in a game folder (the working directory becomes
 // that folder). Nothing is ever written there.
-void StartHeadlessGame(const std::string& gameFolder);
+void StartSimulation(const std::string& gameFolder);
 
 // Reads the settings of a campaign level the way the game does, with both
 // sides played by the computer; false when the level's maze does not exist.
@@ -40,8 +41,9 @@ bool LoadCampaignMatch(bool ghostsCampaign, int level, MatchSettings& settings);
 // Loads a maze file; false when it cannot be read.
 bool LoadMatchMaze(const std::string& path);
 
-// Plays the loaded maze to its end. The optional check runs after every frame
-// and stops the match when it returns false.
+// Plays the loaded maze from its intro to the end of its end pause. The
+// optional check runs after every frame of play and stops the match when it
+// returns false.
 MatchResult PlayMatch(const MatchSettings& settings,
                       const std::function<bool(int frame)>& afterFrame = nullptr);
 
