@@ -240,7 +240,7 @@ bool Gui::OnKeyUp(int key)
         return false;
     }
     for (int action = GroupSelection; action <= ExitGame; ++action) {
-        if (keyBindings.keys[action] != key)
+        if (!keyBindings.Matches(action, key))
             continue;
         switch (action) {
         case GroupSelection:

@@ -70,7 +70,7 @@ bool Gui::OnKeyDown(int key)
         return false;
     // A key bound to several actions performs all of them, in action order.
     for (int action = 0; action < ActionCount; ++action) {
-        if (keyBindings.keys[action] == key)
+        if (keyBindings.Matches(action, key))
             PressAction(action, groupSelection);
     }
     return false;
