@@ -1,11 +1,16 @@
-// The level editor's bar: map number, brush, save and reset, with painting
-// by the mouse where no button is hit.
+// The level editor's bar: map number (starred while the map holds unsaved
+// painting), brush, save (saying for a while after a save what became of it)
+// and reset, with painting by the mouse where no button is hit.
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/Config.h"
 #include "app/GameFlow.h"
 #include "app/GameState.h"
 #include "app/Globals.h"
+#include "app/Screen.h"
+#include "gui/BitmapFont.h"
 #include "gui/ButtonIds.h"
 #include "gui/Gui.h"
 #include "gui/ScreenLayout.h"
@@ -22,6 +27,34 @@ constexpr int BarX = 36;
 constexpr int BarY = 360;
 constexpr int BarWidth = 432;
 constexpr int BarHeight = 18;
+
+const std::string UnsavedMark = "*";  // after the map number while its painting is unsaved
+constexpr int SaveNoticeSeconds = 2;  // how long the Save button says what a save did
+// The Save button's label by SaveNotice.
+const std::vector<std::string> SaveLabels = {"Save", "Saved!", "Failed!"};
+
+// The map number, starred while the map holds painting not yet saved.
+class MapNumberWidget : public TextWidget {
+public:
+    using TextWidget::TextWidget;
+    void Draw(int ox, int oy) override
+    {
+        text = IntToText(TheConfig->mapNumber) + (TheBrush->unsavedChanges ? UnsavedMark : "");
+        TextWidget::Draw(ox, oy);
+    }
+};
+
+// The Save button's label: "Save", or what the last save did while that is shown.
+// The bar is drawn once a frame, so its drawing counts the notice's frames.
+class SaveLabel : public LookupWidget {
+public:
+    using LookupWidget::LookupWidget;
+    void Draw(int ox, int oy) override
+    {
+        LookupWidget::Draw(ox, oy);
+        TheBrush->CountNoticeFrame();
+    }
+};
 
 void AddStepper(Panel& panel, const Gui& gui, int x, int id, const char* text)
 {
@@ -58,16 +91,17 @@ std::unique_ptr<Panel> BuildEditorBar(const Gui& gui)
                                                  &TheBrush->elementNames, 0, 0, WideButtonWidth,
                                                  RowHeight, AlignCentre, AlignMiddle));
     AddWideButton(*bar, gui, 230, SaveMapButton,
-                  gui.Label("Save", LargeFont, WideButtonWidth, RowHeight, AlignCentre,
-                            AlignMiddle));
+                  std::make_unique<SaveLabel>(*gui.largeFont, &TheBrush->saveNotice, &SaveLabels,
+                                              0, 0, WideButtonWidth, RowHeight, AlignCentre,
+                                              AlignMiddle));
     AddWideButton(*bar, gui, 304, ResetMapButton,
                   gui.Label("Reset", LargeFont, WideButtonWidth, RowHeight, AlignCentre,
                             AlignMiddle));
 
     bar->AddWidget(std::make_unique<TextWidget>(*gui.largeFont, "Map #", 18, 0, WideButtonWidth,
                                                 RowHeight, AlignLeft, AlignTop));
-    bar->AddWidget(std::make_unique<IntWidget>(*gui.largeFont, &TheConfig->mapNumber, 63, 0,
-                                               ValueWidth, RowHeight, AlignCentre, AlignMiddle));
+    bar->AddWidget(std::make_unique<MapNumberWidget>(*gui.largeFont, "", 63, 0, ValueWidth,
+                                                     RowHeight, AlignCentre, AlignMiddle));
     return bar;
 }
 
@@ -104,8 +138,9 @@ bool OnEditorRelease(int id)
     case SaveMapButton:
         // The repair before writing may add start cells or corn: they are
         // drawn with their floor at once. A map that cannot be written keeps
-        // its painting, still unsaved.
-        TheMaze->Save(TheConfig->mapNumber);
+        // its painting, still unsaved. The button says which it was.
+        TheBrush->NoteSave(TheMaze->Save(TheConfig->mapNumber),
+                           SaveNoticeSeconds * TheScreen->framesPerSecond);
         TheMaze->RefreshTileVariants();
         break;
     case ResetMapButton:

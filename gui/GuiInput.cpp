@@ -67,7 +67,7 @@ bool Gui::OnKeyDown(int key)
         return false;
     // A key bound to several actions performs all of them, in action order.
     for (int action = 0; action < ActionCount; ++action) {
-        if (keyBindings.keys[action] != key)
+        if (!keyBindings.Matches(action, key))
             continue;
         if (action == GroupSelection)
             groupSelection = true;
@@ -93,7 +93,7 @@ bool Gui::OnKeyUp(int key)
     }
     // Each action bound to the key, in order, judged in the state the ones before it leave.
     for (int action = GroupSelection; action <= ExitGame; ++action) {
-        if (keyBindings.keys[action] != key)
+        if (!keyBindings.Matches(action, key))
             continue;
         const int now = StateAfterCommands();
         switch (action) {

@@ -21,6 +21,8 @@ const char ActionNames[ActionCount][ActionNameSize] = {
 
 namespace {
 
+constexpr int NoKey = 0;  // the key of an unbound action
+
 // The name shown for a key symbol that has none in the list.
 const std::string UnknownKeyName = "?";
 
@@ -80,4 +82,9 @@ const std::string& KeyBindings::NameOf(int key) const
     if (key < 0 || static_cast<size_t>(key) >= keyNames.size())
         return UnknownKeyName;
     return keyNames[key];
+}
+
+bool KeyBindings::Matches(int action, int key) const
+{
+    return keys[action] != NoKey && keys[action] == key;
 }

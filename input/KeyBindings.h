@@ -54,6 +54,9 @@ public:
     bool Save() const;
     // The name of a key symbol, "?" for a symbol outside the name list.
     const std::string& NameOf(int key) const;
+    // Whether a key symbol is the key of an action. An unbound action (key 0)
+    // matches no key: the media library delivers keys it cannot name as 0 too.
+    bool Matches(int action, int key) const;
 
     int keys[ActionCount];               // the key symbol of each action; 0 is no key
     std::vector<std::string> keyNames;   // the media library's name of each key symbol

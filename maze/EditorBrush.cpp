@@ -7,7 +7,7 @@
 EditorBrush::EditorBrush()
     : brush(Tunnel), elementNames{"Tunnel", "Wall", "Corn", "Boost", "Gulper", "Ghosts"},
       elementCount(static_cast<int>(elementNames.size())), lastPainted{NoValue, NoValue},
-      unsavedChanges(false)
+      unsavedChanges(false), saveNotice(NoSaveNotice), noticeFramesLeft(0)
 {
 }
 
@@ -37,4 +37,23 @@ void EditorBrush::NextElement()
 {
     brush = (brush + 1) % elementCount;
     lastPainted = {NoValue, NoValue};
+}
+
+void EditorBrush::MapRead()
+{
+    unsavedChanges = false;
+    saveNotice = NoSaveNotice;
+    noticeFramesLeft = 0;
+}
+
+void EditorBrush::NoteSave(bool saved, int frames)
+{
+    saveNotice = saved ? SavedNotice : NotSavedNotice;
+    noticeFramesLeft = frames;
+}
+
+void EditorBrush::CountNoticeFrame()
+{
+    if (noticeFramesLeft > 0 && --noticeFramesLeft == 0)
+        saveNotice = NoSaveNotice;
 }

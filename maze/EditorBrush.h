@@ -6,6 +6,9 @@
 
 #include "app/GameTypes.h"
 
+// What the editor's bar says of the last save, for a while after it.
+enum SaveNotice : int { NoSaveNotice = 0, SavedNotice = 1, NotSavedNotice = 2 };
+
 class EditorBrush {
 public:
     EditorBrush();
@@ -17,10 +20,18 @@ public:
     // The editor is leaving or reloading its map without saving: says which
     // map's painting is dropped, if there is any, and forgets it.
     void DropUnsavedChanges();
+    // The map was read from its file: nothing is unsaved and no save is reported.
+    void MapRead();
+    // A save's outcome, shown on the editor's bar for that many frames.
+    void NoteSave(bool saved, int frames);
+    // The bar has shown the save notice for one more frame.
+    void CountNoticeFrame();
 
     int brush;                              // the CellCode that painting writes
     std::vector<std::string> elementNames;  // index = CellCode
     int elementCount;                       // 6
     CellPos lastPainted;                    // (NoValue, NoValue) when none
     bool unsavedChanges;                    // painted since the map was last loaded or saved
+    int saveNotice;                         // SaveNotice shown on the editor's bar
+    int noticeFramesLeft;                   // frames the notice is still shown
 };

@@ -150,7 +150,7 @@ bool Maze::ReadLevel(std::istream& in)
     tileVariant.clear();
     RefreshTileVariants();
     if (TheBrush)
-        TheBrush->unsavedChanges = false;
+        TheBrush->MapRead();
     return true;
 }
 

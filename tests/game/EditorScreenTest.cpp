@@ -2,8 +2,14 @@
 // element (never under the bar, never by a press on a bar button), browsing
 // them by number, saving (with the repair) and resetting; painting that was
 // never saved is dropped, and the map that lost it is named, whichever way
-// the editor leaves or reloads its map.
+// the editor leaves or reloads its map. The bar stars the number of a map
+// with unsaved painting and, for a while after a save, the Save button says
+// whether it worked.
 #include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
 
 #include "tests/game/GameTest.h"
 
@@ -46,6 +52,26 @@ protected:
     {
         while (TheBrush->brush != code)
             Click(BrushButton);
+    }
+    // The pixels the bar showed, when last drawn, in a box of its own.
+    static std::vector<uint32_t> Shown(int x, int y, int w, int h)
+    {
+        const Panel& bar = *TheGui->PanelOf(LevelEditor);
+        std::vector<uint32_t> pixels;
+        for (int row = y; row < y + h; ++row)
+            for (int column = x; column < x + w; ++column)
+                pixels.push_back(PixelAt(bar.x + column, bar.y + row));
+        return pixels;
+    }
+    static std::vector<uint32_t> MapNumberShown()
+    {
+        const TextWidget& number = *TheGui->PanelOf(LevelEditor)->widgets.at(1);
+        return Shown(number.x, number.y, number.w, number.h);
+    }
+    static std::vector<uint32_t> SaveButtonShown()
+    {
+        const Button& save = ButtonOf(SaveMapButton);
+        return Shown(save.x, save.y, save.w, save.h);
     }
     // What the editor says when it is left or reloaded by the button or key.
     static std::string SaidOn(int id)
@@ -153,6 +179,40 @@ TEST_F(EditorScreenTest, SavingRepairsTheMapAndKeepsThePaintingThroughAReset)
     EXPECT_EQ(TheMaze->CellAt(5, 1), Boost);
     EXPECT_EQ(TheMaze->cells[291], GulperStart);  // and in the file
     EXPECT_EQ(TheMaze->gulperStart, (CellPos{291 % 28, 291 / 28}));
+}
+
+TEST_F(EditorScreenTest, TheBarStarsUnsavedPaintingAndTheSaveButtonSaysWhatASaveDid)
+{
+    RunFrames(1);
+    const std::vector<uint32_t> clean = MapNumberShown();
+    const std::vector<uint32_t> save = SaveButtonShown();
+    ClickCell(5, 5);
+    RunFrames(1);
+    const std::vector<uint32_t> starred = MapNumberShown();
+    EXPECT_NE(starred, clean);
+
+    Click(SaveMapButton);
+    RunFrames(1);
+    EXPECT_EQ(MapNumberShown(), clean);
+    const std::vector<uint32_t> saved = SaveButtonShown();
+    EXPECT_NE(saved, save);
+    const int second = TheScreen->framesPerSecond;
+    RunFrames(second);
+    EXPECT_EQ(SaveButtonShown(), saved);  // still said a second later
+    RunFrames(2 * second);
+    EXPECT_EQ(SaveButtonShown(), save);  // and no more two seconds after
+
+    // A map that cannot be written stays starred, and the button says so.
+    std::filesystem::create_directory(sandbox->path + "/data/map_1.lev.tmp");
+    ClickCell(6, 5);
+    Click(SaveMapButton);
+    RunFrames(1);
+    EXPECT_EQ(MapNumberShown(), starred);
+    EXPECT_NE(SaveButtonShown(), save);
+    EXPECT_NE(SaveButtonShown(), saved);
+    Click(PlusButton);  // another map: nothing to say of it
+    RunFrames(1);
+    EXPECT_EQ(SaveButtonShown(), save);
 }
 
 TEST_F(EditorScreenTest, UnsavedPaintingIsDroppedAndTheMapNamedOnEveryWayOut)

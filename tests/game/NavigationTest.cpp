@@ -1,10 +1,13 @@
 // Finding one's way through the game: where each menu button and each close
 // button leads, one step back with the "Exit game" key from every screen, and
 // the release of the left button, taken by the panel of the state current at
-// the release.
+// the release, and keys the media library cannot name, which act for no
+// unbound action.
 #include <gtest/gtest.h>
 
 #include <SDL/SDL_mixer.h>
+
+#include <vector>
 
 #include "tests/game/GameTest.h"
 
@@ -146,6 +149,54 @@ TEST_F(LeavingALevelTest, PauseAndTheKeysHelpGoBackToPlayButAnEndingLevelCannotB
     RunFrames(1);
     EXPECT_EQ(GameState, Playing);
 }
+
+// Keys the media library cannot name (media keys) arrive as key symbol 0,
+// which is also the key of every action a short or missing key file leaves unbound.
+class NamelessKeyTest : public GameTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    void PrepareGameFiles() override
+    {
+        sandbox->Remove(KeysPath);
+        if (*GetParam() != '\0')
+            sandbox->Write(KeysPath, GetParam());
+    }
+    static constexpr int NamelessKey = 0;
+    // What the keys of play act on: the state, the group key, the gulper and the selection.
+    static std::vector<int> PlayState()
+    {
+        std::vector<int> state = {GameState, TheGui->groupSelection, TheGulper->stopped,
+                                  TheGulper->wantedDirection};
+        for (int i = 0; i < TheSquad->count; ++i)
+            state.push_back(TheSquad->ghosts[i]->selected);
+        return state;
+    }
+};
+
+TEST_P(NamelessKeyTest, NeverActsForTheUnboundActions)
+{
+    EXPECT_FALSE(TheGui->OnKeyDown(NamelessKey));
+    EXPECT_FALSE(TheGui->OnKeyUp(NamelessKey));
+    EXPECT_EQ(GameState, MainMenu);
+
+    WriteCampaign("ghosts", {TestMazes::StandStill()}, Settings(Human, Human, 4, 3.4, 2.4, 90));
+    EnterCampaignMenu(GhostsCampaignMode);
+    Click(StartButton);
+    TheGui->OnKeyUp(NamelessKey);
+    RunFrames(1);
+    EXPECT_EQ(GameState, LevelIntro);
+    ASSERT_TRUE(RunUntilState(Playing));
+    const std::vector<int> before = PlayState();
+    TheGui->OnKeyDown(NamelessKey);
+    RunFrames(1);
+    EXPECT_EQ(PlayState(), before);
+    TheGui->OnKeyUp(NamelessKey);
+    RunFrames(1);
+    EXPECT_EQ(PlayState(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(ShortOrMissingKeyFile, NamelessKeyTest,
+                         ::testing::Values("1\n275\n276\n273\n274\n32\n",  // the gulper's keys only
+                                           ""));
 
 // Which button a press hits and when it is clicked are the panel's; the
 // release is taken by the panel of the screen shown at the release.

@@ -18,8 +18,8 @@ constexpr int KeyLabelWidth = 72;    // pixels of a key's button on the controls
 using KeySet = std::array<int, ActionCount>;
 
 // Arrows for the gulper, W/A/S/D for a driven ghost, number keys and the
-// letters around W/A/S/D to select and stop ghosts, left Shift to add to
-// the selection; P, F1 and Escape.
+// letters around W/A/S/D to select and stop ghosts, left Shift held for
+// clicks and boxes to add to the selection; P, F1 and Escape.
 KeySet SinglePlayerKeys();
 // The same for the ghosts' player on the left of the keyboard (with the
 // mouse); the gulper's player has the arrows and right Ctrl to stop.
