@@ -222,6 +222,9 @@ bool Tick(const FrameCommands& commands)
         if (PauseIsOver())
             GameState = GameModeMenu;
         break;
+    case LevelEditor:
+        TheBrush->CountNoticeFrame();  // what the last save did is shown for a while
+        break;
     default:
         break;  // the menus, options, controls and the editor change only by input
     }

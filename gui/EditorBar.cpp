@@ -44,18 +44,6 @@ public:
     }
 };
 
-// The Save button's label: "Save", or what the last save did while that is shown.
-// The bar is drawn once a frame, so its drawing counts the notice's frames.
-class SaveLabel : public LookupWidget {
-public:
-    using LookupWidget::LookupWidget;
-    void Draw(int ox, int oy) override
-    {
-        LookupWidget::Draw(ox, oy);
-        TheBrush->CountNoticeFrame();
-    }
-};
-
 void AddStepper(Panel& panel, const Gui& gui, int x, int id, const char* text)
 {
     panel.AddButton(x, 0, StepperSize, StepperSize, gui.images[Button18x18], id,
@@ -91,7 +79,7 @@ std::unique_ptr<Panel> BuildEditorBar(const Gui& gui)
                                                  &TheBrush->elementNames, 0, 0, WideButtonWidth,
                                                  RowHeight, AlignCentre, AlignMiddle));
     AddWideButton(*bar, gui, 230, SaveMapButton,
-                  std::make_unique<SaveLabel>(*gui.largeFont, &TheBrush->saveNotice, &SaveLabels,
+                  std::make_unique<LookupWidget>(*gui.largeFont, &TheBrush->saveNotice, &SaveLabels,
                                               0, 0, WideButtonWidth, RowHeight, AlignCentre,
                                               AlignMiddle));
     AddWideButton(*bar, gui, 304, ResetMapButton,
