@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
-#include "app/Globals.h"
-#include "app/Screen.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <SDL/SDL.h>
 
-#include "app/GameTypes.h"
+#include "platform/GameTypes.h"
 #include "maze/Maze.h"
 
 // The slowest and fastest speeds a level runs with, in pixels per frame: at

@@ -3,7 +3,7 @@
 
 #include "actors/GameEvents.h"
 #include "actors/GulperActor.h"
-#include "app/Globals.h"
+#include "platform/Globals.h"
 
 namespace {
 

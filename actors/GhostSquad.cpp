@@ -6,9 +6,9 @@
 
 #include "actors/GameEvents.h"
 #include "actors/GulperActor.h"
-#include "app/Globals.h"
-#include "app/Screen.h"
-#include "app/SoundBank.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
+#include "platform/SoundBank.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // driving one ghost with the direction keys, and stopping.
 #include "actors/GameEvents.h"
 #include "actors/GhostSquad.h"
-#include "app/Globals.h"
+#include "platform/Globals.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include "actors/GameEvents.h"
 
-#include "app/Globals.h"
-#include "app/Screen.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "actors/GhostSquad.h"
 #include "actors/GulperActor.h"
-#include "app/Globals.h"
+#include "platform/Globals.h"
 
 namespace {
 

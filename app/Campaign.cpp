@@ -5,10 +5,10 @@
 #include <fstream>
 #include <string>
 
-#include "app/Config.h"
-#include "app/GameState.h"
-#include "app/Globals.h"
-#include "app/Screen.h"
+#include "platform/Config.h"
+#include "platform/GameState.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
 #include "gui/Gui.h"
 #include "maze/Maze.h"
 

@@ -2,11 +2,11 @@
 
 #include <cstdlib>
 
-#include "app/Clock.h"
+#include "platform/Clock.h"
 #include "app/GameFlow.h"
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "app/Program.h"
-#include "app/Screen.h"
+#include "platform/Screen.h"
 
 void StartHeadlessGame(GameParts parts)
 {

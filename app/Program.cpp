@@ -2,10 +2,13 @@
 
 #include "actors/GhostSquad.h"
 #include "actors/GulperActor.h"
-#include "app/Config.h"
-#include "app/Globals.h"
-#include "app/Screen.h"
-#include "app/SoundBank.h"
+#include "platform/Config.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
+#include "platform/SoundBank.h"
+#include "app/Campaign.h"
+#include "app/GameFlow.h"
+#include "gui/GameFlowCalls.h"
 #include "gui/Gui.h"
 #include "maze/EditorBrush.h"
 #include "maze/Maze.h"
@@ -45,6 +48,10 @@ void CreateGlobals()
                               TheConfig->ghostCount);
     TheBrush = new EditorBrush();
     TheGui = new Gui();
+    // The layers below reach the game's top only through these.
+    TheScreen->input = TheGui;
+    TheScreen->runFrame = UpdateGameFrame;
+    GameFlow = {StartLevel, LoadCampaignLevel, ReloadCustomMaze};
 }
 
 void DestroyGlobals()

@@ -1,7 +1,7 @@
 // Gulpwise: a maze-chase game.
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "app/Program.h"
-#include "app/Screen.h"
+#include "platform/Screen.h"
 
 int main(int, char**)
 {

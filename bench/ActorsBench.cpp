@@ -11,7 +11,7 @@
 #include "actors/GhostSquad.h"
 #include "actors/GulperActor.h"
 #include "app/GameFlow.h"
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "bench/AllocationCount.h"
 #include "bench/HeadlessGame.h"
 #include "bench/Stopwatch.h"

@@ -6,9 +6,9 @@
 #include <benchmark/benchmark.h>
 
 #include "app/GameFlow.h"
-#include "app/GameState.h"
-#include "app/Globals.h"
-#include "app/Screen.h"
+#include "platform/GameState.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
 #include "bench/HeadlessGame.h"
 #include "bench/Stopwatch.h"
 #include "maze/Maze.h"

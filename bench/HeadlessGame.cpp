@@ -3,13 +3,13 @@
 #include <cstdlib>
 
 #include "app/Campaign.h"
-#include "app/Clock.h"
-#include "app/Config.h"
+#include "platform/Clock.h"
+#include "platform/Config.h"
 #include "app/GameFlow.h"
-#include "app/GameState.h"
+#include "platform/GameState.h"
 #include "app/HeadlessGame.h"
-#include "app/Globals.h"
-#include "app/Screen.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
 #include "gui/Gui.h"
 
 namespace {

@@ -11,9 +11,9 @@
 #include <unistd.h>
 
 #include "app/GameFlow.h"
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "app/Program.h"
-#include "app/Screen.h"
+#include "platform/Screen.h"
 #include "bench/Stopwatch.h"
 #include "tests/support/Sandbox.h"
 

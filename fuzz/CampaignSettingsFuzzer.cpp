@@ -7,7 +7,7 @@
 
 #include "app/Campaign.h"
 #include "app/GameFlow.h"
-#include "app/GameState.h"
+#include "platform/GameState.h"
 #include "fuzz/HeadlessGame.h"
 
 namespace {

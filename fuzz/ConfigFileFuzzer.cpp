@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <sstream>
 
-#include "app/Config.h"
-#include "app/Globals.h"
-#include "app/Screen.h"
+#include "platform/Config.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
 #include "fuzz/HeadlessGame.h"
 
 namespace {

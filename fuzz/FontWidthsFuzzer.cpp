@@ -5,8 +5,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/Globals.h"
-#include "app/Screen.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
 #include "fuzz/HeadlessGame.h"
 #include "gui/BitmapFont.h"
 

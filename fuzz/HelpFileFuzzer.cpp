@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "fuzz/HeadlessGame.h"
 #include "gui/BitmapFont.h"
 #include "gui/Gui.h"

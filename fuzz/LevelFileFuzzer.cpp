@@ -7,8 +7,8 @@
 #include <sstream>
 #include <vector>
 
-#include "app/Config.h"
-#include "app/Globals.h"
+#include "platform/Config.h"
+#include "platform/Globals.h"
 #include "fuzz/HeadlessGame.h"
 #include "maze/Maze.h"
 

@@ -10,8 +10,8 @@
 #include <locale>
 #include <sstream>
 
-#include "app/Globals.h"
-#include "app/Screen.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // the stock key sets, and keeping or dropping the changes.
 #include <memory>
 
-#include "app/GameState.h"
-#include "app/GameTypes.h"
-#include "app/Globals.h"
+#include "platform/GameState.h"
+#include "platform/GameTypes.h"
+#include "platform/Globals.h"
 #include "gui/ButtonIds.h"
 #include "gui/Gui.h"
 #include "gui/ScreenLayout.h"

@@ -3,10 +3,10 @@
 #include <memory>
 
 #include "actors/GhostSquad.h"
-#include "app/Config.h"
-#include "app/GameFlow.h"
-#include "app/GameState.h"
-#include "app/Globals.h"
+#include "platform/Config.h"
+#include "gui/GameFlowCalls.h"
+#include "platform/GameState.h"
+#include "platform/Globals.h"
 #include "gui/ButtonIds.h"
 #include "gui/Gui.h"
 #include "gui/ScreenLayout.h"
@@ -163,8 +163,8 @@ bool OnCustomGameRelease(int id)
         break;
     case StartButton:
         // The maze is read from its file again, so every game starts on it fresh.
-        ReloadCustomMaze(true);
-        StartLevel();
+        GameFlow.reloadCustomMaze(true);
+        GameFlow.startLevel();
         break;
     case CloseButton:
         GameState = MainMenu;

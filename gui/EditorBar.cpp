@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "app/Config.h"
-#include "app/GameFlow.h"
-#include "app/GameState.h"
-#include "app/Globals.h"
-#include "app/Screen.h"
+#include "platform/Config.h"
+#include "gui/GameFlowCalls.h"
+#include "platform/GameState.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
 #include "gui/BitmapFont.h"
 #include "gui/ButtonIds.h"
 #include "gui/Gui.h"
@@ -61,7 +61,7 @@ void AddWideButton(Panel& panel, const Gui& gui, int x, int id,
 void ReloadMap()
 {
     TheBrush->DropUnsavedChanges();
-    ReloadCustomMaze(true);
+    GameFlow.reloadCustomMaze(true);
 }
 
 }  // namespace

@@ -2,11 +2,12 @@
 // each state, and where a left press and a left release go.
 #include "gui/Gui.h"
 
-#include "app/Config.h"
-#include "app/GameState.h"
-#include "app/Globals.h"
-#include "app/Screen.h"
+#include "platform/Config.h"
+#include "platform/GameState.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
 #include "gui/ButtonIds.h"
+#include "gui/GameFlowCalls.h"
 #include "gui/Screens.h"
 
 namespace {
@@ -86,6 +87,8 @@ void DrawIfAny(Panel* panel)
 }
 
 }  // namespace
+
+GameFlowCalls GameFlow;
 
 Gui::Gui()
     : selectionBox(), images{}, controllerNames{"Human", "AI"}, groupSelection(false)

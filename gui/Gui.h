@@ -8,9 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "app/CountdownTimer.h"
-#include "app/SelectionBox.h"
+#include "gui/CountdownTimer.h"
+#include "platform/SelectionBox.h"
 #include "gui/BitmapFont.h"
+#include "platform/Screen.h"
 #include "gui/Panel.h"
 #include "input/Commands.h"
 #include "input/KeyBindings.h"
@@ -27,10 +28,10 @@ enum GuiImage : int {
     GuiImageCount = 7,
 };
 
-class Gui {
+class Gui : public InputHandler {
 public:
     Gui();
-    ~Gui();
+    ~Gui() override;
     Gui(const Gui&) = delete;
     Gui& operator=(const Gui&) = delete;
 
@@ -38,13 +39,13 @@ public:
     void DrawFrame();
 
     // Input handlers; each returns true when the program is to end.
-    bool OnKeyDown(int key);
-    bool OnKeyUp(int key);
-    bool OnLeftDown(int x, int y);
-    bool OnLeftUp(int x, int y);
-    bool OnLeftDrag(int x, int y);
-    bool OnRightDown(int x, int y);
-    bool OnMouseIgnored(int x, int y);
+    bool OnKeyDown(int key) override;
+    bool OnKeyUp(int key) override;
+    bool OnLeftDown(int x, int y) override;
+    bool OnLeftUp(int x, int y) override;
+    bool OnLeftDrag(int x, int y) override;
+    bool OnRightDown(int x, int y) override;
+    bool OnMouseIgnored(int x, int y) override;
 
     // The panel that takes input and is drawn in a menu state, or null.
     Panel* PanelOf(int state) const;

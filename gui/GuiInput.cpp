@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/Config.h"
-#include "app/GameFlow.h"
-#include "app/GameState.h"
-#include "app/Globals.h"
-#include "app/Screen.h"
+#include "platform/Config.h"
+#include "gui/GameFlowCalls.h"
+#include "platform/GameState.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
 #include "gui/Gui.h"
 #include "input/PlayInput.h"
 #include "maze/EditorBrush.h"
@@ -139,7 +139,7 @@ bool Gui::OnExitKey()
         break;
     case LevelEditor:
         TheBrush->DropUnsavedChanges();
-        ReloadCustomMaze(true);
+        GameFlow.reloadCustomMaze(true);
         GameState = MainMenu;
         break;
     default:

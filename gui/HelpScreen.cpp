@@ -6,8 +6,8 @@
 #include <memory>
 #include <sstream>
 
-#include "app/GameState.h"
-#include "app/Globals.h"
+#include "platform/GameState.h"
+#include "platform/Globals.h"
 #include "gui/ButtonIds.h"
 #include "gui/Gui.h"
 #include "gui/ScreenLayout.h"

@@ -3,12 +3,11 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/Campaign.h"
-#include "app/Config.h"
-#include "app/GameFlow.h"
-#include "app/GameState.h"
-#include "app/Globals.h"
-#include "app/Screen.h"
+#include "platform/Config.h"
+#include "gui/GameFlowCalls.h"
+#include "platform/GameState.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
 #include "gui/ButtonIds.h"
 #include "gui/Gui.h"
 #include "gui/Screens.h"
@@ -83,7 +82,7 @@ int ShownMaxLevel()
 void ChooseCampaign(int mode, int menu, int level)
 {
     GameMode = mode;
-    if (LoadCampaignLevel(level))
+    if (GameFlow.loadCampaignLevel(level))
         GameState = menu;
 }
 
@@ -93,10 +92,10 @@ void ChooseCampaign(int mode, int menu, int level)
 void LoadSteppedLevel(int previous)
 {
     int& level = ShownLevel();
-    if (LoadCampaignLevel(level))
+    if (GameFlow.loadCampaignLevel(level))
         return;
     level = previous;
-    LoadCampaignLevel(level);
+    GameFlow.loadCampaignLevel(level);
 }
 
 // "+": the next level, up to the highest level reached. (Compared before the
@@ -229,7 +228,7 @@ bool OnMainMenuRelease(int id)
         break;
     case EditorButton:
         GameMode = CustomMode;
-        ReloadCustomMaze(Backward);
+        GameFlow.reloadCustomMaze(Backward);
         GameState = LevelEditor;
         break;
     case ExitButton:
@@ -252,7 +251,7 @@ bool OnGameModeRelease(int id)
         break;
     case CustomGameButton:
         GameMode = CustomMode;
-        ReloadCustomMaze(Backward);
+        GameFlow.reloadCustomMaze(Backward);
         GameState = CustomGameMenu;
         break;
     case CloseButton:
@@ -274,7 +273,7 @@ bool OnCampaignMenuRelease(int id)
         PreviousCampaignLevel();
         break;
     case StartButton:
-        StartLevel();
+        GameFlow.startLevel();
         break;
     case CloseButton:
         GameState = GameModeMenu;

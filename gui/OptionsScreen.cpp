@@ -2,11 +2,11 @@
 // to the key bindings.
 #include <memory>
 
-#include "app/Config.h"
-#include "app/GameState.h"
-#include "app/Globals.h"
-#include "app/Screen.h"
-#include "app/SoundBank.h"
+#include "platform/Config.h"
+#include "platform/GameState.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
+#include "platform/SoundBank.h"
 #include "gui/ButtonIds.h"
 #include "gui/Gui.h"
 #include "gui/ScreenLayout.h"

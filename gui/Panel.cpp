@@ -5,9 +5,9 @@
 
 #include <utility>
 
-#include "app/Globals.h"
-#include "app/Screen.h"
-#include "app/SoundBank.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
+#include "platform/SoundBank.h"
 #include "gui/ButtonIds.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/GameTypes.h"
+#include "platform/GameTypes.h"
 #include "gui/Widgets.h"
 
 // What PressAt returns when no button was hit.

@@ -1,10 +1,10 @@
 // The steppers shared by several screens.
 #include "gui/Steppers.h"
 
-#include "app/Config.h"
-#include "app/CountdownTimer.h"
-#include "app/GameFlow.h"
-#include "app/Globals.h"
+#include "platform/Config.h"
+#include "gui/CountdownTimer.h"
+#include "gui/GameFlowCalls.h"
+#include "platform/Globals.h"
 #include "gui/Gui.h"
 
 namespace {
@@ -46,7 +46,7 @@ void StepMapForward()
     if (!CanStepMapForward())
         return;
     ++TheConfig->mapNumber;
-    ReloadCustomMaze(true);
+    GameFlow.reloadCustomMaze(true);
 }
 
 void StepMapBackward()
@@ -54,5 +54,5 @@ void StepMapBackward()
     if (!CanStepMapBackward())
         return;
     --TheConfig->mapNumber;
-    ReloadCustomMaze(false);
+    GameFlow.reloadCustomMaze(false);
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "actors/GhostSquad.h"
-#include "app/GameTypes.h"
+#include "platform/GameTypes.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <string>
 
-#include "app/AtomicFile.h"
-#include "app/GameTypes.h"
+#include "platform/AtomicFile.h"
+#include "platform/GameTypes.h"
 
 const char ActionNames[ActionCount][ActionNameSize] = {
     "Move gulper right", "Move gulper left",  "Move gulper up",    "Move gulper down",

@@ -2,7 +2,7 @@
 
 #include "actors/GhostSquad.h"
 #include "actors/GulperActor.h"
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "input/KeyBindings.h"
 
 namespace {

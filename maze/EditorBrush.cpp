@@ -1,7 +1,7 @@
 // The level editor's brush: paints one element into the cell under the mouse.
 #include "maze/EditorBrush.h"
 
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "maze/Maze.h"
 
 EditorBrush::EditorBrush()

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/GameTypes.h"
+#include "platform/GameTypes.h"
 
 // What the editor's bar says of the last save, for a while after it.
 enum SaveNotice : int { NoSaveNotice = 0, SavedNotice = 1, NotSavedNotice = 2 };

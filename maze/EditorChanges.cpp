@@ -1,8 +1,8 @@
 // What the editor does with painting that was never saved.
 #include <cstdio>
 
-#include "app/Config.h"
-#include "app/Globals.h"
+#include "platform/Config.h"
+#include "platform/Globals.h"
 #include "maze/EditorBrush.h"
 
 // Painting is dropped whenever the editor reloads or leaves its map without

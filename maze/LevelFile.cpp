@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "app/AtomicFile.h"
-#include "app/Config.h"
-#include "app/Globals.h"
+#include "platform/AtomicFile.h"
+#include "platform/Config.h"
+#include "platform/Globals.h"
 #include "maze/EditorBrush.h"
 #include "maze/Maze.h"
 

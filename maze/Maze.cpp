@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/Config.h"
-#include "app/Globals.h"
-#include "app/Screen.h"
+#include "platform/Config.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <istream>
 #include <vector>
 
-#include "app/GameTypes.h"
+#include "platform/GameTypes.h"
 #include "maze/MazeBackground.h"
 
 // Frames needed to reach each cell from one start cell at one speed:

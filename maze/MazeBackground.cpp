@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "app/Globals.h"
-#include "app/Screen.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
 #include "maze/Maze.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // every action, rebinding by clicking an action's key and releasing a new
 // key, the two stock key sets, keeping ("OK") or dropping ("Cancel", "x") the
 // changes, from the options or from within a game; and one key bound to
-// several actions. (The key files themselves: tests/widgets/KeyBindingsTest.cpp.)
+// several actions. (The key files themselves: tests/gui/KeyBindingsTest.cpp.)
 #include <gtest/gtest.h>
 
 #include <SDL/SDL.h>

@@ -19,8 +19,8 @@
 #include <unistd.h>
 #include <vector>
 
-#include "app/Config.h"
-#include "app/Globals.h"
+#include "platform/Config.h"
+#include "platform/Globals.h"
 #include "input/KeyBindings.h"
 #include "maze/Maze.h"
 #include "tests/support/HeadlessTest.h"

@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/Clock.h"
+#include "platform/Clock.h"
 #include "tests/game/GameTest.h"
 
 namespace {

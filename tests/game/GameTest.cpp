@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "app/Clock.h"
+#include "platform/Clock.h"
 #include "app/GameFlow.h"
 #include "app/HeadlessGame.h"
 

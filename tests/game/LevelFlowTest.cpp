@@ -7,7 +7,7 @@
 
 #include <SDL/SDL_mixer.h>
 
-#include "app/Clock.h"
+#include "platform/Clock.h"
 #include "tests/game/GameTest.h"
 
 namespace {

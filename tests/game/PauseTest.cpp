@@ -2,7 +2,7 @@
 // moves, the timer stops, the sound stops) until any key is released, and
 // neither acts before play begins. The timer's box shows one second less
 // every twenty frames of play and stands still while paused. (The timer's
-// counting and its drawing: tests/widgets/CountdownTimerTest.cpp.)
+// counting and its drawing: tests/gui/CountdownTimerTest.cpp.)
 #include <gtest/gtest.h>
 
 #include <SDL/SDL_mixer.h>

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/Config.h"
-#include "app/Globals.h"
-#include "app/Screen.h"
+#include "platform/Config.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
 #include "maze/EditorBrush.h"
 #include "maze/Maze.h"
 #include "tests/support/HeadlessTest.h"

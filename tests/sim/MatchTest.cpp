@@ -9,7 +9,7 @@
 
 #include "actors/GhostSquad.h"
 #include "actors/GulperActor.h"
-#include "app/Globals.h"
+#include "platform/Globals.h"
 #include "app/Program.h"
 #include "maze/Maze.h"
 #include "tests/support/HeadlessTest.h"

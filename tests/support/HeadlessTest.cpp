@@ -3,13 +3,13 @@
 #include <SDL/SDL.h>
 #include <cstdlib>
 
-#include "app/Clock.h"
-#include "app/Config.h"
-#include "app/GameState.h"
+#include "platform/Clock.h"
+#include "platform/Config.h"
+#include "platform/GameState.h"
 #include "app/HeadlessGame.h"
-#include "app/Globals.h"
-#include "app/Screen.h"
-#include "app/SoundBank.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
+#include "platform/SoundBank.h"
 
 namespace {
 constexpr int TestFramesPerSecond = 20;

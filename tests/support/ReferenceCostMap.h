@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/GameTypes.h"
+#include "platform/GameTypes.h"
 
 // Fills map (already prepared: NoValue everywhere, BlockedMark where barred)
 // from (x, y) over a grid of cells with the given step. A start outside the

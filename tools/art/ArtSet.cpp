@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/AtomicFile.h"
+#include "platform/AtomicFile.h"
 #include "tools/art/BmpFile.h"
 #include "tools/art/Characters.h"
 #include "tools/art/Panels.h"

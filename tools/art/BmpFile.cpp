@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "app/AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "app/GameTypes.h"
+#include "platform/GameTypes.h"
 
 const std::vector<Campaign>& Campaigns()
 {

@@ -18,7 +18,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/AtomicFile.h"
+#include "platform/AtomicFile.h"
 #include "tools/levels/BlankCanvas.h"
 #include "tools/levels/Campaigns.h"
 #include "tools/levels/CustomMaps.h"

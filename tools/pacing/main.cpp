@@ -13,13 +13,13 @@
 #include <unistd.h>
 
 #include "app/Campaign.h"
-#include "app/Config.h"
+#include "platform/Config.h"
 #include "app/GameFlow.h"
-#include "app/GameState.h"
-#include "app/Globals.h"
-#include "app/Clock.h"
+#include "platform/GameState.h"
+#include "platform/Globals.h"
+#include "platform/Clock.h"
 #include "app/HeadlessGame.h"
-#include "app/Screen.h"
+#include "platform/Screen.h"
 #include "gui/Gui.h"
 #include "tools/pacing/CpuMeter.h"
 #include "tools/pacing/PresentTimes.h"

@@ -8,12 +8,12 @@
 
 #include "actors/GhostSquad.h"
 #include "actors/GulperActor.h"
-#include "app/Clock.h"
-#include "app/Config.h"
+#include "platform/Clock.h"
+#include "platform/Config.h"
 #include "app/GameFlow.h"
-#include "app/GameState.h"
-#include "app/Globals.h"
-#include "app/Screen.h"
+#include "platform/GameState.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
 #include "gui/Gui.h"
 #include "maze/Maze.h"
 

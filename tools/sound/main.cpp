@@ -11,7 +11,7 @@
 #include <iterator>
 #include <string>
 
-#include "app/AtomicFile.h"
+#include "platform/AtomicFile.h"
 #include "tools/sound/Loudness.h"
 #include "tools/sound/SoundCatalogue.h"
 #include "tools/sound/SoundChecks.h"

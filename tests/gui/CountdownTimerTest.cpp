@@ -6,9 +6,9 @@
 #include <climits>
 #include <string>
 
-#include "app/CountdownTimer.h"
+#include "gui/CountdownTimer.h"
 #include "gui/Widgets.h"
-#include "tests/widgets/WindowTest.h"
+#include "tests/gui/WindowTest.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "app/GameTypes.h"
+#include "platform/GameTypes.h"
 #include "input/KeyBindings.h"
 #include "tests/support/HeadlessTest.h"
 

@@ -1,5 +1,5 @@
-#include "app/Globals.h"
-#include "app/GameState.h"
+#include "platform/Globals.h"
+#include "platform/GameState.h"
 
 Screen* TheScreen = nullptr;
 Config* TheConfig = nullptr;

@@ -3,9 +3,9 @@
 
 #include <filesystem>
 
-#include "app/Config.h"
-#include "app/Globals.h"
-#include "app/Screen.h"
+#include "platform/Config.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
 #include "tests/support/HeadlessTest.h"
 
 namespace {

@@ -1,9 +1,7 @@
 // The frame loop and the routing of input events to the interface.
-#include "app/Clock.h"
-#include "app/GameFlow.h"
-#include "app/Globals.h"
-#include "app/Screen.h"
-#include "gui/Gui.h"
+#include "platform/Clock.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
 
 namespace {
 
@@ -13,30 +11,30 @@ constexpr Uint8 NoButtonHeld = 0;
 constexpr Uint8 OnlyLeftButtonHeld = SDL_BUTTON_LMASK;
 
 // Hands one event to its handler. Returns true when the program is to end.
-bool RouteEvent(const SDL_Event& event)
+bool RouteEvent(InputHandler& input, const SDL_Event& event)
 {
     switch (event.type) {
     case SDL_KEYDOWN:
-        return TheGui->OnKeyDown(event.key.keysym.sym);
+        return input.OnKeyDown(event.key.keysym.sym);
     case SDL_KEYUP:
-        return TheGui->OnKeyUp(event.key.keysym.sym);
+        return input.OnKeyUp(event.key.keysym.sym);
     case SDL_MOUSEMOTION:
         if (event.motion.state == NoButtonHeld)
-            return TheGui->OnMouseIgnored(event.motion.x, event.motion.y);
+            return input.OnMouseIgnored(event.motion.x, event.motion.y);
         if (event.motion.state == OnlyLeftButtonHeld)
-            return TheGui->OnLeftDrag(event.motion.x, event.motion.y);
+            return input.OnLeftDrag(event.motion.x, event.motion.y);
         return false;  // a drag with other buttons held does nothing
     case SDL_MOUSEBUTTONDOWN:
         if (event.button.button == LeftButton)
-            return TheGui->OnLeftDown(event.button.x, event.button.y);
+            return input.OnLeftDown(event.button.x, event.button.y);
         if (event.button.button == RightButton)
-            return TheGui->OnRightDown(event.button.x, event.button.y);
+            return input.OnRightDown(event.button.x, event.button.y);
         return false;
     case SDL_MOUSEBUTTONUP:
         if (event.button.button == LeftButton)
-            return TheGui->OnLeftUp(event.button.x, event.button.y);
+            return input.OnLeftUp(event.button.x, event.button.y);
         if (event.button.button == RightButton)
-            return TheGui->OnMouseIgnored(event.button.x, event.button.y);
+            return input.OnMouseIgnored(event.button.x, event.button.y);
         return false;
     case SDL_QUIT:
         return true;
@@ -53,7 +51,7 @@ bool Screen::Run()
     if (ProcessEvents())
         return false;
     for (;;) {
-        if (UpdateGameFrame())
+        if (runFrame())
             break;
         const int now = Now();
         if (now < nextFrameTime)
@@ -75,7 +73,7 @@ bool Screen::ProcessEvents()
 {
     SDL_Event event;
     while (pollEvent(&event)) {
-        if (RouteEvent(event))
+        if (input && RouteEvent(*input, event))
             return true;
     }
     return false;

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <unistd.h>
 
-#include "tests/widgets/WindowTest.h"
+#include "tests/gui/WindowTest.h"
 
 namespace {
 

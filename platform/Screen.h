@@ -9,6 +9,20 @@
 // environment chose others: a window that is never shown, and silence.
 void UseHeadlessDrivers();
 
+// What the frame loop's event routing hands input to: the interface, which
+// lives above the platform. Each handler returns true when the program is to end.
+class InputHandler {
+public:
+    virtual ~InputHandler() = default;
+    virtual bool OnKeyDown(int key) = 0;
+    virtual bool OnKeyUp(int key) = 0;
+    virtual bool OnLeftDown(int x, int y) = 0;
+    virtual bool OnLeftUp(int x, int y) = 0;
+    virtual bool OnLeftDrag(int x, int y) = 0;
+    virtual bool OnRightDown(int x, int y) = 0;
+    virtual bool OnMouseIgnored(int x, int y) = 0;
+};
+
 class Screen {
 public:
     // Opens the media library, the audio device and the window; a failure of
@@ -50,4 +64,8 @@ public:
     // Where input events come from: the media library's queue, or a scripted
     // source in tests and in the simulator's monkey player.
     int (*pollEvent)(SDL_Event* event);
+    // The game above the platform, set by the program once it is made: where
+    // events go, and one frame of the game (true asks the program to end).
+    InputHandler* input;
+    bool (*runFrame)();
 };

@@ -1,8 +1,8 @@
-#include "app/SoundBank.h"
+#include "platform/SoundBank.h"
 
-#include "app/Config.h"
-#include "app/Globals.h"
-#include "app/Screen.h"
+#include "platform/Config.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
 
 namespace {
 

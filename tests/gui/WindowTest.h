@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Globals.h"
-#include "app/Screen.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
 #include "gui/BitmapFont.h"
 #include "tests/support/HeadlessTest.h"
 

@@ -1,13 +1,13 @@
 // The level countdown: frames of play left, and the minutes and seconds shown.
-#include "app/CountdownTimer.h"
+#include "gui/CountdownTimer.h"
 
 #include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <string>
 
-#include "app/Globals.h"
-#include "app/Screen.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
 #include "gui/BitmapFont.h"
 
 namespace {

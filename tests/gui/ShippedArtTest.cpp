@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "app/GameTypes.h"
-#include "app/Globals.h"
-#include "app/Screen.h"
+#include "platform/GameTypes.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
 #include "tests/support/HeadlessTest.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "gui/Widgets.h"
-#include "tests/widgets/WindowTest.h"
+#include "tests/gui/WindowTest.h"
 
 namespace {
 

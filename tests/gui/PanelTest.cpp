@@ -4,10 +4,10 @@
 // the pressed button's id on.
 #include <gtest/gtest.h>
 
-#include "app/SoundBank.h"
+#include "platform/SoundBank.h"
 #include "gui/ButtonIds.h"
 #include "gui/Panel.h"
-#include "tests/widgets/WindowTest.h"
+#include "tests/gui/WindowTest.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "app/Screen.h"
+#include "platform/Screen.h"
 
 #include <SDL/SDL_mixer.h>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-#include "app/Globals.h"
+#include "platform/Globals.h"
 
 namespace {
 
@@ -38,7 +38,8 @@ void RegisterShutdownOnce()
 Screen::Screen(int framesPerSecond, bool windowed, int width, int height)
     : width(width), height(height), framePeriod(1000 / framesPerSecond),
       framesPerSecond(framesPerSecond), nextFrameTime(0), surface(nullptr),
-      windowed(windowed), audioOpen(false), pollEvent(SDL_PollEvent)
+      windowed(windowed), audioOpen(false), pollEvent(SDL_PollEvent),
+      input(nullptr), runFrame(nullptr)
 {
     if (!StartMediaLibrary()) {
         fprintf(stdout, "Unable to init SDL: %s\n", SDL_GetError());

@@ -1,12 +1,12 @@
-#include "app/Config.h"
+#include "platform/Config.h"
 
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 
-#include "app/AtomicFile.h"
-#include "app/Globals.h"
-#include "app/Screen.h"
+#include "platform/AtomicFile.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
 
 namespace {
 

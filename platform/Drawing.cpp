@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "app/Globals.h"
-#include "app/Screen.h"
-#include "app/SelectionBox.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
+#include "platform/SelectionBox.h"
 
 namespace {
 constexpr int MaxColour = 0xFFFFFF;

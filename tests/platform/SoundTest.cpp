@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/Config.h"
-#include "app/Globals.h"
-#include "app/Screen.h"
-#include "app/SoundBank.h"
+#include "platform/Config.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
+#include "platform/SoundBank.h"
 #include "tests/support/HeadlessTest.h"
 
 namespace {

@@ -2,9 +2,9 @@
 #include <SDL/SDL.h>
 #include <gtest/gtest.h>
 
-#include "app/Globals.h"
-#include "app/Screen.h"
-#include "app/SelectionBox.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
+#include "platform/SelectionBox.h"
 #include "tests/support/HeadlessTest.h"
 
 namespace {
