@@ -29,7 +29,7 @@ void StartPause(int milliseconds)
 }
 
 // Ends a level or a campaign: the state's pause, with the end music.
-void EndWithMusic(int nextState)
+void EndWithMusic(GameStateId nextState)
 {
     GameState = nextState;
     StartPause(EndMilliseconds);
@@ -48,7 +48,7 @@ int& CampaignMaxLevel()
     return GameMode == GhostsCampaignMode ? TheConfig->ghostsMaxLevel : TheConfig->gulperMaxLevel;
 }
 
-int CampaignMenu()
+GameStateId CampaignMenu()
 {
     return GameMode == GhostsCampaignMode ? GhostsCampaignMenu : GulperCampaignMenu;
 }

@@ -37,7 +37,7 @@ constexpr const char* CampaignCompleteText = "YOU WIN!!!";
 
 // The panel a menu state shows and takes input on, and what a release on it does.
 struct MenuScreen {
-    int state;
+    GameStateId state;
     std::unique_ptr<Panel> Gui::*panel;
     bool (*onRelease)(int id);
 };
@@ -56,7 +56,7 @@ constexpr MenuScreen MenuScreens[] = {
     {LevelEditor, &Gui::editorBar, OnEditorRelease},
 };
 
-const MenuScreen* MenuScreenOf(int state)
+const MenuScreen* MenuScreenOf(GameStateId state)
 {
     for (const MenuScreen& screen : MenuScreens) {
         if (screen.state == state)
@@ -65,7 +65,7 @@ const MenuScreen* MenuScreenOf(int state)
     return nullptr;
 }
 
-bool IsControlsState(int state)
+bool IsControlsState(GameStateId state)
 {
     return state == ControlsMenu || state == ControlsInGame;
 }
@@ -127,7 +127,7 @@ Gui::~Gui()
     }
 }
 
-Panel* Gui::PanelOf(int state) const
+Panel* Gui::PanelOf(GameStateId state) const
 {
     const MenuScreen* screen = MenuScreenOf(state);
     return screen ? (this->*(screen->panel)).get() : nullptr;
@@ -170,7 +170,7 @@ void Gui::DrawFrame()
 
 bool Gui::OnLeftDown(int x, int y)
 {
-    const int state = StateAfterCommands();
+    const GameStateId state = StateAfterCommands();
     if (state == Playing) {
         OnPlayLeftDown(x, y);
         return false;
@@ -191,7 +191,7 @@ bool Gui::OnLeftDown(int x, int y)
 
 bool Gui::OnLeftUp(int x, int y)
 {
-    const int state = StateAfterCommands();
+    const GameStateId state = StateAfterCommands();
     if (state == Playing) {
         OnPlayLeftUp(x, y);
         return false;

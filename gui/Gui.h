@@ -11,6 +11,7 @@
 #include "gui/CountdownTimer.h"
 #include "platform/SelectionBox.h"
 #include "gui/BitmapFont.h"
+#include "platform/GameState.h"
 #include "platform/Screen.h"
 #include "gui/Panel.h"
 #include "input/Commands.h"
@@ -27,6 +28,10 @@ enum GuiImage : int {
     Menu126x18 = 6,    // "images/menu_126_18.bmp"
     GuiImageCount = 7,
 };
+
+// What StateAfterCommands says once a command of the frame leaves the level:
+// no state yet, so the rest of the frame's input waits for the next frame.
+constexpr GameStateId LevelBeingLeft = static_cast<GameStateId>(NoValue);
 
 class Gui : public InputHandler {
 public:
@@ -48,7 +53,7 @@ public:
     bool OnMouseIgnored(int x, int y) override;
 
     // The panel that takes input and is drawn in a menu state, or null.
-    Panel* PanelOf(int state) const;
+    Panel* PanelOf(GameStateId state) const;
 
     // A label for a button of size w x h: its box is the whole button.
     std::unique_ptr<TextWidget> Label(const std::string& text, bool large, int w, int h,
@@ -83,8 +88,8 @@ public:
 
     // The state the game will be in once the commands given since the last
     // tick are carried out, so that each key and click is judged as the game
-    // would judge it after the ones before it. NoValue: the level is being left.
-    int StateAfterCommands() const;
+    // would judge it after the ones before it; LevelBeingLeft once a command leaves the level.
+    GameStateId StateAfterCommands() const;
 
 private:
     // The "Exit game" key on a screen outside a level; true ends the program.

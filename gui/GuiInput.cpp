@@ -28,16 +28,16 @@ bool HumanGhosts()
 }
 
 // The states of a level under way that the "Exit game" key leaves.
-bool IsLevelUnderWay(int state)
+bool IsLevelUnderWay(GameStateId state)
 {
     return state == LevelIntro || state == Playing || state == GulperAppearing;
 }
 
 }  // namespace
 
-int Gui::StateAfterCommands() const
+GameStateId Gui::StateAfterCommands() const
 {
-    int state = GameState;
+    GameStateId state = GameState;
     for (const Command& command : commands.list) {
         switch (command.type) {
         case CommandType::Pause:
@@ -51,7 +51,7 @@ int Gui::StateAfterCommands() const
             break;
         case CommandType::ExitGame:
             state = state == Paused || state == ControlsInGame ? Playing
-                    : IsLevelUnderWay(state)                   ? NoValue
+                    : IsLevelUnderWay(state)                   ? LevelBeingLeft
                                                                : state;
             break;
         default:
@@ -86,7 +86,7 @@ bool Gui::OnKeyUp(int key)
         return false;
     }
     // Any key resumes a paused game or leaves the keys help.
-    const int state = StateAfterCommands();
+    const GameStateId state = StateAfterCommands();
     if (state == ControlsInGame || state == Paused) {
         commands.Add(CommandType::Resume);
         return false;
@@ -95,7 +95,7 @@ bool Gui::OnKeyUp(int key)
     for (int action = GroupSelection; action <= ExitGame; ++action) {
         if (!keyBindings.Matches(action, key))
             continue;
-        const int now = StateAfterCommands();
+        const GameStateId now = StateAfterCommands();
         switch (action) {
         case GroupSelection:
             groupSelection = false;

@@ -79,7 +79,7 @@ int ShownMaxLevel()
 
 // Enters a campaign's menu with its current level loaded. A level whose maze
 // cannot be read leaves the player on the game mode menu (the loader has said why).
-void ChooseCampaign(int mode, int menu, int level)
+void ChooseCampaign(int mode, GameStateId menu, int level)
 {
     GameMode = mode;
     if (GameFlow.loadCampaignLevel(level))

@@ -1,8 +1,10 @@
 // The game-state machine's states and modes, and the globals that hold them.
 #pragma once
 
+#include <iosfwd>
+
 // Values of GameState: what a frame does and which panel takes input.
-enum : int {
+enum class GameStateId : int {
     MainMenu = 0,
     GameModeMenu = 1,
     GulperCampaignMenu = 2,
@@ -23,6 +25,7 @@ enum : int {
     GhostsWin = 19,
     CampaignComplete = 20,
 };
+using enum GameStateId;
 
 // Values of GameMode: which kind of game is chosen or played.
 enum : int {
@@ -31,12 +34,14 @@ enum : int {
     CustomMode = 2,  // a custom game or the level editor
 };
 
-extern int GameState;   // one of the states above; MainMenu at start
+extern GameStateId GameState;  // MainMenu at start
 extern int GameMode;    // one of the modes above; CustomMode at start
 extern int PauseUntil;  // tick count at which the current timed pause ends
 // The state the last tick began in, after its commands: the world is drawn
 // as this state shows it, the interface as GameState shows it.
-extern int FrameState;
+extern GameStateId FrameState;
 
 // True when the state is one of the menu, option, controls or editor screens.
-bool IsMenuState(int state);
+bool IsMenuState(GameStateId state);
+// Writes a state as its number, for messages.
+std::ostream& operator<<(std::ostream& out, GameStateId state);

@@ -1,6 +1,8 @@
 #include "platform/Globals.h"
 #include "platform/GameState.h"
 
+#include <ostream>
+
 Screen* TheScreen = nullptr;
 Config* TheConfig = nullptr;
 SoundBank* TheSounds = nullptr;
@@ -11,13 +13,18 @@ GhostSquad* TheSquad = nullptr;
 EditorBrush* TheBrush = nullptr;
 Gui* TheGui = nullptr;
 
-int GameState = MainMenu;
+GameStateId GameState = MainMenu;
 int GameMode = CustomMode;
 int PauseUntil = 0;
-int FrameState = MainMenu;
+GameStateId FrameState = MainMenu;
 
-bool IsMenuState(int state)
+bool IsMenuState(GameStateId state)
 {
     return (state >= MainMenu && state <= OptionsMenu) ||
            (state >= ControlsMenu && state <= LevelEditor);
+}
+
+std::ostream& operator<<(std::ostream& out, GameStateId state)
+{
+    return out << static_cast<int>(state);
 }

@@ -180,7 +180,7 @@ class CampaignProgressTest : public GameTest {
 protected:
     // Plays the campaign of a side from a level until it has ended and the next state is reached.
     void Play(const std::string& side, const std::vector<Rows>& levels, int level, int maxLevel,
-              int ending, int next)
+              GameStateId ending, GameStateId next)
     {
         WriteCampaign(side, levels, Settings(Computer, Computer, 1, 3.4, 2.4, 90));
         const bool ghosts = side == "ghosts";
@@ -203,7 +203,8 @@ TEST_F(CampaignProgressTest, AWonLevelMovesOnAndRaisesTheHighestLevelALostOneIsP
     const struct {
         const char* side;
         std::vector<Rows> levels;
-        int level, maxLevel, ending;
+        int level, maxLevel;
+        GameStateId ending;
         int levelAfter, maxLevelAfter, cornAfter;
     } cases[] = {
         {"gulper", {corn, corn, room}, 2, 2, GulperWins, 3, 3, 26 * 18 - 2},

@@ -218,7 +218,8 @@ TEST_F(EditorScreenTest, TheBarStarsUnsavedPaintingAndTheSaveButtonSaysWhatASave
 TEST_F(EditorScreenTest, UnsavedPaintingIsDroppedAndTheMapNamedOnEveryWayOut)
 {
     const struct {
-        int map, way, state;
+        int map, way;
+        GameStateId state;
     } cases[] = {
         {2, ResetMapButton, LevelEditor}, {1, CloseButton, MainMenu},
         {1, TheExitKey, MainMenu}, {3, PlusButton, LevelEditor}, {3, MinusButton, LevelEditor},

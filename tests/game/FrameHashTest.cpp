@@ -58,7 +58,7 @@ Rows OpenLevel(int columns, int rows)
 // What one run of a session saw, frame by frame.
 struct Recording {
     std::vector<uint64_t> frames;   // hash of the window after each frame
-    std::vector<int> states;        // the state each frame began in
+    std::vector<GameStateId> states;       // the state each frame began in
     std::vector<int> cellsRedrawn;  // cells each frame drew into the maze's background
     bool sawAfraidGhost = false;
     bool sawCornEaten = false;
@@ -119,7 +119,7 @@ protected:
     void Frames(int count)
     {
         for (int i = 0; i < count; ++i) {
-            const int state = GameState;
+            const GameStateId state = GameState;
             const int cornBefore = TheMaze->cornLeft;
             RunFrames(1);
             recording.frames.push_back(WindowHash());
@@ -130,7 +130,7 @@ protected:
                 recording.sawAfraidGhost = recording.sawAfraidGhost || ghost->state == Afraid;
         }
     }
-    void FramesUntil(int state)
+    void FramesUntil(GameStateId state)
     {
         for (int i = 0; i < 3000 && GameState != state; ++i)
             Frames(1);
@@ -182,7 +182,7 @@ protected:
         Frames(1);
     }
 
-    static bool SawState(const Recording& run, int state)
+    static bool SawState(const Recording& run, GameStateId state)
     {
         return std::find(run.states.begin(), run.states.end(), state) != run.states.end();
     }
@@ -196,7 +196,7 @@ TEST_F(FrameHashTest, ComputerGamesLookTheSameFromTheCacheWhichRedrawsOnlyTheCel
         PlayComputerGame(BoostMap, 15, true);
         PlayComputerGame(CatchMap, 90, false);
     });
-    for (const int state : {LevelIntro, GulperAppearing, Playing, Paused, GulperDying, GulperWins,
+    for (const GameStateId state : {LevelIntro, GulperAppearing, Playing, Paused, GulperDying, GulperWins,
                             GhostsWin, CustomGameMenu})
         EXPECT_TRUE(SawState(cached, state)) << "no frame in state " << state;
     EXPECT_TRUE(cached.sawAfraidGhost);

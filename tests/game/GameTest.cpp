@@ -57,7 +57,7 @@ bool GameTest::RunFrames(int count)
     return false;
 }
 
-bool GameTest::RunUntilState(int state)
+bool GameTest::RunUntilState(GameStateId state)
 {
     for (framesRun = 0; framesRun < MaxFrames && GameState != state; ++framesRun)
         RunFrames(1);

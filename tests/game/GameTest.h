@@ -38,7 +38,7 @@ protected:
     // clock); true as soon as a frame asks the program to end.
     static bool RunFrames(int count);
     // At most 1000 frames until the state is reached; framesRun counts them.
-    static bool RunUntilState(int state);
+    static bool RunUntilState(GameStateId state);
     static int framesRun;
     static int LastFrameTime();  // the clock time at which the last frame ran
 

@@ -93,7 +93,9 @@ TEST_F(LevelFlowTest, TheLastCornAndTheLastFrameOfTimeEndTheLevelOnce)
 {
     constexpr int FramesToTheCorn = 3;
     const struct {
-        int framesLeft, frames, state, framesLeftAfter, cornAfter;
+        int framesLeft, frames;
+        GameStateId state;
+        int framesLeftAfter, cornAfter;
     } cases[] = {
         {FramesToTheCorn - 1, FramesToTheCorn - 1, Playing, 0, 1},  // time used up, not yet seen
         {FramesToTheCorn - 1, FramesToTheCorn, GulperWins, 0, 0},   // the corn eaten as it is

@@ -15,7 +15,7 @@ namespace {
 
 using NavigationTest = GameTest;
 
-constexpr int Quits = -1;  // the "Exit game" key ends the program
+constexpr auto Quits = static_cast<GameStateId>(-1);  // the "Exit game" key ends the program
 
 TEST_F(NavigationTest, EveryButtonLeadsToItsScreenAndTheExitKeyOneStepBack)
 {
@@ -23,7 +23,7 @@ TEST_F(NavigationTest, EveryButtonLeadsToItsScreenAndTheExitKeyOneStepBack)
     EXPECT_EQ(GameState, MainMenu);
     const struct {
         std::vector<int> clicks;  // from the main menu
-        int state, back;          // the state reached, and after the exit key
+        GameStateId state, back;  // the state reached, and after the exit key
     } paths[] = {
         {{PlayButton}, GameModeMenu, MainMenu},
         {{PlayButton, CloseButton}, MainMenu, Quits},
@@ -132,13 +132,13 @@ TEST_F(LeavingALevelTest, PauseAndTheKeysHelpGoBackToPlayButAnEndingLevelCannotB
 {
     EnterCampaignMenu(GulperCampaignMode);
     ASSERT_TRUE(StartAndPlay());
-    for (const int state : {Paused, ControlsInGame}) {
+    for (const GameStateId state : {Paused, ControlsInGame}) {
         GameState = state;
         TapKey(ExitGame);
         RunFrames(1);
         EXPECT_EQ(GameState, Playing);
     }
-    for (const int state : {GulperDying, GulperWins, GhostsWin, CampaignComplete}) {
+    for (const GameStateId state : {GulperDying, GulperWins, GhostsWin, CampaignComplete}) {
         GameState = state;
         EXPECT_FALSE(TapKey(ExitGame));
         EXPECT_EQ(GameState, state);
@@ -164,7 +164,7 @@ protected:
     // What the keys of play act on: the state, the group key, the gulper and the selection.
     static std::vector<int> PlayState()
     {
-        std::vector<int> state = {GameState, TheGui->groupSelection, TheGulper->stopped,
+        std::vector<int> state = {static_cast<int>(GameState), TheGui->groupSelection, TheGulper->stopped,
                                   TheGulper->wantedDirection};
         for (int i = 0; i < TheSquad->count; ++i)
             state.push_back(TheSquad->ghosts[i]->selected);
@@ -220,7 +220,8 @@ TEST_F(NavigationTest, AButtonPressedOnAnotherScreenWaitsForAReleaseOnItsOwn)
 // release with no button pressed does nothing anywhere.
 TEST_F(NavigationTest, OutsideTheMenusAndPlayTheMouseDoesNothing)
 {
-    for (int state = MainMenu; state <= CampaignComplete; ++state) {
+    for (int value = 0; value <= static_cast<int>(CampaignComplete); ++value) {
+        const auto state = static_cast<GameStateId>(value);
         GameState = state;
         EXPECT_FALSE(TheGui->OnLeftUp(250, 200)) << "state " << state;
         EXPECT_EQ(GameState, state);

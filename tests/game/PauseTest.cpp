@@ -59,7 +59,7 @@ TEST_F(PauseTest, PauseAndTheKeysHelpFreezePlayAndSilenceItUntilAnyKeyIsReleased
     WriteCampaign("gulper", {TestMazes::OpenRoom()}, Settings(Computer, Computer, 2, 3.4, 2.4, 90));
     EnterCampaignMenu(GulperCampaignMode);
     Click(StartButton);  // the starting music plays
-    for (const int state : {LevelIntro, GulperAppearing}) {  // neither key acts before play
+    for (const GameStateId state : {LevelIntro, GulperAppearing}) {  // neither key acts before play
         ASSERT_TRUE(RunUntilState(state));
         TapKey(PauseGame);
         TapKey(KeysHelpScreen);

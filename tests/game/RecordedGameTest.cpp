@@ -90,7 +90,7 @@ protected:
             lines.push_back(line.str());
         }
     }
-    void FramesUntil(int state)
+    void FramesUntil(GameStateId state)
     {
         for (int i = 0; i < 4000 && GameState != state; ++i)
             Frames(1);

@@ -145,14 +145,14 @@ private:
     int x = 0, y = 0;  // where the pointer is
 };
 
-bool IsKnownState(int state)
+bool IsKnownState(GameStateId state)
 {
     return (state >= MainMenu && state <= OptionsMenu) ||
            (state >= ControlsMenu && state <= CampaignComplete);
 }
 
 // States in which the characters are on the maze of a level being played.
-bool InLevel(int state)
+bool InLevel(GameStateId state)
 {
     return state == LevelIntro || state == Playing || state == Paused ||
            state == GulperAppearing || state == GulperDying || state == ControlsInGame;
@@ -171,7 +171,7 @@ void CheckRules(long long frame, std::vector<std::string>& violations)
         violations.push_back("frame " + std::to_string(frame) + ": " + rule);
     };
     if (!IsKnownState(GameState))
-        broken("unknown game state " + std::to_string(GameState));
+        broken("unknown game state " + std::to_string(static_cast<int>(GameState)));
 
     const GhostSquad& squad = *TheSquad;
     if (squad.count != static_cast<int>(squad.ghosts.size()))
@@ -244,7 +244,7 @@ MonkeyReport RunMonkey(const std::vector<std::string>& mazes, const MonkeyOption
 {
     MonkeyReport report;
     Monkey monkey(options.seed);
-    std::set<int> states;
+    std::set<GameStateId> states;
     TheScreen->pollEvent = PollMonkeyEvents;
     queue.clear();
 
