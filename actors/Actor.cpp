@@ -38,7 +38,7 @@ double PlayableSpeed(double speed, const char* who)
 Actor::Actor(double speed, int controller, CellPos start)
     : cell{}, lastThinkCell{}, costMapCell{}, drawX(0), drawY(0), posX(0.0), posY(0.0),
       centreX(0.0), centreY(0.0), plannedGoal{}, goal{}, moving(false), stopped(false),
-      speed(0.0), turnTolerance(0.0), state(0), controller(0), direction(Right),
+      speed(0.0), turnTolerance(0.0), controller(0), direction(Right),
       wantedDirection(Right)
 {
     Actor::Reset(speed, controller, start);
@@ -61,7 +61,6 @@ void Actor::Reset(double newSpeed, int newController, CellPos start)
     moving = true;
     direction = wantedDirection = Right;
     stopped = false;
-    state = 0;
     drawX = static_cast<int>(posX);
     drawY = static_cast<int>(posY);
 }

@@ -53,7 +53,6 @@ public:
     bool stopped;           // while set, Move neither moves nor turns
     double speed;           // pixels per frame
     double turnTolerance;   // 0.6 * speed: how near a centre counts as at it
-    int state;              // numbered by each kind of character
     int controller;         // 0 human, 1 computer
     int direction;          // current Direction
     int wantedDirection;    // Direction to take at the next cell centre

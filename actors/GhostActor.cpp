@@ -15,7 +15,7 @@ constexpr int PhaseFrames = 10;   // frames between walking phases
 }  // namespace
 
 GhostActor::GhostActor(double speed, int controller, SDL_Surface* sheet, int colour)
-    : Actor(speed, controller, TheMaze->ghostStart), colour(colour), selected(false), animPhase(0),
+    : Actor(speed, controller, TheMaze->ghostStart), state(Hunting), colour(colour), selected(false), animPhase(0),
       blink(NeverAfraid), stateTimer(NoValue), blinkCounter(NoValue), nextPhaseFrame(0),
       frameCounter(0), sprites(sheet)
 {

@@ -6,12 +6,13 @@
 
 #include "actors/Actor.h"
 
-// Ghost states (the Actor's state field).
-enum : int {
+// What a ghost is doing.
+enum class GhostState : int {
     Hunting = 0,  // coloured; catches the gulper
     Afraid = 1,   // frightened; the gulper eats it
     Eaten = 2,    // eyes only, on the way home
 };
+using enum GhostState;
 
 constexpr int FearFrames = 160;      // frames of fear after a boost
 constexpr int BlinkFromFrames = 40;  // fear frames left when blinking starts
@@ -36,6 +37,7 @@ public:
     void HoldHere();
     void Tick();
 
+    GhostState state;
     int colour;          // 0 to 3: sprite row and selection frame
     bool selected;       // selected by the commanding player
     int animPhase;       // walking frame, 0 or 1

@@ -19,7 +19,7 @@ constexpr int Black = 0;
 }  // namespace
 
 GulperActor::GulperActor(double speed, int controller)
-    : Actor(speed, controller, TheMaze->gulperStart), mouthOpening(true), sprites(nullptr),
+    : Actor(speed, controller, TheMaze->gulperStart), state(GulperNormal), mouthOpening(true), sprites(nullptr),
       mouthFrame(StartMouthFrame), animCounter(0), dyingCounter(0), animStarted(false),
       appearShown(false), dyingColumn(0), thinkCounter(0), nextThink(0)
 {

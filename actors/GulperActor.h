@@ -7,8 +7,8 @@
 
 #include "actors/Actor.h"
 
-// Gulper states (the Actor's state field).
-enum : int {
+// What the gulper is doing.
+enum class GulperState : int {
     GulperNormal = 0,     // playing (the computer: hunting food)
     GulperAteBoost = 1,   // ate a boost this frame; the squad frightens the ghosts next frame
     GulperCaught = 2,     // caught by a hunting ghost
@@ -16,6 +16,7 @@ enum : int {
     GulperFleeing = 4,    // the computer flees
     GulperGoingHome = 5,  // the computer heads back to its start cell
 };
+using enum GulperState;
 
 class GulperActor : public Actor {
 public:
@@ -41,6 +42,7 @@ public:
     // The planner's safety margin in frames.
     int SafetyMargin() const;
 
+    GulperState state;
     bool mouthOpening;   // true while mouthFrame counts up
     SDL_Surface* sprites;  // "images/gulper.bmp", owned
     int mouthFrame;      // sprite column shown while walking, 0 to 3

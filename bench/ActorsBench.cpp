@@ -57,7 +57,7 @@ void GulperThink(benchmark::State& state)
     }
     GulperActor& gulper = *TheGulper;
     const CostMap map = gulper.costMap;
-    const int gulperState = gulper.state;
+    const GulperState gulperState = gulper.state;
     const int64_t allocationsBefore = AllocationsSoFar();
     for (auto _ : state) {
         gulper.costMap = map;  // a copy into the same storage: no allocation

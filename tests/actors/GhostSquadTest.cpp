@@ -71,7 +71,7 @@ TEST_F(GhostSquadTest, MeetingsInTheGulpersCell)
         const char* what;
         int ghosts;
         std::function<void()> before;
-        int ghostState;
+        GhostState ghostState;
         bool caught;
         int eatenSounds;
     } cases[] = {

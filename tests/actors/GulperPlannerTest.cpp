@@ -28,7 +28,7 @@ TEST_F(GulperPlannerTest, ChoosesSafeFoodThenFlightThenHome)
         std::vector<std::string> rows;
         int ghosts;
         CellPos goal;
-        int state;
+        GulperState state;
     } cases[] = {
         {CornOnBothSides, 1, {12, 1}, GulperNormal},  // near corn in a ghost's reach is passed over
         {{"#####", "##C##", "##P##", "##C##", "##G##", "#####"}, 0, {2, 1}, GulperNormal},  // upper row first
