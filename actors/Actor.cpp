@@ -160,13 +160,14 @@ void Actor::FollowPath()
     // in the order right, left, up, down (the order of the directions).
     const CellPos neighbours[4] = {{cell.x + 1, cell.y}, {cell.x - 1, cell.y},
                                    {cell.x, cell.y - 1}, {cell.x, cell.y + 1}};
-    int next = NoValue;
-    for (int d = Right; d <= Down && next == NoValue; ++d) {
+    int marked = NoValue;
+    for (int d = 0; d < 4 && marked == NoValue; ++d) {
         if (IsMarked(neighbours[d]))
-            next = d;
+            marked = d;
     }
+    const Direction next = DirectionOf(marked);
 
-    if (next == Right || next == Left) {
+    if (marked != NoValue && (next == Right || next == Left)) {
         // A horizontal turn: first bring back an actor that overshot its centre vertically.
         if (wantedDirection == Down && posY > centreY + turnTolerance)
             direction = wantedDirection = Up;
@@ -175,7 +176,7 @@ void Actor::FollowPath()
         else
             wantedDirection = next;
         Move();
-    } else if (next == Up || next == Down) {
+    } else if (marked != NoValue && (next == Up || next == Down)) {
         if (wantedDirection == Right && posX > centreX + turnTolerance)
             direction = wantedDirection = Left;
         else if (wantedDirection == Left && posX < centreX - turnTolerance)

@@ -54,8 +54,8 @@ public:
     double speed;           // pixels per frame
     double turnTolerance;   // 0.6 * speed: how near a centre counts as at it
     int controller;         // 0 human, 1 computer
-    int direction;          // current Direction
-    int wantedDirection;    // Direction to take at the next cell centre
+    Direction direction;    // the way it faces and moves
+    Direction wantedDirection;  // the way to take at the next cell centre
     PathMarks pathMarks;    // cells of the traced path still ahead
     CostMap costMap;        // frames to reach each cell from costMapCell
 };

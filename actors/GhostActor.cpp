@@ -108,11 +108,11 @@ void GhostActor::Animate()
 
 void GhostActor::Draw() const
 {
-    const int walkingColumn = direction + PhaseColumns * animPhase;
+    const int walkingColumn = IndexOf(direction) + PhaseColumns * animPhase;
     if (state == Hunting)
         DrawSprite(sprites, walkingColumn, colour);
     else if (state == Afraid && blink != AfraidHidden)
         DrawSprite(sprites, walkingColumn, AfraidRow);
     else if (state == Eaten)
-        DrawSprite(sprites, direction, EyesRow);
+        DrawSprite(sprites, IndexOf(direction), EyesRow);
 }

@@ -27,7 +27,7 @@ public:
 
     // --- the commanding player's operations ---
     void EndDirectControl();
-    void DirectOrder(int direction);
+    void DirectOrder(Direction direction);
     void StopAll();
     void SelectAll();
     void DeselectAll();
@@ -43,7 +43,7 @@ public:
     int controller;       // 0 human, 1 computer
     SDL_Surface* markerImage;  // "images/ghost_controls.bmp", owned
     bool directActive;    // one ghost is driven with the direction keys
-    int directDirection;  // the driven ghost's Direction
+    Direction directDirection;  // the way the driven ghost is driven
     int directIndex;      // index of the driven ghost, or NoValue
     CellPos gulperCell;      // the gulper's cell at the start of this update
     CellPos lastGulperCell;  // the gulper's cell at the previous update

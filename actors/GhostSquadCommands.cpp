@@ -44,7 +44,7 @@ void GhostSquad::EndDirectControl()
     directIndex = NoValue;
 }
 
-void GhostSquad::DirectOrder(int direction)
+void GhostSquad::DirectOrder(Direction direction)
 {
     // A ghost driven until now keeps the goal it had; it is not held.
     directActive = false;

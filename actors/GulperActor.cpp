@@ -93,7 +93,7 @@ void GulperActor::Animate()
 
 void GulperActor::Draw() const
 {
-    DrawSprite(sprites, mouthFrame, direction);
+    DrawSprite(sprites, mouthFrame, IndexOf(direction));
 }
 
 bool GulperActor::PlayDying()
@@ -115,7 +115,7 @@ bool GulperActor::PlayDying()
 
 void GulperActor::DrawDying() const
 {
-    DrawSprite(sprites, dyingColumn, direction);
+    DrawSprite(sprites, dyingColumn, IndexOf(direction));
 }
 
 bool GulperActor::PlayAppearing()
@@ -143,5 +143,5 @@ bool GulperActor::PlayAppearing()
 void GulperActor::DrawAppearing() const
 {
     if (appearShown)
-        DrawSprite(sprites, mouthFrame, direction);
+        DrawSprite(sprites, mouthFrame, IndexOf(direction));
 }

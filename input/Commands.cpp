@@ -122,7 +122,7 @@ bool DecodeCommands(const std::uint8_t* bytes, std::size_t size, FrameCommands& 
         case Operands::None:
             break;
         case Operands::Direction:
-            read = in.Byte(command.a) && command.a <= Down;
+            read = in.Byte(command.a) && command.a <= IndexOf(Down);
             break;
         case Operands::Ghost:
             read = in.Byte(command.a) && command.a < MaxGhosts;

@@ -52,7 +52,7 @@ void ApplyCharacterCommand(const Command& command)
     GhostSquad& squad = *TheSquad;
     switch (command.type) {
     case CommandType::SteerGulper:
-        TheGulper->wantedDirection = command.a;
+        TheGulper->wantedDirection = DirectionOf(command.a);
         TheGulper->stopped = false;
         break;
     case CommandType::ToggleGulperStop:
@@ -83,7 +83,7 @@ void ApplyCharacterCommand(const Command& command)
         squad.OrderToPoint(command.a, command.b);
         break;
     case CommandType::DriveGhost:
-        squad.DirectOrder(command.a);
+        squad.DirectOrder(DirectionOf(command.a));
         break;
     case CommandType::StopGhosts:
         squad.StopAll();

@@ -241,8 +241,8 @@ void Maze::FindJunctions(CellPos from, std::vector<CellPos>& junctions) const
 
     // Offsets of the directions Right, Left, Up, Down.
     const CellPos directionStep[] = {{1, 0}, {-1, 0}, {0, -1}, {0, 1}};
-    for (int direction = Right; direction <= Down; ++direction) {
-        CellPos cell = {from.x + directionStep[direction].x, from.y + directionStep[direction].y};
+    for (const CellPos& step : directionStep) {
+        CellPos cell = {from.x + step.x, from.y + step.y};
         if (CellAt(cell.x, cell.y) == Wall)
             continue;
         // Follow the corridor while it offers exactly one way on.

@@ -15,10 +15,21 @@ struct CellPos {
 
 // Directions, in the order of the first four actions of each side and of the
 // rows of the character sprite sheets.
-enum Direction : int { Right = 0, Left = 1, Up = 2, Down = 3 };
+enum class Direction : int { Right = 0, Left = 1, Up = 2, Down = 3 };
+using enum Direction;
+
+// A direction as the index of its action or sprite row, and back.
+constexpr int IndexOf(Direction direction)
+{
+    return static_cast<int>(direction);
+}
+constexpr Direction DirectionOf(int index)
+{
+    return static_cast<Direction>(index);
+}
 
 // True for Right/Left and Up/Down, in either order.
-constexpr bool AreOpposite(int a, int b)
+constexpr bool AreOpposite(Direction a, Direction b)
 {
     return (a == Right && b == Left) || (a == Left && b == Right) ||
            (a == Up && b == Down) || (a == Down && b == Up);

@@ -70,7 +70,7 @@ TEST_F(GulperTest, FastestGulperNeverEntersAWall)
 {
     UseMaze({"##########", "#P.....CG#", "#.########", "#........#", "##########"}, 0, 2.4,
             Computer, MaxSpeed, Human);
-    const int wanted[] = {Right, Down, Left, Up, Down, Right};
+    const Direction wanted[] = {Right, Down, Left, Up, Down, Right};
     for (int step = 0; step < 120; ++step) {
         TheGulper->wantedDirection = wanted[(step / 20) % 6];
         TheGulper->Update();

@@ -281,7 +281,7 @@ TEST_F(GhostCommandTest, WithTheGroupKeyHeldABoxAddsToTheSelection)
 TEST_F(GhostCommandTest, NothingIsCommandedOutsidePlay)
 {
     Play();
-    const int heading = TheGulper->wantedDirection;
+    const Direction heading = TheGulper->wantedDirection;
     Tap(PauseGame);
     PressKey(MoveGulperDown);
     Tap(SelectAllGhosts);  // the release also resumes play

@@ -165,7 +165,7 @@ protected:
     static std::vector<int> PlayState()
     {
         std::vector<int> state = {static_cast<int>(GameState), TheGui->groupSelection, TheGulper->stopped,
-                                  TheGulper->wantedDirection};
+                                  IndexOf(TheGulper->wantedDirection)};
         for (int i = 0; i < TheSquad->count; ++i)
             state.push_back(TheSquad->ghosts[i]->selected);
         return state;

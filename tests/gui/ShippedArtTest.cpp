@@ -212,8 +212,8 @@ TEST_F(ShippedArt, GhostsLookTheWayTheyMoveWaveTheirSkirtsAndTurnBlueWhenAfraid)
             meanX[direction] /= count;
             meanY[direction] /= count;
         }
-        EXPECT_GT(meanX[Right], meanX[Left]) << "row " << row;
-        EXPECT_LT(meanY[Up], meanY[Down]) << "row " << row;
+        EXPECT_GT(meanX[IndexOf(Right)], meanX[IndexOf(Left)]) << "row " << row;
+        EXPECT_LT(meanY[IndexOf(Up)], meanY[IndexOf(Down)]) << "row " << row;
     }
     for (int row = 0; row < 5; ++row)
         for (int direction = 0; direction < Directions; ++direction)
