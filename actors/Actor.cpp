@@ -35,10 +35,10 @@ double PlayableSpeed(double speed, const char* who)
     return playable;
 }
 
-Actor::Actor(double speed, int controller, CellPos start)
+Actor::Actor(double speed, Controller controller, CellPos start)
     : cell{}, lastThinkCell{}, costMapCell{}, drawX(0), drawY(0), posX(0.0), posY(0.0),
       centreX(0.0), centreY(0.0), plannedGoal{}, goal{}, moving(false), stopped(false),
-      speed(0.0), turnTolerance(0.0), controller(0), direction(Right),
+      speed(0.0), turnTolerance(0.0), controller(Human), direction(Right),
       wantedDirection(Right)
 {
     Actor::Reset(speed, controller, start);
@@ -46,7 +46,7 @@ Actor::Actor(double speed, int controller, CellPos start)
 
 Actor::~Actor() = default;
 
-void Actor::Reset(double newSpeed, int newController, CellPos start)
+void Actor::Reset(double newSpeed, Controller newController, CellPos start)
 {
     speed = newSpeed;
     controller = newController;

@@ -19,10 +19,10 @@ double PlayableSpeed(double speed, const char* who);
 
 class Actor {
 public:
-    Actor(double speed, int controller, CellPos start);
+    Actor(double speed, Controller controller, CellPos start);
 
     // Puts the actor back on a start cell at a speed; not overridden.
-    virtual void Reset(double speed, int controller, CellPos start);
+    virtual void Reset(double speed, Controller controller, CellPos start);
     virtual ~Actor();
     // Draws the character as the last tick left it; drawing changes nothing.
     virtual void Draw() const;
@@ -53,7 +53,7 @@ public:
     bool stopped;           // while set, Move neither moves nor turns
     double speed;           // pixels per frame
     double turnTolerance;   // 0.6 * speed: how near a centre counts as at it
-    int controller;         // 0 human, 1 computer
+    Controller controller;
     Direction direction;    // the way it faces and moves
     Direction wantedDirection;  // the way to take at the next cell centre
     PathMarks pathMarks;    // cells of the traced path still ahead

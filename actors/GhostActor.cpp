@@ -14,7 +14,7 @@ constexpr int PhaseFrames = 10;   // frames between walking phases
 
 }  // namespace
 
-GhostActor::GhostActor(double speed, int controller, SDL_Surface* sheet, int colour)
+GhostActor::GhostActor(double speed, Controller controller, SDL_Surface* sheet, int colour)
     : Actor(speed, controller, TheMaze->ghostStart), state(Hunting), colour(colour), selected(false), animPhase(0),
       blink(NeverAfraid), stateTimer(NoValue), blinkCounter(NoValue), nextPhaseFrame(0),
       frameCounter(0), sprites(sheet)
@@ -22,7 +22,7 @@ GhostActor::GhostActor(double speed, int controller, SDL_Surface* sheet, int col
     Reset(speed, controller);
 }
 
-void GhostActor::Reset(double newSpeed, int newController)
+void GhostActor::Reset(double newSpeed, Controller newController)
 {
     Actor::Reset(newSpeed, newController, TheMaze->ghostStart);
     state = Hunting;

@@ -23,10 +23,10 @@ enum : int { NeverAfraid = 0, AfraidShown = 1, AfraidHidden = 2 };
 
 class GhostActor : public Actor {
 public:
-    GhostActor(double speed, int controller, SDL_Surface* sheet, int colour);
+    GhostActor(double speed, Controller controller, SDL_Surface* sheet, int colour);
 
     using Actor::Reset;
-    void Reset(double speed, int controller);
+    void Reset(double speed, Controller controller);
     void Draw() const override;
     // The tick's animation in the states that show the ghosts: the drawing
     // position and the walking phase.

@@ -19,7 +19,7 @@ constexpr int Black = 0;
 
 }  // namespace
 
-GhostSquad::GhostSquad(double speed, int controller, int count)
+GhostSquad::GhostSquad(double speed, Controller controller, int count)
     : count(0), controller(controller), markerImage(nullptr), directActive(false),
       directDirection(Left), directIndex(NoValue), gulperCell{}, lastGulperCell{}, loopChannel(0),
       loopSound(NoValue)
@@ -35,7 +35,7 @@ GhostSquad::~GhostSquad()
     SDL_FreeSurface(markerImage);
 }
 
-void GhostSquad::Create(double speed, int newController, int newCount)
+void GhostSquad::Create(double speed, Controller newController, int newCount)
 {
     for (GhostActor* ghost : ghosts)
         delete ghost;

@@ -12,12 +12,12 @@ constexpr int MaxGhosts = 8;
 
 class GhostSquad {
 public:
-    GhostSquad(double speed, int controller, int count);
+    GhostSquad(double speed, Controller controller, int count);
     ~GhostSquad();
     GhostSquad(const GhostSquad&) = delete;
     GhostSquad& operator=(const GhostSquad&) = delete;
 
-    void Create(double speed, int controller, int count);
+    void Create(double speed, Controller controller, int count);
     void Update();
     // The tick's animation of every ghost in the states that show them.
     void Animate();
@@ -40,7 +40,7 @@ public:
 
     std::vector<GhostActor*> ghosts;  // owned; index = ghost number - 1
     int count;            // number of ghosts
-    int controller;       // 0 human, 1 computer
+    Controller controller;
     SDL_Surface* markerImage;  // "images/ghost_controls.bmp", owned
     bool directActive;    // one ghost is driven with the direction keys
     Direction directDirection;  // the way the driven ghost is driven

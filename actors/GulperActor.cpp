@@ -18,7 +18,7 @@ constexpr int Black = 0;
 
 }  // namespace
 
-GulperActor::GulperActor(double speed, int controller)
+GulperActor::GulperActor(double speed, Controller controller)
     : Actor(speed, controller, TheMaze->gulperStart), state(GulperNormal), mouthOpening(true), sprites(nullptr),
       mouthFrame(StartMouthFrame), animCounter(0), dyingCounter(0), animStarted(false),
       appearShown(false), dyingColumn(0), thinkCounter(0), nextThink(0)
@@ -33,7 +33,7 @@ GulperActor::~GulperActor()
     SDL_FreeSurface(sprites);
 }
 
-void GulperActor::Reset(double newSpeed, int newController)
+void GulperActor::Reset(double newSpeed, Controller newController)
 {
     Actor::Reset(PlayableSpeed(newSpeed, "Gulper"), newController, TheMaze->gulperStart);
     state = GulperNormal;

@@ -20,11 +20,11 @@ using enum GulperState;
 
 class GulperActor : public Actor {
 public:
-    GulperActor(double speed, int controller);
+    GulperActor(double speed, Controller controller);
     ~GulperActor() override;
 
     using Actor::Reset;
-    void Reset(double speed, int controller);
+    void Reset(double speed, Controller controller);
     void Draw() const override;
     void Update() override;
     void EatCorn();

@@ -147,7 +147,8 @@ void ReloadCustomMaze(bool forward)
 void StartLevel()
 {
     TheGulper->Reset(TheConfig->gulperSpeed, TheConfig->gulperController);
-    TheSquad->Create(TheConfig->ghostSpeed, TheConfig->ghostsController, TheConfig->ghostCount);
+    TheSquad->Create(TheConfig->ghostSpeed, TheConfig->ghostsController,
+                     TheConfig->ghostCount);
     StartPause(IntroMilliseconds);
     GameEvents.Emit(GameEvent::LevelStarted);
     GameState = LevelIntro;

@@ -49,11 +49,25 @@ void AddSteppers(Panel& panel, const Gui& gui, int y, int plusId, int minusId)
                     gui.Label("-", LargeFont, StepperSize, StepperSize, AlignCentre, AlignTop));
 }
 
-std::unique_ptr<TextWidget> ControllerLabel(const Gui& gui, const int* controller)
-{
-    return std::make_unique<LookupWidget>(*gui.largeFont, controller, &gui.controllerNames, 0, 0,
-                                          WideButtonWidth, RowHeight, AlignCentre, AlignMiddle);
-}
+// The name of a side's controller ("?" for a number without one): its number looked up.
+class ControllerWidget : public LookupWidget {
+public:
+    ControllerWidget(const Gui& gui, const Controller* controller)
+        : LookupWidget(*gui.largeFont, &number, &gui.controllerNames, 0, 0, WideButtonWidth,
+                       RowHeight, AlignCentre, AlignMiddle),
+          controller(controller)
+    {
+    }
+    void Draw(int ox, int oy) override
+    {
+        number = static_cast<int>(*controller);
+        LookupWidget::Draw(ox, oy);
+    }
+
+private:
+    const Controller* controller;
+    int number = 0;  // the controller's number, which the lookup shows
+};
 
 std::unique_ptr<TextWidget> SpeedLabel(const Gui& gui, const double* speed)
 {
@@ -74,7 +88,7 @@ std::unique_ptr<TextWidget> Number(const Gui& gui, const int* value, int y)
                                        RowHeight, AlignCentre, AlignMiddle);
 }
 
-void ToggleController(int& controller)
+void ToggleController(Controller& controller)
 {
     controller = controller == Human ? Computer : Human;
 }
@@ -99,10 +113,10 @@ std::unique_ptr<Panel> BuildCustomGameMenu(const Gui& gui)
     panel->AddButton(128, 4, CloseSize, CloseSize, gui.images[Button12x12], CloseButton,
                      gui.Label("x", LargeFont, CloseSize, CloseSize, AlignCentre, AlignMiddle));
     AddValueButton(*panel, gui, 27, GulperSideButton,
-                   ControllerLabel(gui, &config.gulperController));
+                   std::make_unique<ControllerWidget>(gui, &config.gulperController));
     AddValueButton(*panel, gui, 45, GulperSpeedButton, SpeedLabel(gui, &config.gulperSpeed));
     AddValueButton(*panel, gui, 63, GhostsSideButton,
-                   ControllerLabel(gui, &config.ghostsController));
+                   std::make_unique<ControllerWidget>(gui, &config.ghostsController));
     AddValueButton(*panel, gui, 81, GhostSpeedButton, SpeedLabel(gui, &config.ghostSpeed));
     AddSteppers(*panel, gui, 99, GhostCountUpButton, GhostCountDownButton);
     AddSteppers(*panel, gui, 117, PlusButton, MinusButton);

@@ -11,9 +11,9 @@
 namespace {
 
 // The defaults, also used for every value a short or damaged file lacks.
-constexpr int DefaultGulperController = 0;
+constexpr Controller DefaultGulperController = Human;
 constexpr double DefaultGulperSpeed = 3.4;
-constexpr int DefaultGhostsController = 1;
+constexpr Controller DefaultGhostsController = Computer;
 constexpr int DefaultGhostCount = 4;
 constexpr double DefaultGhostSpeed = 2.4;
 constexpr int DefaultMapNumber = 1;

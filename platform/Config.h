@@ -3,6 +3,8 @@
 
 #include <iosfwd>
 
+#include "platform/GameTypes.h"
+
 class Config {
 public:
     Config();   // loads the file and applies its frame rate to the screen
@@ -15,8 +17,8 @@ public:
     void Load(std::istream& in);
     void Save() const;
 
-    int gulperController;  // 0 human, 1 computer
-    int ghostsController;  // 0 human, 1 computer
+    Controller gulperController;
+    Controller ghostsController;
     int ghostCount;        // number of ghosts
     int mapNumber;         // custom maze "data/map_N.lev" played and edited
     int mapCount;          // number of custom maze slots (0 to 99); never stored

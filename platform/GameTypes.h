@@ -1,6 +1,8 @@
 // Small types and constants shared by every part of the game.
 #pragma once
 
+#include <iosfwd>
+
 // The sentinel for "no cell", "no index", "not reached" and "not started".
 constexpr int NoValue = 999999999;
 // A cell barred in a movement cost map; a refill that keeps blocked cells never enters it.
@@ -46,4 +48,14 @@ enum CellCode : int {
 };
 
 // Who plays a side: the gulper, or the ghost squad as a whole.
-enum Controller : int { Human = 0, Computer = 1 };
+enum class Controller : int { Human = 0, Computer = 1 };
+using enum Controller;
+
+// A controller from its number in the configuration and settings files.
+constexpr Controller ControllerOf(int number)
+{
+    return static_cast<Controller>(number);
+}
+// Controllers are read and written as their numbers.
+std::istream& operator>>(std::istream& in, Controller& controller);
+std::ostream& operator<<(std::ostream& out, Controller controller);

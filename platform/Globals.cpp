@@ -1,6 +1,8 @@
 #include "platform/Globals.h"
 #include "platform/GameState.h"
+#include "platform/GameTypes.h"
 
+#include <istream>
 #include <ostream>
 
 Screen* TheScreen = nullptr;
@@ -27,4 +29,17 @@ bool IsMenuState(GameStateId state)
 std::ostream& operator<<(std::ostream& out, GameStateId state)
 {
     return out << static_cast<int>(state);
+}
+
+std::istream& operator>>(std::istream& in, Controller& controller)
+{
+    int number = 0;
+    if (in >> number)
+        controller = ControllerOf(number);
+    return in;
+}
+
+std::ostream& operator<<(std::ostream& out, Controller controller)
+{
+    return out << static_cast<int>(controller);
 }

@@ -55,8 +55,8 @@ protected:
     // Makes the maze from level rows ('#' wall, '.' floor, 'C' corn, 'B' boost,
     // 'P' gulper start, 'G' ghost start) and puts both sides on their starts.
     void UseMaze(const std::vector<std::string>& rows, int ghostCount = 1,
-                 double ghostSpeed = 2.4, int ghostsController = Computer,
-                 double gulperSpeed = 3.4, int gulperController = Human)
+                 double ghostSpeed = 2.4, Controller ghostsController = Computer,
+                 double gulperSpeed = 3.4, Controller gulperController = Human)
     {
         std::string level;
         for (const std::string& row : rows)

@@ -158,7 +158,7 @@ void GameTest::PlayCampaignLevel(int mode, const Rows& maze, const std::string& 
     ASSERT_TRUE(StartAndPlay());
 }
 
-std::string Settings(int gulperController, int ghostsController, int ghostCount,
+std::string Settings(Controller gulperController, Controller ghostsController, int ghostCount,
                      double gulperSpeed, double ghostSpeed, int timeLimit)
 {
     std::ostringstream text;

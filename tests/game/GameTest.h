@@ -78,7 +78,7 @@ protected:
 
 // A campaign settings file: the controllers (Human or Computer), the ghost
 // count, both speeds and the time limit.
-std::string Settings(int gulperController, int ghostsController, int ghostCount,
+std::string Settings(Controller gulperController, Controller ghostsController, int ghostCount,
                      double gulperSpeed, double ghostSpeed, int timeLimit);
 
 // Test mazes, 28 x 20 like the game's own, walled all round.

@@ -23,7 +23,7 @@ int Centre(int cell)
 class GhostCommandTest : public GameTest {
 protected:
     // Four human ghosts in the quiet maze; the gulper, boxed in, stands still.
-    void Play(int gulperController = Human, int ghostsController = Human)
+    void Play(Controller gulperController = Human, Controller ghostsController = Human)
     {
         PlayCampaignLevel(GhostsCampaignMode, TestMazes::StandStill(),
                           Settings(gulperController, ghostsController, 4, 3.4, 2.4, 90));

@@ -51,7 +51,8 @@ const std::vector<Campaign>& Campaigns()
 std::string FormatSettings(const Campaign& campaign, const CampaignLevel& level)
 {
     std::ostringstream out;
-    out << campaign.gulperController << ' ' << campaign.ghostsController << ' '
+    out << static_cast<int>(campaign.gulperController) << ' '
+        << static_cast<int>(campaign.ghostsController) << ' '
         << level.ghostCount << ' ' << level.gulperSpeed << ' ' << level.ghostSpeed << ' '
         << level.seconds << '\n';
     return out.str();

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/GameTypes.h"
+
 struct CampaignLevel {
     const char* design;  // maze design name (tools/levels/mazes/<design>.txt)
     int ghostCount;
@@ -16,8 +18,8 @@ struct CampaignLevel {
 
 struct Campaign {
     const char* side;          // "gulper" or "ghosts", as in the file names
-    int gulperController;      // 0 human, 1 computer
-    int ghostsController;
+    Controller gulperController;
+    Controller ghostsController;
     std::vector<CampaignLevel> levels;  // level 1 first
 };
 
