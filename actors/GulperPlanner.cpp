@@ -62,7 +62,7 @@ void GulperActor::Think()
     goal = cell;
     int best = FoodHorizon;
     for (int i = 0; i < cellCount; ++i) {
-        const int code = TheMaze->cells[i];
+        const CellCode code = TheMaze->cells[i];
         if ((code == Corn || code == Boost) && costMap[i] < best) {
             best = costMap[i];
             goal = {i % width, i / width};

@@ -20,7 +20,7 @@ Maze MakeMaze(int width, int height)
 {
     std::mt19937 random(7);
     std::uniform_int_distribution<int> percent(1, 100);
-    std::vector<int> cells(width * height, Tunnel);
+    std::vector<CellCode> cells(width * height, Tunnel);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const bool border = x == 0 || y == 0 || x == width - 1 || y == height - 1;

@@ -38,7 +38,7 @@ bool Reached(int value)
 }
 
 // The last cell (highest index) holding a code, or NoValue.
-int LastCellHolding(const Maze& maze, int code)
+int LastCellHolding(const Maze& maze, CellCode code)
 {
     for (int i = maze.cellCount - 1; i >= 0; --i)
         if (maze.cells[i] == code)
@@ -125,7 +125,7 @@ void CheckRepaired(Maze& maze)
             Require(maze.cells[i] != Corn || Reached(reach[i]),
                     "every corn is reachable after the repair");
     }
-    const std::vector<int> repaired = maze.cells;
+    const std::vector<CellCode> repaired = maze.cells;
     maze.EnsurePlayable();
     Require(maze.cells == repaired, "a repaired level needs no second repair");
 }

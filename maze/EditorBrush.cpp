@@ -5,7 +5,7 @@
 #include "maze/Maze.h"
 
 EditorBrush::EditorBrush()
-    : brush(Tunnel), elementNames{"Tunnel", "Wall", "Corn", "Boost", "Gulper", "Ghosts"},
+    : brush(IndexOf(Tunnel)), elementNames{"Tunnel", "Wall", "Corn", "Boost", "Gulper", "Ghosts"},
       elementCount(static_cast<int>(elementNames.size())), lastPainted{NoValue, NoValue},
       unsavedChanges(false), saveNotice(NoSaveNotice), noticeFramesLeft(0)
 {
@@ -25,9 +25,10 @@ void EditorBrush::PaintAt(int mouseX, int mouseY)
     if (cell.x < 0 || cell.x >= maze->width || cell.y < 0 || cell.y >= maze->height - 1)
         return;
     // There is at most one gulper start and one ghost start.
-    if (brush == GulperStart || brush == GhostStart)
-        maze->ClearCode(brush);
-    maze->SetCell(cell, brush);
+    const CellCode code = CellCodeOf(brush);
+    if (code == GulperStart || code == GhostStart)
+        maze->ClearCode(code);
+    maze->SetCell(cell, code);
     maze->RefreshTileVariants();
     lastPainted = cell;
     unsavedChanges = true;

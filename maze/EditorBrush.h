@@ -27,7 +27,7 @@ public:
     // The bar has shown the save notice for one more frame.
     void CountNoticeFrame();
 
-    int brush;                              // the CellCode that painting writes
+    int brush;                              // the number of the CellCode that painting writes
     std::vector<std::string> elementNames;  // index = CellCode
     int elementCount;                       // 6
     CellPos lastPainted;                    // (NoValue, NoValue) when none

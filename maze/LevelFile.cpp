@@ -49,18 +49,19 @@ constexpr const char* BuiltInMaze =
     "############################\n";
 
 // The code a file character stands for; any other byte is a wall.
-int CodeOfChar(char c)
+CellCode CodeOfChar(char c)
 {
     for (int code = 0; code < CodeCount; ++code)
         if (CodeChars[code] == c)
-            return code;
+            return CellCodeOf(code);
     return Wall;
 }
 
 // The file character of a cell code; an unknown code is written as a wall.
-char CharOfCode(int code)
+char CharOfCode(CellCode code)
 {
-    return code >= 0 && code < CodeCount ? CodeChars[code] : CodeChars[Wall];
+    const int number = IndexOf(code);
+    return number >= 0 && number < CodeCount ? CodeChars[number] : CodeChars[IndexOf(Wall)];
 }
 
 std::string MapPath(int mapNumber)
@@ -134,7 +135,7 @@ bool Maze::ReadLevel(std::istream& in)
     int lineStart = 0;  // where the current line begins in lines.text
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < lines.lengths[y]; ++x) {
-            const int code = CodeOfChar(lines.text[lineStart + x]);
+            const CellCode code = CodeOfChar(lines.text[lineStart + x]);
             cells[y * width + x] = code;
             if (code == Corn)
                 ++cornLeft;

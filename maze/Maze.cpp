@@ -31,7 +31,7 @@ Maze::Maze(int& mapNumber, int width, int height)
     LoadNumbered(mapNumber, true);
 }
 
-Maze::Maze(int width, int height, const std::vector<int>& grid)
+Maze::Maze(int width, int height, const std::vector<CellCode>& grid)
     : width(std::max(width, 0)), height(std::max(height, 0)),
       cellCount(this->width * this->height), itemRowTop(0),
       cellSize(CellPixels), cornLeft(0), ghostStart(), gulperStart(), cells(grid),
@@ -47,23 +47,23 @@ Maze::~Maze()
         SDL_FreeSurface(sheet);
 }
 
-int Maze::CellAt(int x, int y) const
+CellCode Maze::CellAt(int x, int y) const
 {
     if (x < 0 || x >= width || y < 0 || y >= height)
         return Wall;
     return cells[y * width + x];
 }
 
-void Maze::SetCell(CellPos cell, int code)
+void Maze::SetCell(CellPos cell, CellCode code)
 {
     if (cell.x < 0 || cell.x >= width || cell.y < 0 || cell.y >= height)
         return;
     cells[cell.y * width + cell.x] = code;
 }
 
-void Maze::ClearCode(int code)
+void Maze::ClearCode(CellCode code)
 {
-    for (int& cell : cells)
+    for (CellCode& cell : cells)
         if (cell == code)
             cell = Tunnel;
 }
@@ -122,7 +122,7 @@ void Maze::NextTileSet()
     TheConfig->tileSet = tileSetIndex;
 }
 
-Maze::CellTiles Maze::TilesFor(int code, int variant) const
+Maze::CellTiles Maze::TilesFor(CellCode code, int variant) const
 {
     const int t = static_cast<int>(cellSize);
     CellTiles pictures;
@@ -134,7 +134,7 @@ Maze::CellTiles Maze::TilesFor(int code, int variant) const
     // Corn, boost and the two start cells lie on the floor tile as an overlay.
     if (code >= Corn && code <= GhostStart) {
         pictures.hasOverlay = true;
-        pictures.overlayX = (code - Corn) * t;
+        pictures.overlayX = (IndexOf(code) - IndexOf(Corn)) * t;
         pictures.overlayY = itemRowTop;
     }
     return pictures;

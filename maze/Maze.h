@@ -25,7 +25,7 @@ public:
     Maze(int& mapNumber, int width, int height);
     // A bare grid for computations (simulations, benchmarks, tests): no tile
     // sheets, no level file, no repair. Missing cells are walls.
-    Maze(int width, int height, const std::vector<int>& cells);
+    Maze(int width, int height, const std::vector<CellCode>& cells);
     ~Maze();
     Maze(const Maze&) = delete;
     Maze& operator=(const Maze&) = delete;
@@ -34,9 +34,9 @@ public:
     // Draws every cell: from the cached background when useBackgroundCache
     // allows it, tile by tile otherwise; the pixels are the same either way.
     void Draw();
-    int CellAt(int x, int y) const;          // Wall outside the grid
-    void SetCell(CellPos cell, int code);    // ignored outside the grid
-    void ClearCode(int code);                // every cell holding code becomes Tunnel
+    CellCode CellAt(int x, int y) const;     // Wall outside the grid
+    void SetCell(CellPos cell, CellCode code);  // ignored outside the grid
+    void ClearCode(CellCode code);           // every cell holding code becomes Tunnel
     void RefreshTileVariants();              // floor shadow masks, fresh wall variants
     void LoadTileSets();
     void NextTileSet();
@@ -52,7 +52,7 @@ public:
         int overlayX = 0;
         int overlayY = 0;
     };
-    CellTiles TilesFor(int code, int variant) const;
+    CellTiles TilesFor(CellCode code, int variant) const;
 
     // --- level files ---
     // Reads a level; false (maze unchanged) when the stream holds no complete
@@ -90,7 +90,7 @@ public:
     int cornLeft;     // corn not yet eaten
     CellPos ghostStart;   // where the ghosts start and eaten ghosts revive
     CellPos gulperStart;  // where the gulper starts
-    std::vector<int> cells;        // the CellCode of every cell
+    std::vector<CellCode> cells;   // every cell's content
     std::vector<int> tileVariant;  // per cell, the column of its tile; NoValue where none chosen
     SDL_Surface* tiles;            // the tile sheet in use, or null
     std::vector<SDL_Surface*> tileSets;  // every sheet loaded at start-up

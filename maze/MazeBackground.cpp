@@ -65,7 +65,7 @@ bool BaseTilesCoverTheirCells(const Maze& maze, SDL_Surface* sheet, const SDL_Pi
     SDL_Surface* const onSet = SurfaceLike(format, size, size);
     bool cover = onClear && onSet;
     for (int variant = 0; variant < TileColumns && cover; ++variant) {
-        for (const int code : {Tunnel, Wall}) {
+        for (const CellCode code : {Tunnel, Wall}) {
             const Maze::CellTiles pictures = maze.TilesFor(code, variant);
             SDL_FillRect(onClear, nullptr, FillAllClear);
             SDL_FillRect(onSet, nullptr, FillAllSet);
@@ -151,9 +151,9 @@ bool MazeBackground::Draw(const Maze& maze)
     for (int y = 0; y < shownRows; ++y) {
         for (int x = 0; x < shownColumns; ++x) {
             const int index = y * columns + x;
-            const int code = maze.cells[index];
+            const CellCode code = maze.cells[index];
             const int variant = maze.tileVariant[index];
-            if (code == drawnCode[index] && variant == drawnVariant[index])
+            if (IndexOf(code) == drawnCode[index] && variant == drawnVariant[index])
                 continue;
             const Maze::CellTiles pictures = maze.TilesFor(code, variant);
             if (!pictures.hasBase)
@@ -162,7 +162,7 @@ bool MazeBackground::Draw(const Maze& maze)
             if (pictures.hasOverlay)
                 CopyTile(sheet, pictures.overlayX, pictures.overlayY, size, surface, x * size,
                          y * size);
-            drawnCode[index] = code;
+            drawnCode[index] = IndexOf(code);
             drawnVariant[index] = variant;
             ++cellsRedrawn;
         }

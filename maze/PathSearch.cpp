@@ -20,7 +20,7 @@ constexpr int FixedGhostCell = 292;
 constexpr double RepairSpeed = 1.0;  // the wave of the repair: one cell per cellSize frames
 
 // The last cell (highest index) holding the code, or NoValue.
-int LastCellHolding(const std::vector<int>& cells, int code)
+int LastCellHolding(const std::vector<CellCode>& cells, CellCode code)
 {
     for (int i = static_cast<int>(cells.size()) - 1; i >= 0; --i)
         if (cells[i] == code)
@@ -30,7 +30,7 @@ int LastCellHolding(const std::vector<int>& cells, int code)
 
 // The first cell matching a test, or NoValue.
 template <typename Test>
-int FirstCell(const std::vector<int>& cells, Test test)
+int FirstCell(const std::vector<CellCode>& cells, Test test)
 {
     for (int i = 0; i < static_cast<int>(cells.size()); ++i)
         if (test(i, cells[i]))
@@ -42,12 +42,12 @@ int FirstCell(const std::vector<int>& cells, Test test)
 // first floor cell; else the first wall or boost; else a cell holding a spare
 // copy of a needed element (a corn while another corn remains, a start cell
 // that is not the last of its kind). NoValue when the grid has no such cell.
-int FirstSpareCell(const std::vector<int>& cells)
+int FirstSpareCell(const std::vector<CellCode>& cells)
 {
-    int cell = FirstCell(cells, [](int, int code) { return code == Tunnel; });
+    int cell = FirstCell(cells, [](int, CellCode code) { return code == Tunnel; });
     if (cell != NoValue)
         return cell;
-    cell = FirstCell(cells, [](int, int code) {
+    cell = FirstCell(cells, [](int, CellCode code) {
         return code != Corn && code != GulperStart && code != GhostStart;
     });
     if (cell != NoValue)
@@ -55,7 +55,7 @@ int FirstSpareCell(const std::vector<int>& cells)
     const auto cornCount = std::count(cells.begin(), cells.end(), Corn);
     const int lastGulper = LastCellHolding(cells, GulperStart);
     const int lastGhost = LastCellHolding(cells, GhostStart);
-    return FirstCell(cells, [&](int i, int code) {
+    return FirstCell(cells, [&](int i, CellCode code) {
         return (code == Corn && cornCount > 1) || (code == GulperStart && i != lastGulper) ||
                (code == GhostStart && i != lastGhost);
     });
@@ -168,7 +168,7 @@ void Maze::SpreadWithinWalls(CostMap& map, int first, int step) const
     waveQueue.resize(cellCount);
     int* const queue = waveQueue.data();
     int* const cost = map.data();
-    const int* const code = cells.data();
+    const CellCode* const code = cells.data();
     int head = 0;
     int tail = 0;
     cost[first] = 0;  // whatever the start held, a wall or a barred cell included
@@ -289,7 +289,7 @@ void Maze::EnsurePlayable()
     // start already chosen (a ghost start added at 292 must not take the place
     // of the level's only gulper start). Returns its cell, NoValue when there
     // is no room.
-    auto placeMissing = [&](int code, int fixedCell) {
+    auto placeMissing = [&](CellCode code, int fixedCell) {
         const bool fixedCellFree =
             fixedCellsFit && fixedCell != gulperCell && fixedCell != ghostCell;
         const int cell = fixedCellFree ? fixedCell : FirstSpareCell(cells);

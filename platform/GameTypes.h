@@ -38,7 +38,7 @@ constexpr bool AreOpposite(Direction a, Direction b)
 }
 
 // What a maze cell holds. Only Wall blocks; every position outside the grid reads as Wall.
-enum CellCode : int {
+enum class CellCode : int {
     Tunnel = 0,
     Wall = 1,
     Corn = 2,
@@ -46,6 +46,18 @@ enum CellCode : int {
     GulperStart = 4,
     GhostStart = 5,
 };
+using enum CellCode;
+constexpr int CellCodeCount = 6;
+
+// A cell code as the number of its element (the editor's brush, tile columns), and back.
+constexpr int IndexOf(CellCode code)
+{
+    return static_cast<int>(code);
+}
+constexpr CellCode CellCodeOf(int number)
+{
+    return static_cast<CellCode>(number);
+}
 
 // Who plays a side: the gulper, or the ghost squad as a whole.
 enum class Controller : int { Human = 0, Computer = 1 };

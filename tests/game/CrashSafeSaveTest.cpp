@@ -47,7 +47,7 @@ int KillCount()
 // left corner and the ghosts in the bottom right one: nothing to repair.
 std::unique_ptr<Maze> PillarMaze(int width, int height)
 {
-    std::vector<int> cells(width * height, Corn);
+    std::vector<CellCode> cells(width * height, Corn);
     for (int y = 1; y < height; y += 2)
         for (int x = 1; x < width; x += 2)
             cells[y * width + x] = Wall;

@@ -48,9 +48,9 @@ protected:
         ASSERT_EQ(TheConfig->mapNumber, map);
     }
     static void ClickCell(int x, int y) { ClickPoint(PixelOf(x), PixelOf(y)); }
-    static void ChooseBrush(int code)
+    static void ChooseBrush(CellCode code)
     {
-        while (TheBrush->brush != code)
+        while (TheBrush->brush != IndexOf(code))
             Click(BrushButton);
     }
     // The pixels the bar showed, when last drawn, in a box of its own.
@@ -141,7 +141,7 @@ TEST_F(EditorScreenTest, NeitherTheBottomRowNorAPressOnABarButtonIsPainted)
     TheGui->OnLeftUp(PixelOf(3), PixelOf(4));
     EXPECT_EQ(TheMaze->CellAt(x / 18, 20), Wall);
     EXPECT_EQ(TheMaze->CellAt(3, 4), Corn);
-    EXPECT_EQ(TheBrush->brush, Boost);  // and the button still acts
+    EXPECT_EQ(TheBrush->brush, IndexOf(Boost));  // and the button still acts
     ClickPoint(36 + 5, 369);  // beside the buttons the bar lets the press through
     EXPECT_EQ(TheMaze->CellAt(2, 20), Boost);
 }

@@ -167,9 +167,9 @@ protected:
     }
 
     // Chooses the brush, then paints along a row with one press, a drag and the release.
-    void PaintRow(int code, int row, int fromColumn, int toColumn)
+    void PaintRow(CellCode code, int row, int fromColumn, int toColumn)
     {
-        while (TheBrush->brush != code)
+        while (TheBrush->brush != IndexOf(code))
             Press(BrushButton);
         auto centre = [](int cell) { return cell * 18 + 9; };
         TheGui->OnLeftDown(centre(fromColumn), centre(row));

@@ -56,7 +56,7 @@ protected:
     // What a widget of the current panel showed when it was last drawn.
     static std::string WidgetText(int i) { return TheGui->PanelOf(GameState)->widgets.at(i)->text; }
     static int Played(int sound) { return TheSounds->playCount[sound]; }
-    static int CountCells(int code)
+    static int CountCells(CellCode code)
     {
         return static_cast<int>(std::count(TheMaze->cells.begin(), TheMaze->cells.end(), code));
     }

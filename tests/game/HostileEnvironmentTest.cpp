@@ -161,7 +161,7 @@ TEST_F(HostileFolderTest, MazeFileOfRandomBytesIsRefused)
     CreateGlobals();
     EXPECT_NE(TakeOutput().find("File with data for level 1 is missing!"), std::string::npos);
     EXPECT_EQ(TheConfig->mapNumber, 2);  // the next existing map was loaded instead
-    const std::vector<int> before = TheMaze->cells;
+    const std::vector<CellCode> before = TheMaze->cells;
     CaptureOutput();
     EXPECT_FALSE(TheMaze->LoadFile("data/gulper_level_1.lev"));
     TakeOutput();

@@ -134,8 +134,8 @@ protected:
     void Editor()
     {
         Press(EditorButton);
-        auto paint = [this](int code, int row, int from, int to) {
-            while (TheBrush->brush != code)
+        auto paint = [this](CellCode code, int row, int from, int to) {
+            while (TheBrush->brush != IndexOf(code))
                 Press(BrushButton);
             TheGui->OnLeftDown(Centre(from), Centre(row));
             Frames(1);

@@ -12,10 +12,10 @@ protected:
     {
         MazeTest::SetUp();
         StartMaze();
-        while (TheBrush->brush != Boost)
+        while (TheBrush->brush != IndexOf(Boost))
             TheBrush->NextElement();
     }
-    static int Cell(int x, int y) { return TheMaze->CellAt(x, y); }
+    static CellCode Cell(int x, int y) { return TheMaze->CellAt(x, y); }
 };
 
 TEST_F(Brush, PaintsTheCellUnderThePointOnceUntilAnotherCellOrElement)

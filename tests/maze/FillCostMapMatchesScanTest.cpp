@@ -53,7 +53,7 @@ TEST(FillCostMapMatchesScan, OnTenThousandRandomMazes)
             const int x = i % maze.width, y = i / maze.width;
             const bool edge = x == 0 || y == 0 || x == maze.width - 1 || y == maze.height - 1;
             if (!(walled && edge) && pick(1, 100) > wallPercent)
-                maze.cells[i] = pick(0, 5);
+                maze.cells[i] = CellCodeOf(pick(0, 5));
         }
         const int blockedPercent = pick(0, 2) == 0 ? 0 : pick(1, 15);
         CostMap handedIn;  // NoValue, BlockedMark and leftovers

@@ -23,10 +23,10 @@ inline const std::string LevelChars = ".#CBPG";
 // A bare grid from rows of level characters (all rows equally long).
 inline std::unique_ptr<Maze> GridOf(const Rows& rows)
 {
-    std::vector<int> cells;
+    std::vector<CellCode> cells;
     for (const std::string& row : rows)
         for (const char c : row)
-            cells.push_back(static_cast<int>(LevelChars.find(c)));
+            cells.push_back(CellCodeOf(static_cast<int>(LevelChars.find(c))));
     return std::make_unique<Maze>(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()),
                                   cells);
 }
@@ -36,7 +36,7 @@ inline Rows RowsOf(const Maze& maze)
 {
     Rows rows(maze.height);
     for (int i = 0; i < maze.cellCount; ++i)
-        rows[i / maze.width] += LevelChars.at(maze.cells[i]);
+        rows[i / maze.width] += LevelChars.at(IndexOf(maze.cells[i]));
     return rows;
 }
 

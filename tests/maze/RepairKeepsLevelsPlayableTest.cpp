@@ -14,7 +14,7 @@
 
 namespace {
 
-int CountOf(const Maze& maze, int code)
+int CountOf(const Maze& maze, CellCode code)
 {
     return static_cast<int>(std::count(maze.cells.begin(), maze.cells.end(), code));
 }

@@ -46,9 +46,9 @@ TEST_F(ConfigTest, ValuesAreReadInTheFileOrderAndWrittenBackOnePerLine)
 {
     sandbox->Write(ConfigPath, "1 4.5 0 7 1.5 12 30 40 25 2 3 5 2 6 junk after the values");
     const Config& config = Load();
-    EXPECT_EQ(config.gulperController, 1);
+    EXPECT_EQ(config.gulperController, Computer);
     EXPECT_DOUBLE_EQ(config.gulperSpeed, 4.5);
-    EXPECT_EQ(config.ghostsController, 0);
+    EXPECT_EQ(config.ghostsController, Human);
     EXPECT_EQ(config.ghostCount, 7);
     EXPECT_DOUBLE_EQ(config.ghostSpeed, 1.5);
     EXPECT_EQ(config.mapNumber, 12);

@@ -12,7 +12,7 @@
 // Fills map (already prepared: NoValue everywhere, BlockedMark where barred)
 // from (x, y) over a grid of cells with the given step. A start outside the
 // grid leaves the map as it is.
-inline void ReferenceFillCostMap(const std::vector<int>& cells, int width, int height,
+inline void ReferenceFillCostMap(const std::vector<CellCode>& cells, int width, int height,
                                  std::vector<int>& map, int x, int y, int step)
 {
     if (x < 0 || x >= width || y < 0 || y >= height)

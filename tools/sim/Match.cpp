@@ -22,10 +22,10 @@
 
 namespace {
 
-int CountCells(int code)
+int CountCells(CellCode code)
 {
     int count = 0;
-    for (int cell : TheMaze->cells)
+    for (const CellCode cell : TheMaze->cells)
         count += cell == code;
     return count;
 }

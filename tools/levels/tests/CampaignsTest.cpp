@@ -24,10 +24,10 @@ TEST(CampaignSettings, SixNumbersOnOneLine)
 
 TEST(Campaigns, PlayerIsHumanOnTheCampaignsSide)
 {
-    EXPECT_EQ(Side("gulper").gulperController, 0);
-    EXPECT_EQ(Side("gulper").ghostsController, 1);
-    EXPECT_EQ(Side("ghosts").gulperController, 1);
-    EXPECT_EQ(Side("ghosts").ghostsController, 0);
+    EXPECT_EQ(Side("gulper").gulperController, Human);
+    EXPECT_EQ(Side("gulper").ghostsController, Computer);
+    EXPECT_EQ(Side("ghosts").gulperController, Computer);
+    EXPECT_EQ(Side("ghosts").ghostsController, Human);
 }
 
 TEST(Campaigns, EachHasAtLeastTenLevels)

@@ -38,7 +38,7 @@ void ExpectReadUnchanged(const std::string& file)
     ASSERT_EQ(maze.height, LevelHeight) << file;
     LevelRows read(LevelHeight);
     for (int i = 0; i < maze.cellCount; ++i)
-        read[i / LevelWidth] += CodeMarks[maze.cells[i]];
+        read[i / LevelWidth] += CodeMarks[IndexOf(maze.cells[i])];
     EXPECT_EQ(read, expected) << file << " was changed by the repair";
     EXPECT_EQ(maze.cornLeft, CountMarks(expected, CornMark)) << file;
     EXPECT_EQ(expected[maze.gulperStart.y][maze.gulperStart.x], GulperMark) << file;
