@@ -3,6 +3,7 @@
 
 #include "actors/GameEvents.h"
 #include "actors/GulperActor.h"
+#include "platform/GameState.h"
 #include "platform/Globals.h"
 
 namespace {
@@ -108,10 +109,13 @@ void GhostActor::Animate()
 
 void GhostActor::Draw() const
 {
+    // A paused game shows every ghost: one caught in the hidden phase of its
+    // blinking would stay invisible while the player studies the board.
+    const bool shown = blink != AfraidHidden || FrameState == Paused;
     const int walkingColumn = IndexOf(direction) + PhaseColumns * animPhase;
     if (state == Hunting)
         DrawSprite(sprites, walkingColumn, colour);
-    else if (state == Afraid && blink != AfraidHidden)
+    else if (state == Afraid && shown)
         DrawSprite(sprites, walkingColumn, AfraidRow);
     else if (state == Eaten)
         DrawSprite(sprites, IndexOf(direction), EyesRow);

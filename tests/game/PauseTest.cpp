@@ -114,3 +114,25 @@ TEST_F(PauseTest, TheTimerShowsOneSecondLessEveryTwentyFramesOfPlay)
 }
 
 }  // namespace
+
+// A frightened ghost blinks; a pause in the hidden phase of its blinking
+// still shows it, drawn as in the shown phase.
+TEST_F(PauseTest, APausedGameShowsAGhostCaughtInTheHiddenPhaseOfItsBlinking)
+{
+    PlayCampaignLevel(GulperCampaignMode, TestMazes::StandStill(), Settings(Human, Human, 1, 3.4, 2.4, 90));
+    GhostActor& ghost = *TheSquad->ghosts[0];
+    ghost.MakeAfraid();
+    ghost.stateTimer = BlinkFromFrames - 1;
+    ghost.blinkCounter = 100;  // long enough to stay in the phase set below
+    auto centreWhen = [&ghost](int blink) {
+        ghost.blink = blink;
+        RunFrames(1);
+        return PixelAt(ghost.drawX, ghost.drawY);
+    };
+    const uint32_t hiddenInPlay = centreWhen(AfraidHidden);
+    TapKey(PauseGame);
+    const uint32_t hiddenPaused = centreWhen(AfraidHidden);
+    ASSERT_EQ(GameState, Paused);
+    EXPECT_NE(hiddenPaused, hiddenInPlay);
+    EXPECT_EQ(hiddenPaused, centreWhen(AfraidShown));
+}
