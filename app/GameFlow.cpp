@@ -280,9 +280,11 @@ void PlayFrameSounds()
 
 void DrawGame()
 {
-    TheMaze->Draw();
+    const Maze& maze = *TheMaze;
     const GhostSquad& squad = *TheSquad;
     const GulperActor& gulper = *TheGulper;
+    const Gui& gui = *TheGui;
+    maze.Draw();
     switch (FrameState) {
     case LevelIntro:
         squad.Draw();
@@ -303,7 +305,7 @@ void DrawGame()
     default:
         break;  // the menus show only their panel, the end pauses only their message
     }
-    TheGui->DrawFrame();
+    gui.DrawFrame();
 }
 
 bool UpdateGameFrame()

@@ -58,7 +58,7 @@ public:
           controller(controller)
     {
     }
-    void Draw(int ox, int oy) override
+    void Draw(int ox, int oy) const override
     {
         number = static_cast<int>(*controller);
         LookupWidget::Draw(ox, oy);
@@ -66,7 +66,7 @@ public:
 
 private:
     const Controller* controller;
-    int number = 0;  // the controller's number, which the lookup shows
+    mutable int number = 0;  // the controller's number, which the lookup shows when drawn
 };
 
 std::unique_ptr<TextWidget> SpeedLabel(const Gui& gui, const double* speed)

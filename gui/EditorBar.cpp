@@ -37,7 +37,7 @@ const std::vector<std::string> SaveLabels = {"Save", "Saved!", "Failed!"};
 class MapNumberWidget : public TextWidget {
 public:
     using TextWidget::TextWidget;
-    void Draw(int ox, int oy) override
+    void Draw(int ox, int oy) const override
     {
         text = IntToText(TheConfig->mapNumber) + (TheBrush->unsavedChanges ? UnsavedMark : "");
         TextWidget::Draw(ox, oy);

@@ -80,7 +80,7 @@ Panel* LevelIndicatorOf(const Gui& gui, int mode)
     return nullptr;
 }
 
-void DrawIfAny(Panel* panel)
+void DrawIfAny(const Panel* panel)
 {
     if (panel)
         panel->Draw();
@@ -140,7 +140,7 @@ std::unique_ptr<TextWidget> Gui::Label(const std::string& text, bool large, int 
     return std::make_unique<TextWidget>(font, text, 0, 0, w, h, halign, valign);
 }
 
-void Gui::DrawFrame()
+void Gui::DrawFrame() const
 {
     switch (GameState) {
     case Playing:

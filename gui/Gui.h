@@ -41,7 +41,7 @@ public:
     Gui& operator=(const Gui&) = delete;
 
     // Draws the interface part of the frame for the current state.
-    void DrawFrame();
+    void DrawFrame() const;
 
     // Input handlers; each returns true when the program is to end.
     bool OnKeyDown(int key) override;

@@ -44,7 +44,7 @@ TextWidget& Panel::AddWidget(std::unique_ptr<TextWidget> widget)
 
 // The background, then each button's frame for its state with its label over
 // it, then the widgets.
-void Panel::Draw()
+void Panel::Draw() const
 {
     TheScreen->Blit(image, x, y, 0, 0, w, h);
     for (const auto& button : buttons) {

@@ -30,7 +30,7 @@ public:
     // Adds a widget drawn after the buttons.
     TextWidget& AddWidget(std::unique_ptr<TextWidget> widget);
 
-    void Draw();
+    void Draw() const;
     // Marks the first button strictly containing the point as pressed and
     // plays the click; returns its index, or NoHit.
     int PressAt(int px, int py);

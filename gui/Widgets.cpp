@@ -37,7 +37,7 @@ TextWidget::TextWidget(const BitmapFont& font, std::string text, int x, int y, i
 }
 
 // HAlign and VAlign share their numbers (start, centre, end), so one rule serves both.
-void TextWidget::Draw(int ox, int oy)
+void TextWidget::Draw(int ox, int oy) const
 {
     static_assert(AlignCentre == int{AlignMiddle} && AlignRight == int{AlignBottom});
     const int dx = AlignmentOffset(halign, w, font.TextWidth(text));
@@ -53,7 +53,7 @@ IntWidget::IntWidget(const BitmapFont& font, const int* value, int x, int y, int
 {
 }
 
-void IntWidget::Draw(int ox, int oy)
+void IntWidget::Draw(int ox, int oy) const
 {
     text = IntToText(*value);
     TextWidget::Draw(ox, oy);
@@ -65,7 +65,7 @@ DoubleWidget::DoubleWidget(const BitmapFont& font, const double* value, int x, i
 {
 }
 
-void DoubleWidget::Draw(int ox, int oy)
+void DoubleWidget::Draw(int ox, int oy) const
 {
     text = DoubleToText(*value);
     TextWidget::Draw(ox, oy);
@@ -78,7 +78,7 @@ LookupWidget::LookupWidget(const BitmapFont& font, const int* index,
 {
 }
 
-void LookupWidget::Draw(int ox, int oy)
+void LookupWidget::Draw(int ox, int oy) const
 {
     const int i = *index;
     const bool listed = i >= 0 && static_cast<size_t>(i) < names->size();

@@ -16,10 +16,11 @@ public:
                int halign, int valign);
     virtual ~TextWidget() = default;
     // Draws the text aligned in the box, relative to the origin (ox, oy).
-    virtual void Draw(int ox, int oy);
+    virtual void Draw(int ox, int oy) const;
 
     const BitmapFont& font;
-    std::string text;
+    // What the widget shows; a widget of a value writes its value here when drawn.
+    mutable std::string text;
     int x, y;  // box position relative to the origin
     int w, h;  // box size, used only for alignment
     int halign;  // HAlign
@@ -31,7 +32,7 @@ class IntWidget : public TextWidget {
 public:
     IntWidget(const BitmapFont& font, const int* value, int x, int y, int w, int h,
               int halign, int valign);
-    void Draw(int ox, int oy) override;
+    void Draw(int ox, int oy) const override;
     const int* value;
 };
 
@@ -40,7 +41,7 @@ class DoubleWidget : public TextWidget {
 public:
     DoubleWidget(const BitmapFont& font, const double* value, int x, int y, int w, int h,
                  int halign, int valign);
-    void Draw(int ox, int oy) override;
+    void Draw(int ox, int oy) const override;
     const double* value;
 };
 
@@ -50,7 +51,7 @@ class LookupWidget : public TextWidget {
 public:
     LookupWidget(const BitmapFont& font, const int* index, const std::vector<std::string>* names,
                  int x, int y, int w, int h, int halign, int valign);
-    void Draw(int ox, int oy) override;
+    void Draw(int ox, int oy) const override;
     const int* index;
     const std::vector<std::string>* names;
 };

@@ -140,19 +140,18 @@ Maze::CellTiles Maze::TilesFor(CellCode code, int variant) const
     return pictures;
 }
 
-void Maze::Draw()
+void Maze::Draw() const
 {
-    if (!tiles)
+    // Every reader of a level chooses its tile variants; until then there is nothing to draw.
+    if (!tiles || tileVariant.size() != cells.size())
         return;
-    if (tileVariant.size() != cells.size())
-        RefreshTileVariants();
     if (useBackgroundCache && background.Draw(*this))
         return;
     background.cellsRedrawn = 0;
     DrawEveryTile();
 }
 
-void Maze::DrawEveryTile()
+void Maze::DrawEveryTile() const
 {
     const int t = static_cast<int>(cellSize);
     for (int y = 0; y < height; ++y) {

@@ -33,7 +33,7 @@ public:
     // --- the grid and its drawing ---
     // Draws every cell: from the cached background when useBackgroundCache
     // allows it, tile by tile otherwise; the pixels are the same either way.
-    void Draw();
+    void Draw() const;
     CellCode CellAt(int x, int y) const;     // Wall outside the grid
     void SetCell(CellPos cell, CellCode code);  // ignored outside the grid
     void ClearCode(CellCode code);           // every cell holding code becomes Tunnel
@@ -98,10 +98,10 @@ public:
     // True: draw from the background surface, redrawing only changed cells;
     // false: draw every tile onto the window each frame (the same pixels, slower).
     bool useBackgroundCache;
-    MazeBackground background;     // the tiles as last drawn, for useBackgroundCache
+    mutable MazeBackground background;  // the tiles as last drawn, for useBackgroundCache
 
 private:
-    void DrawEveryTile();
+    void DrawEveryTile() const;
 
     // The two ways of spreading a cost map's wave from the start cell's index:
     // in any grid, and (faster) in a grid walled all round from inside the walls.
