@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "maze/Maze.h"
-#include "tests/support/ReferenceCostMap.h"
+#include "bench/ReferenceCostMap.h"
 
 namespace {
 

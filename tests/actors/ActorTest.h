@@ -76,7 +76,6 @@ protected:
     }
 
     static double Centre(int cell) { return (cell + 0.5) * 18.0; }
-    static int PlayCount(int sound) { return TheSounds->playCount[sound]; }
     // How often an event happened since the test began.
     static int Happened(GameEvent event)
     {

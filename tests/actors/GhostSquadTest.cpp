@@ -50,19 +50,6 @@ TEST_F(GhostSquadTest, SpeedsStepDownToHalfTheBaseSpeedAndColoursRepeatAfterFour
         EXPECT_EQ(Ghost(i).colour, i % 4);
 }
 
-TEST_F(GhostSquadTest, GhostCountsOutsideZeroToEightAreClampedWithAMessage)
-{
-    for (const auto& [asked, playing] : {std::pair{50, MaxGhosts}, std::pair{-3, 0}}) {
-        CaptureOutput();
-        UseMaze(Hall, asked);
-        EXPECT_NE(TakeOutput().find("Ghost count " + std::to_string(asked) + " is outside"),
-                  std::string::npos);
-        EXPECT_EQ(TheSquad->count, playing);
-        EXPECT_EQ(TheSquad->ghosts.size(), static_cast<size_t>(playing));
-    }
-    PlayFrame();  // a squad of none plays on
-}
-
 // Every meeting in the gulper's cell: the timers run first, then the gulper
 // eats an afraid ghost (shown or hidden); a hunting one catches it; eyes do neither.
 TEST_F(GhostSquadTest, MeetingsInTheGulpersCell)
@@ -148,26 +135,6 @@ TEST_F(GhostSquadTest, JunctionsTakeTheNearestHuntingGhosts)
     EXPECT_EQ(Ghost(3).goal, TheMaze->ghostStart);  // the frightened one goes home
     for (int i = 0; i < 3; ++i)
         EXPECT_NE(Ghost(i).goal, (CellPos{5, 4}));  // three hunting ghosts, all sent to junctions
-}
-
-TEST_F(GhostSquadTest, LoopSoundFollowsTheSquadsMoodAndIsNotRestartedWhilePlaying)
-{
-    UseMaze(Crossing, 2);
-    for (int frame = 0; frame < 5; ++frame)
-        TheSquad->UpdateLoopSound();
-    EXPECT_EQ(TheSquad->loopSound, GhostAttackingSound);
-    EXPECT_EQ(PlayCount(GhostAttackingSound), TheScreen->audioOpen ? 1 : 5);
-    TheSounds->HaltEffects();  // stopped from outside: restarted on the next frame
-    TheSquad->UpdateLoopSound();
-    EXPECT_EQ(PlayCount(GhostAttackingSound), TheScreen->audioOpen ? 2 : 6);
-
-    Ghost(0).state = Afraid;
-    TheSquad->UpdateLoopSound();
-    EXPECT_EQ(TheSquad->loopSound, GhostAfraidSound);
-    Ghost(1).state = Eaten;  // eyes win over fear
-    TheSquad->UpdateLoopSound();
-    EXPECT_EQ(TheSquad->loopSound, GhostEyesOnlySound);
-    EXPECT_EQ(PlayCount(GhostEyesOnlySound), 1);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // One ghost: fear for 160 frames, blinking through its last 40, being eaten,
-// waiting out its fear as eyes and reviving at home; its walking phase.
+// waiting out its fear as eyes and reviving at home.
 #include "tests/actors/ActorTest.h"
 
 namespace {
@@ -43,16 +43,6 @@ TEST_F(GhostTest, FearIsShownThenBlinksThreeHiddenThreeShownAndEndsInTheHunt)
     EXPECT_EQ(ghost.blink, NeverAfraid);
 }
 
-TEST_F(GhostTest, SecondBoostRestartsTheFearAndShowsTheGhost)
-{
-    Ghost(0).MakeAfraid();
-    Ticks(121);
-    ASSERT_EQ(Ghost(0).blink, AfraidHidden);
-    Ghost(0).MakeAfraid();
-    EXPECT_EQ(Ghost(0).blink, AfraidShown);
-    EXPECT_EQ(Ghost(0).stateTimer, FearFrames);
-}
-
 TEST_F(GhostTest, EatenGhostWaitsOutItsFearAndRevivesOnlyAtHome)
 {
     GhostActor& ghost = Ghost(0);  // standing in the start cell
@@ -91,24 +81,6 @@ TEST_F(GhostTest, ComputerGhostsGoHomeWhenAfraidAndHuntOnRevivalHumanOnesKeepThe
     EXPECT_EQ(Ghost(0).goal, TheMaze->ghostStart);
     Ghost(0).Revive();
     EXPECT_EQ(Ghost(0).goal, TheGulper->cell);
-}
-
-TEST_F(GhostTest, HoldHereStopsTheGhostAtItsCell)
-{
-    Ghost(0).posX = Centre(7) + 3;
-    Ghost(0).HoldHere();
-    EXPECT_EQ(Ghost(0).goal, (CellPos{7, 1}));
-}
-
-TEST_F(GhostTest, WalkingPhaseChangesAfterTheFirstFrameAndEveryTenFrames)
-{
-    std::vector<int> phases;
-    for (int frame = 0; frame < 22; ++frame) {
-        Ghost(0).Animate();
-        phases.push_back(Ghost(0).animPhase);
-    }
-    EXPECT_EQ(phases, (std::vector<int>{0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0,
-                                        0, 0, 1}));
 }
 
 }  // namespace

@@ -85,19 +85,4 @@ TEST_F(GulperPlannerTest, PlansOncePerCellWhileHuntingAndEveryTenFramesWhileFlee
     EXPECT_EQ(TheGulper->state, GulperFleeing);
 }
 
-TEST_F(GulperPlannerTest, ComputerGulperEatsEverythingWhenUnthreatened)
-{
-    UseLevel({
-        "#########",
-        "#P.C..C.#",
-        "#.##.##.#",
-        "#C..B..C#",
-        "####G####",
-        "#########",
-    }, 0);
-    for (int frame = 0; frame < 400 && TheMaze->cornLeft > 0; ++frame)
-        TheGulper->Update();
-    EXPECT_EQ(TheMaze->cornLeft, 0);
-}
-
 }  // namespace

@@ -51,17 +51,6 @@ TEST_F(MovementTest, EveryCellCentreIsSnappedToAtAnySpeedAndWallsStopTheActorThe
     }
 }
 
-TEST_F(MovementTest, SnapsWithin60PercentOfTheSpeed)
-{
-    // From the centre of (1, 1) at 3.4: 30.4, 33.8, 37.2, 40.6, 44.0; the centre of (2, 1) is 45.
-    Moves(4);
-    EXPECT_DOUBLE_EQ(TheGulper->posX, 27.0 + 4 * 3.4);  // 4.4 short, not yet snapped
-    Moves(1);
-    EXPECT_DOUBLE_EQ(TheGulper->posX, 44.0);  // 1.0 short of the centre
-    Moves(1);                                 // within 2.04: snapped to 45, then one step on
-    EXPECT_DOUBLE_EQ(TheGulper->posX, 45.0 + 3.4);
-}
-
 TEST_F(MovementTest, ReversesAtOnceButTurnsAsideOnlyAtTheNextCentre)
 {
     Moves(20);
@@ -88,15 +77,6 @@ TEST_F(MovementTest, ReversesAtOnceButTurnsAsideOnlyAtTheNextCentre)
     Moves(30);
     EXPECT_EQ(TheGulper->cell, (CellPos{5, 3}));
     EXPECT_EQ(TheGulper->posX, Centre(5));
-}
-
-TEST_F(MovementTest, StoppedActorNeitherMovesNorTurns)
-{
-    TheGulper->stopped = true;
-    TheGulper->wantedDirection = Left;
-    Moves(1);
-    EXPECT_EQ(TheGulper->posX, Centre(1));
-    EXPECT_EQ(TheGulper->direction, Right);
 }
 
 TEST_F(MovementTest, ResetAndEveryNewCellGiveAFreshCostMap)
@@ -174,14 +154,6 @@ TEST_F(PathFollowingTest, NewGoalIsTracedAtOnceAndTheActorTurnsBack)
     WalkTo({1, 4});
     EXPECT_EQ(TheGulper->cell, (CellPos{1, 4}));
     EXPECT_EQ(TheGulper->posY, Centre(4));
-}
-
-TEST_F(PathFollowingTest, UnreachableGoalLeavesTheActorStanding)
-{
-    TheGulper->Reset(3.4, Computer);
-    WalkTo({0, 0}, 10);  // a wall: no map value reaches it
-    EXPECT_EQ(TheGulper->posX, Centre(1));
-    EXPECT_EQ(TheGulper->posY, Centre(1));
 }
 
 }  // namespace

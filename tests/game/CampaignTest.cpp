@@ -1,8 +1,7 @@
 // The campaigns: choosing one loads the level its menu shows with its
 // settings; "+" and "-" step between the first and the highest level reached;
 // a won level moves on and raises the highest level, a lost one is played
-// again, and the first level without a maze completes the campaign. A maze
-// that cannot be read leaves the player on the menu they were on.
+// again, and the first level without a maze completes the campaign.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -32,19 +31,6 @@ protected:
     }
     static int LevelLoaded() { return TheConfig->ghostCount; }
 };
-
-TEST_F(CampaignMenuTest, ChoosingACampaignLoadsTheLevelItsMenuShows)
-{
-    EXPECT_EQ(GameState, GulperCampaignMenu);
-    EXPECT_EQ(GameMode, GulperCampaignMode);
-    EXPECT_EQ(LevelLoaded(), 2);
-    Click(CloseButton);
-    TheConfig->ghostsLevel = TheConfig->ghostsMaxLevel = 3;
-    Click(GhostsCampaignButton);
-    EXPECT_EQ(GameState, GhostsCampaignMenu);
-    EXPECT_EQ(GameMode, GhostsCampaignMode);
-    EXPECT_EQ(LevelLoaded(), 3);
-}
 
 TEST_F(CampaignMenuTest, PlusAndMinusStepWithinTheLevelsReachedLoadingEachOne)
 {
@@ -126,55 +112,6 @@ TEST_F(CampaignSettingsTest, SixValuesSetBothSidesAndTheTimeLimitAtTwentyFramesA
     EXPECT_EQ(TheGui->timer->framesLeft, 75 * 20);
 }
 
-TEST_F(CampaignSettingsTest, ReadingStopsAtTheFirstMissingValueAndTheTimeLimitBecomesNinety)
-{
-    for (const char* settings : {"0\n1\n3\n3.0\n2.0\n", "1\n0\nfour\n3.0\n2.0\n120\n"}) {
-        TheGui->timer->limit = 45;
-        TheConfig->gulperSpeed = 1.5;
-        ChooseLevelWithSettings(settings);
-        EXPECT_EQ(TheConfig->ghostCount, 3);  // read from the first, kept by the second
-        EXPECT_EQ(TheGui->timer->limit, DefaultTimeLimit);
-    }
-    EXPECT_EQ(TheConfig->ghostsController, Human);
-    EXPECT_DOUBLE_EQ(TheConfig->gulperSpeed, 1.5);  // kept by the second
-
-    sandbox->Remove("data/gulper_level_1.lev");  // taken even when the maze is missing
-    sandbox->Write("data/gulper_settings_1.lev", "1\n1\n7\n3.0\n2.0\n50\n");
-    GameState = GameModeMenu;
-    CaptureOutput();
-    Click(GulperCampaignButton);
-    TakeOutput();
-    EXPECT_EQ(GameState, GameModeMenu);
-    EXPECT_EQ(TheConfig->ghostCount, 7);
-}
-
-TEST_F(CampaignSettingsTest, WithoutAFileThePlayersSideIsHumanAndTheTimeLimitStays)
-{
-    WriteCampaignLevel("ghosts", 1, TestMazes::OpenRoom(), "0\n0\n6\n3.0\n2.0\n45\n");
-    WriteLevel("data/ghosts_level_2.lev", TestMazes::OpenRoom());
-    WriteLevel("data/gulper_level_1.lev", TestMazes::OpenRoom());
-    TheConfig->ghostsMaxLevel = 2;
-    EnterCampaignMenu(GhostsCampaignMode);
-    CaptureOutput();
-    Click(PlusButton);
-    EXPECT_EQ(TakeOutput(), "Couldn't load campaign settings from file "
-                            "data/ghosts_settings_2.lev, loading default settings!");
-    EXPECT_EQ(TheConfig->ghostsLevel, 2);
-    EXPECT_EQ(TheConfig->gulperController, Computer);
-    EXPECT_EQ(TheConfig->ghostsController, Human);
-    EXPECT_EQ(TheConfig->ghostCount, 4);
-    EXPECT_DOUBLE_EQ(TheConfig->gulperSpeed, 3.4);
-    EXPECT_DOUBLE_EQ(TheConfig->ghostSpeed, 2.4);
-    EXPECT_EQ(TheGui->timer->limit, 45);
-
-    Click(CloseButton);
-    CaptureOutput();
-    Click(GulperCampaignButton);
-    TakeOutput();
-    EXPECT_EQ(TheConfig->gulperController, Human);
-    EXPECT_EQ(TheConfig->ghostsController, Computer);
-}
-
 // Computer against computer, one ghost: the level's maze decides who wins.
 class CampaignProgressTest : public GameTest {
 protected:
@@ -245,22 +182,6 @@ TEST_F(CampaignProgressTest, WinningTheLastLevelCompletesTheCampaignThenTheGameM
     const int complete = LastFrameTime();
     ASSERT_TRUE(RunUntilState(GameModeMenu));
     EXPECT_EQ(LastFrameTime() - complete, 4500);
-}
-
-TEST_F(CampaignProgressTest, ALostLevelWhoseMazeHasGoneLeavesThePlayerOnTheCampaignMenu)
-{
-    WriteCampaign("gulper", {TestMazes::GhostBesideGulper()}, Settings(Computer, Computer, 1, 3.4, 2.4, 90));
-    EnterCampaignMenu(GulperCampaignMode);
-    ASSERT_TRUE(StartAndPlay());
-    ASSERT_TRUE(RunUntilState(GhostsWin));
-    sandbox->Remove("data/gulper_level_1.lev");
-    CaptureOutput();
-    bool quit = false;
-    while (GameState == GhostsWin && !quit)
-        quit = RunFrames(1);
-    EXPECT_EQ(TakeOutput(), "Couldn't load maze level from file data/gulper_level_1.lev!");
-    EXPECT_FALSE(quit);
-    EXPECT_EQ(GameState, GulperCampaignMenu);
 }
 
 }  // namespace

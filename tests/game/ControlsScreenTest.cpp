@@ -1,8 +1,8 @@
 // The key bindings as the game uses them: the controls screen with the key of
 // every action, rebinding by clicking an action's key and releasing a new
 // key, the two stock key sets, keeping ("OK") or dropping ("Cancel", "x") the
-// changes, from the options or from within a game; and one key bound to
-// several actions. (The key files themselves: tests/gui/KeyBindingsTest.cpp.)
+// changes, from the options or from within a game. (The key files
+// themselves: tests/gui/KeyBindingsTest.cpp.)
 #include <gtest/gtest.h>
 
 #include <SDL/SDL.h>
@@ -54,26 +54,6 @@ protected:
     }
     static int Awaited() { return TheGui->keyBindings.captureIndex; }
 };
-
-TEST_F(ControlsScreenTest, EveryActionHasItsKeyButtonShowingTheKeysNameInTwoColumns)
-{
-    const Panel& panel = *TheGui->controlsMenu;
-    const struct {
-        int action, x, y;
-    } rows[] = {{MoveGulperRight, 126, 27}, {SelectPrevGhost, 126, 261}, {SelectGhost1, 342, 27},
-                {ExitGame, 342, 225}};
-    for (const auto& row : rows) {
-        EXPECT_EQ(panel.buttons.at(row.action)->x, row.x) << ActionNames[row.action];
-        EXPECT_EQ(panel.buttons.at(row.action)->y, row.y) << ActionNames[row.action];
-    }
-    EXPECT_EQ(panel.widgets.at(1 + ExitGame)->text, "Exit game");  // the names, after the title
-    EXPECT_EQ(panel.widgets.at(1 + ExitGame)->x, 225);
-    for (int action = 0; action < ActionCount; ++action) {
-        EXPECT_EQ(panel.buttons.at(action)->id, KeyButton);
-        EXPECT_EQ(Shown(action), SDL_GetKeyName(static_cast<SDLKey>(KeyOf(action))))
-            << ActionNames[action];
-    }
-}
 
 // The key button shows "?" from the mouse release on, and the next key
 // released anywhere (even the exit key, even in play) becomes the action's key.
@@ -181,18 +161,6 @@ TEST_F(ControlsScreenTest, OpenedDuringPlayEveryButtonReturnsToTheGame)
     TheGui->OnKeyUp(pauseKey);
     EXPECT_EQ(GameState, Playing);
     EXPECT_EQ(KeyOf(StopGulper), pauseKey);
-}
-
-TEST_F(ControlsScreenTest, AKeyBoundToTwoActionsDoesBoth)
-{
-    GameState = MainMenu;
-    PlayCampaignLevel(GulperCampaignMode, TestMazes::OpenRoom(), Settings(Human, Human, 2, 3.4, 2.4, 90));
-    TheGui->keyBindings.keys[SelectGhost1] = KeyOf(MoveGulperUp);
-    PressKey(MoveGulperUp);
-    RunFrames(1);
-    EXPECT_EQ(TheGulper->wantedDirection, Up);
-    EXPECT_TRUE(TheSquad->ghosts[0]->selected);
-    EXPECT_EQ(Played(SelectingGhostSound), 1);
 }
 
 }  // namespace

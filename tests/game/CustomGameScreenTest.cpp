@@ -1,7 +1,5 @@
-// The custom game screen: who plays each side, the speeds (a tenth more a
-// click, wrapping to 1 above 5 and 4), the number of ghosts (1 to 8), the
-// custom maze (1 to 99, skipping missing files) and the time limit (steps of
-// 15 within 30 and 600), and "Start!".
+// The custom game screen: the speeds (a tenth more a click, wrapping to 1
+// above 5 and 4), the custom maze (1 to 99, skipping missing files) and "Start!".
 #include <gtest/gtest.h>
 
 #include "tests/game/GameTest.h"
@@ -42,20 +40,6 @@ protected:
     static int& Limit() { return TheGui->timer->limit; }
 };
 
-TEST_F(CustomGameScreenTest, TheSideButtonsSwitchBetweenHumanAndComputer)
-{
-    TheConfig->gulperController = Human;
-    TheConfig->ghostsController = Computer;
-    EXPECT_EQ(Shown(GulperSideButton) + "/" + Shown(GhostsSideButton), "Human/AI");
-    Click(GulperSideButton);
-    Click(GhostsSideButton);
-    EXPECT_EQ(TheConfig->gulperController, Computer);
-    EXPECT_EQ(TheConfig->ghostsController, Human);
-    EXPECT_EQ(Shown(GulperSideButton) + "/" + Shown(GhostsSideButton), "AI/Human");
-    Click(GulperSideButton);
-    EXPECT_EQ(TheConfig->gulperController, Human);
-}
-
 TEST_F(CustomGameScreenTest, SpeedsClimbByATenthAndWrapHalfAStepAboveTheirTop)
 {
     const struct {
@@ -83,21 +67,6 @@ TEST_F(CustomGameScreenTest, SpeedsClimbByATenthAndWrapHalfAStepAboveTheirTop)
     EXPECT_EQ(Shown(GulperSpeedButton), "1.3");
 }
 
-TEST_F(CustomGameScreenTest, TheGhostCountStaysWithinOneToEight)
-{
-    const struct {
-        int from, button, to;
-    } cases[] = {{7, GhostCountUpButton, 8}, {8, GhostCountUpButton, 8},
-                 {2, GhostCountDownButton, 1}, {1, GhostCountDownButton, 1}};
-    for (const auto& c : cases) {
-        TheConfig->ghostCount = c.from;
-        Click(c.button);
-        EXPECT_EQ(TheConfig->ghostCount, c.to) << c.from;
-    }
-    RunFrames(1);
-    EXPECT_EQ(WidgetText(GhostCountWidget), "1");
-}
-
 TEST_F(CustomGameScreenTest, TheMapButtonsLoadTheNextOrPreviousMapAtOnceWithinOneToNinetyNine)
 {
     sandbox->Remove("data/map_4.lev");
@@ -120,25 +89,6 @@ TEST_F(CustomGameScreenTest, TheMapButtonsLoadTheNextOrPreviousMapAtOnceWithinOn
     TheConfig->mapNumber = 2;
     RunFrames(1);
     EXPECT_EQ(WidgetText(MapWidget), "2");
-}
-
-TEST_F(CustomGameScreenTest, TheTimeLimitStepsByFifteenWithinThirtyAndSixHundredAndResetsTheTimer)
-{
-    Click(TimeLimitUpButton);
-    EXPECT_EQ(Limit(), 105);
-    EXPECT_EQ(TheGui->timer->framesLeft, 105 * 20);
-    RunFrames(1);
-    EXPECT_EQ(WidgetText(TimerWidget), "105");
-    const struct {
-        int from, button, to;  // clicked twice
-    } cases[] = {{45, TimeLimitDownButton, 30}, {600, TimeLimitUpButton, 600},
-                 {595, TimeLimitUpButton, 610}, {40, TimeLimitDownButton, 25}};  // off the grid
-    for (const auto& c : cases) {
-        Limit() = c.from;
-        Click(c.button);
-        Click(c.button);
-        EXPECT_EQ(Limit(), c.to) << c.from;
-    }
 }
 
 TEST_F(CustomGameScreenTest, StartReadsTheMapAgainAndPlaysTheSettingsChosen)

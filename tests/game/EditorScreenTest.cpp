@@ -82,15 +82,6 @@ protected:
     }
 };
 
-TEST_F(EditorScreenTest, TheBrushButtonCyclesThroughTheElements)
-{
-    for (const char* name : {"Tunnel", "Wall", "Corn", "Boost", "Gulper", "Ghosts", "Tunnel"}) {
-        RunFrames(1);
-        EXPECT_EQ(ButtonOf(BrushButton).label->text, name);
-        Click(BrushButton);
-    }
-}
-
 TEST_F(EditorScreenTest, PaintingPaintsEachCellPassedOnceWithOneStartOfEachKind)
 {
     ChooseBrush(Corn);
@@ -179,40 +170,6 @@ TEST_F(EditorScreenTest, SavingRepairsTheMapAndKeepsThePaintingThroughAReset)
     EXPECT_EQ(TheMaze->CellAt(5, 1), Boost);
     EXPECT_EQ(TheMaze->cells[291], GulperStart);  // and in the file
     EXPECT_EQ(TheMaze->gulperStart, (CellPos{291 % 28, 291 / 28}));
-}
-
-TEST_F(EditorScreenTest, TheBarStarsUnsavedPaintingAndTheSaveButtonSaysWhatASaveDid)
-{
-    RunFrames(1);
-    const std::vector<uint32_t> clean = MapNumberShown();
-    const std::vector<uint32_t> save = SaveButtonShown();
-    ClickCell(5, 5);
-    RunFrames(1);
-    const std::vector<uint32_t> starred = MapNumberShown();
-    EXPECT_NE(starred, clean);
-
-    Click(SaveMapButton);
-    RunFrames(1);
-    EXPECT_EQ(MapNumberShown(), clean);
-    const std::vector<uint32_t> saved = SaveButtonShown();
-    EXPECT_NE(saved, save);
-    const int second = TheScreen->framesPerSecond;
-    RunFrames(second);
-    EXPECT_EQ(SaveButtonShown(), saved);  // still said a second later
-    RunFrames(2 * second);
-    EXPECT_EQ(SaveButtonShown(), save);  // and no more two seconds after
-
-    // A map that cannot be written stays starred, and the button says so.
-    std::filesystem::create_directory(sandbox->path + "/data/map_1.lev.tmp");
-    ClickCell(6, 5);
-    Click(SaveMapButton);
-    RunFrames(1);
-    EXPECT_EQ(MapNumberShown(), starred);
-    EXPECT_NE(SaveButtonShown(), save);
-    EXPECT_NE(SaveButtonShown(), saved);
-    Click(PlusButton);  // another map: nothing to say of it
-    RunFrames(1);
-    EXPECT_EQ(SaveButtonShown(), save);
 }
 
 TEST_F(EditorScreenTest, UnsavedPaintingIsDroppedAndTheMapNamedOnEveryWayOut)

@@ -1,10 +1,8 @@
 // The maze drawn from its cached background looks exactly like the maze
-// drawn tile by tile. Whole sessions are played twice from the same start,
-// with the cache and drawing every tile, and every frame the game would
-// present must be the same byte for byte: computer games through the intro,
-// the appearance, play with a boost, a pause and both endings; an editor
-// session painting, browsing, saving, resetting and changing the tile set on
-// mazes smaller and larger than the window; and a see-through floor.
+// drawn tile by tile: computer games are played twice from the same start,
+// with the cache and drawing every tile, through the intro, the appearance,
+// play with a boost, a pause and both endings, and every frame must be the
+// same byte for byte.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -25,12 +23,6 @@ constexpr unsigned StartSeed = 1;
 // ghosts catch it.
 constexpr int BoostMap = 4;
 constexpr int CatchMap = 12;
-// Custom mazes the editor session browses to: one smaller than the window
-// (28 x 21 cells), one larger.
-constexpr int SmallMap = 15;
-constexpr int LargeMap = 16;
-// A fourth tile sheet, after the three shipped, with a black hole in the middle of each floor tile.
-constexpr int SeeThroughSheet = 3;
 
 // A hash of every byte of the window's pixel rows (FNV-1a, 64 bits).
 uint64_t WindowHash()
@@ -45,20 +37,10 @@ uint64_t WindowHash()
     return hash;
 }
 
-// A level walled round its edge with corn inside, the starts near opposite corners.
-Rows OpenLevel(int columns, int rows)
-{
-    Rows level(rows, "#" + std::string(columns - 2, 'C') + "#");
-    level.front() = level.back() = std::string(columns, '#');
-    level[1][1] = 'P';
-    level[rows - 2][columns - 2] = 'G';
-    return level;
-}
-
 // What one run of a session saw, frame by frame.
 struct Recording {
     std::vector<uint64_t> frames;   // hash of the window after each frame
-    std::vector<GameStateId> states;       // the state each frame began in
+    std::vector<GameStateId> states;        // the state each frame began in
     std::vector<int> cellsRedrawn;  // cells each frame drew into the maze's background
     bool sawAfraidGhost = false;
     bool sawCornEaten = false;
@@ -66,19 +48,6 @@ struct Recording {
 
 class FrameHashTest : public GameTest {
 protected:
-    void PrepareGameFiles() override
-    {
-        WriteLevel("data/map_" + std::to_string(SmallMap) + ".lev", OpenLevel(10, 8));
-        WriteLevel("data/map_" + std::to_string(LargeMap) + ".lev", OpenLevel(40, 30));
-        SDL_Surface* const sheet = SDL_LoadBMP((ShippedDataDir() + "/images/tiles0.bmp").c_str());
-        ASSERT_NE(sheet, nullptr);
-        for (int variant = 0; variant < TileColumns; ++variant) {
-            SDL_Rect hole = {static_cast<Sint16>(variant * 18 + 7), 7, 4, 4};
-            SDL_FillRect(sheet, &hole, SDL_MapRGB(sheet->format, 0, 0, 0));
-        }
-        SDL_SaveBMP(sheet, "images/tiles3.bmp");
-        SDL_FreeSurface(sheet);
-    }
     void SetUp() override
     {
         std::srand(StartSeed);
@@ -136,12 +105,6 @@ protected:
             Frames(1);
         ASSERT_EQ(GameState, state);
     }
-    // A click on a button of the current screen, then two frames.
-    void Press(int id)
-    {
-        Click(id);
-        Frames(2);
-    }
 
     // A custom game, computer against computer with eight ghosts, from its
     // "Start!" to the custom game menu it returns to.
@@ -164,22 +127,6 @@ protected:
         }
         FramesUntil(CustomGameMenu);
         Frames(2);
-    }
-
-    // Chooses the brush, then paints along a row with one press, a drag and the release.
-    void PaintRow(CellCode code, int row, int fromColumn, int toColumn)
-    {
-        while (TheBrush->brush != IndexOf(code))
-            Press(BrushButton);
-        auto centre = [](int cell) { return cell * 18 + 9; };
-        TheGui->OnLeftDown(centre(fromColumn), centre(row));
-        Frames(1);
-        for (int column = fromColumn + 1; column <= toColumn; ++column) {
-            TheGui->OnLeftDrag(centre(column), centre(row));
-            Frames(1);
-        }
-        TheGui->OnLeftUp(centre(toColumn), centre(row));
-        Frames(1);
     }
 
     static bool SawState(const Recording& run, GameStateId state)
@@ -206,42 +153,6 @@ TEST_F(FrameHashTest, ComputerGamesLookTheSameFromTheCacheWhichRedrawsOnlyTheCel
         if (cached.states[i] == Playing)
             most = std::max(most, cached.cellsRedrawn[i]);
     EXPECT_EQ(most, 1);
-}
-
-TEST_F(FrameHashTest, TheEditorLooksTheSameFromTheCache)
-{
-    const Recording cached = PlayBothWays([this] {
-        TheConfig->mapNumber = SmallMap - 1;
-        GameState = MainMenu;
-        Frames(1);
-        Press(EditorButton);
-        PaintRow(Wall, 3, 2, 9);
-        PaintRow(Corn, 5, 4, 12);
-        PaintRow(GulperStart, 7, 7, 7);
-        Press(PlusButton);  // the small maze; the painting is dropped
-        PaintRow(Wall, 2, 1, 6);
-        Press(SaveMapButton);
-        Press(PlusButton);  // the large maze
-        PaintRow(Boost, 10, 20, 27);
-        for (const int id : {ResetMapButton, MinusButton, CloseButton, OptionsButton,
-                             TileSetButton, CloseButton, EditorButton})
-            Press(id);
-        PaintRow(GhostStart, 4, 3, 5);
-        Frames(2);
-    });
-    EXPECT_TRUE(SawState(cached, LevelEditor));
-    EXPECT_TRUE(SawState(cached, OptionsMenu));
-}
-
-TEST_F(FrameHashTest, ASeeThroughFloorIsDrawnTileByTile)
-{
-    const Recording cached = PlayBothWays([this] {
-        while (TheMaze->tileSetIndex != SeeThroughSheet)
-            TheMaze->NextTileSet();
-        PlayComputerGame(BoostMap, 15, false);
-    });
-    // The background is never used with this sheet.
-    EXPECT_EQ(*std::max_element(cached.cellsRedrawn.begin(), cached.cellsRedrawn.end()), 0);
 }
 
 }  // namespace

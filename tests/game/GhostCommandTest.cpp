@@ -177,29 +177,6 @@ TEST_F(GhostCommandTest, ADirectionKeyDrivesTheOneSelectedGhostSilentlyUntilAnot
     EXPECT_FALSE(TheSquad->directActive);
 }
 
-TEST_F(GhostCommandTest, EachSidesDirectionKeysSteerTheOtherSideWhenItIsTheComputers)
-{
-    Play(Computer, Human);
-    Tap(SelectGhost1);
-    Tap(MoveGulperUp);
-    EXPECT_TRUE(TheSquad->directActive);
-    EXPECT_EQ(TheSquad->directDirection, Up);
-
-    Tap(ExitGame);
-    GameState = MainMenu;
-    Play(Human, Computer);
-    Tap(MoveGhostDown);
-    EXPECT_EQ(TheGulper->wantedDirection, Down);
-    RunFrames(10);
-    EXPECT_GT(TheGulper->cell.y, 1);
-    const int selecting = Played(SelectingGhostSound);
-    Tap(SelectAllGhosts);  // computer ghosts take no commands
-    OrderTo({10, 10});
-    EXPECT_TRUE(Selected().empty());
-    EXPECT_EQ(Played(SelectingGhostSound), selecting);
-    EXPECT_EQ(Played(IssuingOrderSound), 0);
-}
-
 TEST_F(GhostCommandTest, AClickSelectsTheGhostUnderItReplacingTheSelectionUnlessTheGroupKeyIsHeld)
 {
     Play();
@@ -258,41 +235,6 @@ TEST_F(GhostCommandTest, ABoxMustBeMoreThanFivePixelsAndTouchAGhostByACorner)
     Drag(cx - 17, cy - 3, cx + 17, cy + 17);  // past its bottom edge: its bottom corners inside
     EXPECT_EQ(Selected(), (Numbers{1, 2, 3, 4}));
     Drag(cx - 2, cy - 2, cx + 3, cy + 3);  // five pixels over the ghosts: a click, on the first
-    EXPECT_EQ(Selected(), (Numbers{1}));
-}
-
-// With the group key held a box adds to the selection. (The box starts on the
-// bar below the maze: a press on the floor would deselect all.)
-TEST_F(GhostCommandTest, WithTheGroupKeyHeldABoxAddsToTheSelection)
-{
-    Play();
-    MoveGhostOneTo({20, 10});
-    Tap(SelectGhost1);
-    const int x0 = Centre(GhostHome.x - 2), y0 = TheScreen->height - 5;
-    const int x1 = Centre(GhostHome.x) + 12, y1 = Centre(GhostHome.y - 1);
-    PressKey(GroupSelection);
-    Drag(x0, y0, x1, y1);
-    EXPECT_EQ(Selected(), (Numbers{1, 2, 3, 4}));
-    ReleaseKey(GroupSelection);
-    Drag(x0, y0, x1, y1);
-    EXPECT_EQ(Selected(), (Numbers{2, 3, 4}));
-}
-
-TEST_F(GhostCommandTest, NothingIsCommandedOutsidePlay)
-{
-    Play();
-    const Direction heading = TheGulper->wantedDirection;
-    Tap(PauseGame);
-    PressKey(MoveGulperDown);
-    Tap(SelectAllGhosts);  // the release also resumes play
-    EXPECT_TRUE(Selected().empty());
-    EXPECT_EQ(TheGulper->wantedDirection, heading);
-    EXPECT_EQ(Played(SelectingGhostSound), 0);
-    Tap(SelectGhost1);
-    Tap(PauseGame);
-    OrderTo({10, 10});
-    Drag(Centre(GhostHome.x - 2), Centre(GhostHome.y - 2), TheScreen->width, TheScreen->height);
-    EXPECT_EQ(Ghost(1).goal, GhostHome);
     EXPECT_EQ(Selected(), (Numbers{1}));
 }
 

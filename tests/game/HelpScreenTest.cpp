@@ -74,38 +74,6 @@ protected:
     }
 };
 
-TEST_F(HelpScreenTest, TheShippedTextFitsUnderTheTitleAndVersion)
-{
-    EXPECT_EQ(Help().widgets.at(0)->text, "Gulpwise 1.5 help");
-    EXPECT_EQ(&Help().widgets.at(0)->font, TheGui->largeFont.get());
-    ASSERT_FALSE(ShownLines().empty());
-    for (const std::string& line : ShownLines()) {
-        const bool oneWord = line.find(' ') == line.size() - 1;
-        EXPECT_TRUE(TheGui->smallFont->TextWidth(line) < 396 || oneWord) << line;
-    }
-}
-
-TEST_F(HelpScreenTest, LinesAreFourteenPixelsApartAndTwentyFourOfThemShow)
-{
-    RebuildWith("first\nsecond\nthird\nlost");
-    ASSERT_EQ(ShownLines(), (Lines{"first ", "second ", "third "}));
-    for (int j = 0; j < 3; ++j) {
-        const TextWidget& line = *Help().widgets.at(1 + j);
-        EXPECT_EQ(line.x, 14);
-        EXPECT_EQ(line.y, 27 + 14 * j);
-        EXPECT_EQ(&line.font, TheGui->smallFont.get());
-    }
-    RebuildWith(Repeat("line\n", 30).c_str());
-    ASSERT_EQ(ShownLines().size(), 30u);
-    int visible = 0;
-    for (size_t i = 1; i < Help().widgets.size(); ++i)
-        visible += Help().y + Help().widgets[i]->y < TheScreen->height;
-    EXPECT_EQ(visible, 24);
-    RebuildWith("");
-    EXPECT_EQ(Help().widgets.size(), 1u);  // only the title and the close button
-    EXPECT_EQ(Help().buttons.size(), 1u);
-}
-
 TEST_F(HelpScreenTest, AMissingOrUnreadableHelpFileIsReportedAndThePageSaysSo)
 {
     sandbox->Remove("data/help_text.cfg");

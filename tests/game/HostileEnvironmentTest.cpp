@@ -80,7 +80,7 @@ std::string MessageFor(const std::string& file)
 }
 
 // Every shipped file but the font width files (without which the game cannot
-// draw a word: those end it, below) and the mazes the visit never reaches.
+// draw a word: tests/gui/BitmapFontTest.cpp) and the mazes the visit never reaches.
 std::vector<std::string> FilesToLose()
 {
     std::vector<std::string> files;
@@ -131,23 +131,6 @@ protected:
         sandbox->CopyAllShipped();
     }
 };
-
-TEST_F(HostileFolderTest, MissingFontWidthFileEndsTheGameWithItsMessage)
-{
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    for (const char* widths : {"data/font18_chars_w.cfg", "data/font10_chars_w.cfg"}) {
-        const std::string kept = sandbox->Read(widths);
-        sandbox->Remove(widths);
-        EXPECT_EXIT(
-            {
-                CreateGlobals();
-                fflush(stdout);
-                exit(0);
-            },
-            ::testing::ExitedWithCode(1), "");
-        sandbox->Write(widths, kept);
-    }
-}
 
 TEST_F(HostileFolderTest, MazeFileOfRandomBytesIsRefused)
 {

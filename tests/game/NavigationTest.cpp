@@ -60,24 +60,6 @@ TEST_F(NavigationTest, EveryButtonLeadsToItsScreenAndTheExitKeyOneStepBack)
     EXPECT_EQ(TakeOutput(), "exiting\n");
 }
 
-TEST_F(NavigationTest, TheEditorAndTheCustomGameOpenTheConfiguredMapSearchingBackward)
-{
-    WriteLevel("data/map_3.lev", TestMazes::CornBesideGulper());
-    for (const std::vector<int>& clicks : {std::vector<int>{EditorButton},
-                                           std::vector<int>{PlayButton, CustomGameButton}}) {
-        sandbox->Remove("data/map_4.lev");
-        sandbox->Remove("data/map_5.lev");
-        GameState = MainMenu;
-        GameMode = GulperCampaignMode;
-        TheConfig->mapNumber = 5;
-        for (const int id : clicks)
-            Click(id);
-        EXPECT_EQ(GameMode, CustomMode);
-        EXPECT_EQ(TheConfig->mapNumber, 3);
-        EXPECT_EQ(TheMaze->cornLeft, 1);  // map 3's single corn
-    }
-}
-
 class LeavingALevelTest : public GameTest {
 protected:
     void PrepareGameFiles() override
@@ -197,45 +179,5 @@ TEST_P(NamelessKeyTest, NeverActsForTheUnboundActions)
 INSTANTIATE_TEST_SUITE_P(ShortOrMissingKeyFile, NamelessKeyTest,
                          ::testing::Values("1\n275\n276\n273\n274\n32\n",  // the gulper's keys only
                                            ""));
-
-// Which button a press hits and when it is clicked are the panel's; the
-// release is taken by the panel of the screen shown at the release.
-TEST_F(NavigationTest, AButtonPressedOnAnotherScreenWaitsForAReleaseOnItsOwn)
-{
-    Click(PlayButton);
-    int x = 0, y = 0;
-    CentreOf(ButtonOf(CloseButton), x, y);
-    TheGui->OnLeftDown(x, y);  // "x" of the game mode menu
-    TapKey(ExitGame);          // back to the main menu before the release
-    TheGui->OnLeftUp(x, y);
-    EXPECT_EQ(GameState, MainMenu);
-    EXPECT_EQ(ButtonOf(PlayButton).state, ButtonIdle);
-
-    Click(PlayButton);
-    TheGui->OnLeftUp(0, 0);  // the game mode menu's "x" was still down
-    EXPECT_EQ(GameState, MainMenu);
-}
-
-// Only the menus have a panel; elsewhere the mouse does nothing, and a
-// release with no button pressed does nothing anywhere.
-TEST_F(NavigationTest, OutsideTheMenusAndPlayTheMouseDoesNothing)
-{
-    for (int value = 0; value <= static_cast<int>(CampaignComplete); ++value) {
-        const auto state = static_cast<GameStateId>(value);
-        GameState = state;
-        EXPECT_FALSE(TheGui->OnLeftUp(250, 200)) << "state " << state;
-        EXPECT_EQ(GameState, state);
-        EXPECT_EQ(TheGui->PanelOf(state) != nullptr, IsMenuState(state)) << "state " << state;
-        if (IsMenuState(state) || state == Playing)
-            continue;
-        EXPECT_FALSE(TheGui->OnLeftDown(250, 200));
-        EXPECT_FALSE(TheGui->OnLeftDrag(260, 220));
-        EXPECT_FALSE(TheGui->OnRightDown(250, 200));
-        EXPECT_FALSE(TheGui->OnLeftUp(260, 220));
-        EXPECT_EQ(GameState, state);
-    }
-    EXPECT_EQ(Played(ButtonClickSound), 0);
-    EXPECT_EQ(TheGui->PanelOf(ControlsInGame), TheGui->PanelOf(ControlsMenu));
-}
 
 }  // namespace

@@ -28,23 +28,6 @@ protected:
     }
 };
 
-TEST_F(OptionsScreenTest, ThePanelShowsTheSettingsAsTheyChange)
-{
-    // The numbers of the frame rate, the time limit and the two volumes.
-    auto shown = [] {
-        RunFrames(1);
-        return std::vector<std::string>{WidgetText(2), WidgetText(4), WidgetText(6), WidgetText(8)};
-    };
-    EXPECT_EQ(shown(), (std::vector<std::string>{"20", "90", "100", "100"}));
-    Clicks(FrameRateDownButton, 1);
-    Clicks(TimeLimitUpButton, 1);
-    Clicks(TimeLimitDownButton, 2);
-    Clicks(MusicDownButton, 2);
-    Clicks(EffectsDownButton, 3);
-    EXPECT_EQ(shown(), (std::vector<std::string>{"15", "75", "80", "70"}));
-    EXPECT_EQ(TheGui->timer->framesLeft, 75 * 15);  // at the new frame rate
-}
-
 TEST_F(OptionsScreenTest, TheFrameRateStepsWithinFiveAndSixtyAndTakesEffectAtOnce)
 {
     const struct {
@@ -83,18 +66,6 @@ TEST_F(OptionsScreenTest, TheVolumesStayWithinNoughtAndAHundredAndTheMusicsReach
     TheConfig->effectsVolume = 0;
     Click(EffectsDownButton);
     EXPECT_EQ(TheConfig->effectsVolume, 0);
-}
-
-TEST_F(OptionsScreenTest, ChangeStepsThroughTheTileSetsAndWraps)
-{
-    const int setCount = static_cast<int>(TheMaze->tileSets.size());
-    ASSERT_GE(setCount, 2);
-    Clicks(TileSetButton, setCount - 1);
-    EXPECT_EQ(TheConfig->tileSet, setCount - 1);
-    EXPECT_EQ(TheMaze->tiles, TheMaze->tileSets[setCount - 1]);
-    Click(TileSetButton);
-    EXPECT_EQ(TheConfig->tileSet, 0);
-    EXPECT_EQ(TheMaze->tiles, TheMaze->tileSets[0]);
 }
 
 TEST_F(OptionsScreenTest, TheOptionsOutliveTheRunButNotTheTimeLimit)

@@ -47,14 +47,6 @@ TEST_F(BitmapFontTest, WidthFileListsTheGlyphsPackedLeftToRight)
     EXPECT_EQ(FontWithWidthFile("3 5 7\n")->offsets, (Ints{0, 3, 8}));
 }
 
-TEST_F(BitmapFontTest, TextWidthSaturatesInsteadOfOverflowing)
-{
-    const auto font = FontWithWidthFile("2000000000\n");
-    EXPECT_EQ(font->TextWidth("   "), INT_MAX);
-    font->DrawText(0, 0, "   ");  // the one glyph column of the bitmap, then past the window
-    EXPECT_EQ(PixelAt(0, 0), GlyphColour(' ', 0, 0));
-}
-
 TEST_F(BitmapFontTest, AMissingBitmapDrawsNothingButAMissingWidthFileEndsTheProgram)
 {
     sandbox->Write("data/font_chars_w.cfg", "3\n5\n7\n");
@@ -128,19 +120,6 @@ TEST_F(BitmapFontTest, TextCrossingTheWindowEdgeIsClippedNotShifted)
     font->DrawText(TheScreen->width - 1, TheScreen->height - 3, "M:");
     EXPECT_EQ(PixelAt(TheScreen->width - 1, TheScreen->height - 1), GlyphColour('M', 0, 2));
     EXPECT_EQ(CountDrawn(), 3);
-}
-
-TEST(NumberText, IntegersPlainAndDoublesInTheStreamsDefaultFormat)
-{
-    EXPECT_EQ(IntToText(90), "90");
-    EXPECT_EQ(IntToText(INT_MIN), "-2147483648");
-    const std::pair<double, const char*> doubles[] = {
-        {1.0, "1"}, {2.4, "2.4"}, {-0.5, "-0.5"}, {1.0 + 0.1 + 0.1 + 0.1, "1.3"},
-        {3.4 - 0.2 - 0.2, "3"}, {3.14159265, "3.14159"}, {1234567.0, "1.23457e+06"},
-        {0.00001, "1e-05"},
-    };
-    for (const auto& [value, text] : doubles)
-        EXPECT_EQ(DoubleToText(value), text);
 }
 
 }  // namespace

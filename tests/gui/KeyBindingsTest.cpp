@@ -41,20 +41,6 @@ protected:
     std::unique_ptr<KeyBindings> bindings;
 };
 
-TEST_F(KeyBindingsTest, StartUpReadsTheKeysFileAndNamesEveryKeySymbol)
-{
-    EXPECT_EQ(bindings->fileFlag, 1);
-    EXPECT_EQ(bindings->keys[MoveGulperRight], 100);
-    EXPECT_EQ(bindings->keys[ExitGame], 125);
-    EXPECT_EQ(bindings->captureIndex, NoValue);
-    ASSERT_EQ(bindings->keyNames.size(), static_cast<size_t>(KeyNameCount));
-    for (int key = 0; key < KeyNameCount; ++key)
-        EXPECT_EQ(bindings->NameOf(key), SDL_GetKeyName(static_cast<SDLKey>(key)));
-    EXPECT_EQ(bindings->NameOf(UnknownKey), "?");  // the key awaited
-    for (const int outside : {-1, KeyNameCount, 999999999})
-        EXPECT_EQ(bindings->NameOf(outside), "?");
-}
-
 TEST_F(KeyBindingsTest, WithoutAKeysFileEveryActionIsUnboundAndAMissingStockFileChangesNothing)
 {
     CaptureOutput();

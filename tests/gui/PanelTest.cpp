@@ -1,7 +1,6 @@
 // Panels: drawing the background, each button's frame for its state with its
-// label, then the widgets; and a click in two halves: the press marks the
-// button strictly under the pointer and plays the click, the release hands
-// the pressed button's id on.
+// label, then the widgets; and the press that marks the button strictly under
+// the pointer and plays the click.
 #include <gtest/gtest.h>
 
 #include "platform/SoundBank.h"
@@ -82,18 +81,6 @@ TEST_F(PanelClickTest, APressStrictlyInsideAButtonAndThePanelMarksItAndClicksOnc
     panel.AddButton(20, 10, 72, 18, nullptr, StartButton, nullptr);  // under "Play"
     EXPECT_EQ(panel.PressAt(130, 65), 0);  // only the first of overlapping buttons
     EXPECT_EQ(panel.buttons[2]->state, ButtonIdle);
-}
-
-TEST_F(PanelClickTest, ReleasesGiveThePressedButtonsOneAtATimeInButtonOrder)
-{
-    EXPECT_EQ(panel.TakeReleased(), NoButton);
-    panel.PressAt(290, 60);  // "x", the later button, first
-    panel.PressAt(130, 65);
-    EXPECT_EQ(panel.TakeReleased(), PlayButton);
-    EXPECT_EQ(play->state, ButtonIdle);
-    EXPECT_EQ(close->state, ButtonPressed);
-    EXPECT_EQ(panel.TakeReleased(), CloseButton);
-    EXPECT_EQ(panel.TakeReleased(), NoButton);
 }
 
 }  // namespace

@@ -84,19 +84,4 @@ TEST_F(ValueWidgetTest, ValueWidgetsShowTheValueAtTheTimeOfDrawing)
     ExpectShows(shownSpeed, "1.3");
 }
 
-// A value read from a file can lie outside the list; nothing outside it is read.
-TEST_F(ValueWidgetTest, ALookupWidgetShowsTheNamePickedOrAQuestionMarkOutsideItsList)
-{
-    const std::vector<std::string> controllers = {"Human", "AI"};
-    int controller = 1;
-    LookupWidget shown(*font, &controller, &controllers, 0, 0, 72, 18, AlignCentre, AlignMiddle);
-    ExpectShows(shown, "AI");
-    controller = 0;
-    ExpectShows(shown, "Human");
-    for (const int outside : {-1, 2, 999999999}) {
-        controller = outside;
-        ExpectShows(shown, "?");
-    }
-}
-
 }  // namespace

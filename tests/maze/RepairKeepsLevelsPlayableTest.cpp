@@ -33,25 +33,6 @@ void ExpectAllReachable(const Maze& maze)
 
 }  // namespace
 
-TEST(CarveCorridor, OnlyWallsOnTheWayBecomeFloorWithFloorTiles)
-{
-    const auto maze = GridOf({"#####", "#####", "#####"});
-    maze->RefreshTileVariants();
-    maze->CarveCorridor({0, 0}, {3, 2});
-    EXPECT_EQ(RowsOf(*maze), (Rows{"....#", "###.#", "#####"}));  // the goal itself stays
-    EXPECT_EQ(maze->tileVariant[1], 0);      // floor all round
-    EXPECT_EQ(maze->tileVariant[5 + 3], 1);  // a wall to the left only
-    maze->CarveCorridor({4, 2}, {1, 0});
-    EXPECT_EQ(RowsOf(*maze), (Rows{"....#", "#.#.#", "#...."}));
-    maze->CarveCorridor({-1, 0}, {2, 1});  // ends outside the grid carve nothing
-    maze->CarveCorridor({0, 0}, {2, 9});
-    EXPECT_EQ(RowsOf(*maze), (Rows{"....#", "#.#.#", "#...."}));
-
-    const auto items = GridOf({"PC#B#G"});
-    items->CarveCorridor({0, 0}, {5, 0});
-    EXPECT_EQ(RowsOf(*items), (Rows{"PC.B.G"}));
-}
-
 TEST(RepairKeepsLevelsPlayable, MissingGulperStartGoesToCell291AndCorridorsJoinTheRest)
 {
     Rows rows(11, std::string(28, '#'));
@@ -85,60 +66,6 @@ TEST(RepairKeepsLevelsPlayable, AnEmptyLevelReadGetsCorn290Gulper291Ghost292)
     EXPECT_EQ(maze->gulperStart, (CellPos{11, 10}));  // not (0, 0) of the previous level
     EXPECT_EQ(maze->ghostStart, (CellPos{12, 10}));
     EXPECT_EQ(maze->cornLeft, 1);
-}
-
-TEST(RepairKeepsLevelsPlayable, CornAlreadyJoinedByAnEarlierCorridorStillGetsItsOwn)
-{
-    // The gulper's reach is measured once, before any carving.
-    const auto maze = GridOf({"##C##", "###C#", "G####", "P####"});
-    maze->EnsurePlayable();
-    EXPECT_EQ(RowsOf(*maze), (Rows{"##C##", "##.C#", "G#..#", "P...#"}));
-}
-
-TEST(RepairKeepsLevelsPlayable, SmallGridsUseTheirFirstSpareCells)
-{
-    const struct {
-        Rows before, after;
-        int cornLeft;
-    } cases[] = {
-        {{"#####", "#...#", "#####"}, {"#####", "#PGC#", "#####"}, 1},  // the first floor
-        {{"###", "###", "###"}, {"PGC", "###", "###"}, 1},              // then the first walls
-        {{"CCC"}, {"PGC"}, 1},                                          // then spare corn
-        {{"#"}, {"P"}, 0},  // no room of its own: the ghost start shares the cell
-    };
-    for (const auto& c : cases) {
-        const auto maze = GridOf(c.before);
-        maze->cornLeft = CountOf(*maze, Corn);
-        maze->gulperStart = maze->ghostStart = {40, 40};
-        maze->EnsurePlayable();
-        EXPECT_EQ(RowsOf(*maze), c.after) << c.before[0];
-        EXPECT_EQ(maze->cornLeft, c.cornLeft) << c.before[0];
-        EXPECT_EQ(maze->cells[maze->gulperStart.y * maze->width + maze->gulperStart.x], GulperStart);
-        EXPECT_NE(maze->ghostStart, (CellPos{40, 40}));
-    }
-}
-
-TEST(RepairKeepsLevelsPlayable, AnAddedElementLeavesTheStartsAlreadyAt290And292)
-{
-    Rows rows(11, std::string(28, '.'));
-    rows[0][0] = 'C';
-    rows[10][12] = 'P';  // cell 292, where a missing ghost start would go
-    const auto gulperAt292 = GridOf(rows);
-    gulperAt292->gulperStart = {12, 10};  // as the reader records it
-    gulperAt292->EnsurePlayable();
-    EXPECT_EQ(gulperAt292->CellAt(12, 10), GulperStart);
-    EXPECT_EQ(CountOf(*gulperAt292, GhostStart), 1);
-    EXPECT_EQ(gulperAt292->CellAt(gulperAt292->ghostStart.x, gulperAt292->ghostStart.y), GhostStart);
-
-    for (const char start : {'P', 'G'}) {  // at cell 290, where a missing corn would go
-        Rows noCorn(11, std::string(28, '.'));
-        noCorn[10][10] = start;
-        noCorn[10][12] = start == 'P' ? 'G' : 'P';
-        const auto maze = GridOf(noCorn);
-        maze->EnsurePlayable();
-        EXPECT_EQ(RowsOf(*maze)[10][10], start);
-        EXPECT_EQ(CountOf(*maze, Corn), 1);
-    }
 }
 
 TEST(RepairKeepsLevelsPlayable, TheFuzzedLevelReadsWithBothStartsAndNeedsNoSecondRepair)

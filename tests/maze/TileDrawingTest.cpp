@@ -32,29 +32,6 @@ TEST(TileVariants, FloorMaskAddsLeftUpLeftAndAbove)
     EXPECT_EQ(variant(0, 4), 4);          // the grid's edge casts no shadow
 }
 
-TEST(TileVariants, WallsKeepTheirLookAndAFloorPaintedOverKeepsItsMask)
-{
-    const auto maze = GridOf({"########", "########", "#######."});
-    maze->RefreshTileVariants();
-    const std::vector<int> first = maze->tileVariant;
-    for (const int variant : first) {
-        EXPECT_GE(variant, 0);
-        EXPECT_LT(variant, 8);
-    }
-    ASSERT_EQ(first.back(), 7);
-    maze->SetCell({7, 2}, Wall);
-    maze->RefreshTileVariants();
-    EXPECT_EQ(maze->tileVariant, first);
-}
-
-TEST(TileVariants, AListOfAnotherGridSizeStartsAfreshWithNoShadowFromTheEdges)
-{
-    const auto maze = GridOf({"..", ".."});
-    maze->tileVariant = {3, 3};
-    maze->RefreshTileVariants();
-    EXPECT_EQ(maze->tileVariant, (std::vector<int>{0, 0, 0, 0}));
-}
-
 class TileDrawing : public MazeTest {
 protected:
     static constexpr int Middle = 9;  // a pixel inside an overlay's coloured square
@@ -81,18 +58,6 @@ TEST_F(TileDrawing, FloorsWallsAndItemsShowTheirTiles)
     EXPECT_EQ(At(5, 3, Middle), TileColour(0, 2, 2));  // gulper start
     EXPECT_EQ(At(5, 3, Corner), TileColour(0, 0, 0));
     EXPECT_EQ(At(20, 15, Middle), TileColour(0, 3, 2));  // ghost start
-}
-
-TEST_F(TileDrawing, CellsBeyondTheWindowAreCut)
-{
-    Rows rows(40, std::string(60, '.'));
-    rows[0][0] = 'P';
-    rows[39][59] = 'G';
-    WriteMap(2, rows);
-    TheConfig->mapNumber = 2;
-    StartMaze();
-    TheMaze->Draw();
-    EXPECT_EQ(PixelAt(503, 377), TileColour(0, 0, 0));
 }
 
 TEST_F(TileDrawing, SheetsLoadUpToTheFirstMissingOneAndTheConfiguredOneIsUsed)
@@ -123,16 +88,6 @@ TEST_F(TileDrawing, NextSheetWrapsToTheFirstAndIsStoredInTheConfiguration)
     EXPECT_EQ(TheConfig->tileSet, 1);
     TheMaze->Draw();
     EXPECT_EQ(At(3, 5, Middle), TileColour(1, 0, 0));  // from the next drawing on
-}
-
-TEST_F(TileDrawing, StoredChoiceBeyondTheLoadedSheetsSelectsTheFirst)
-{
-    for (const int stored : {1, 7, -1}) {
-        TheConfig->tileSet = stored;
-        Maze maze(TheConfig->mapNumber, 28, 20);
-        EXPECT_EQ(maze.tileSetIndex, 0) << stored;
-        EXPECT_EQ(maze.tiles, maze.tileSets.at(0)) << stored;
-    }
 }
 
 TEST_F(TileDrawing, WithoutAnySheetTheGameRunsAndDrawsNoMaze)

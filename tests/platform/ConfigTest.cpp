@@ -99,17 +99,6 @@ TEST_F(ConfigTest, StoredFrameRateIsAppliedAtOnceUnlessBelowOne)
     }
 }
 
-TEST_F(ConfigTest, AccumulatedSpeedIsSavedShortAndReadBackEqual)
-{
-    Config& config = Load();
-    config.gulperSpeed = 1.2000000000000002;
-    config.ghostSpeed = 0.95;
-    Shutdown();
-    EXPECT_EQ(sandbox->Read(ConfigPath), "0\n1.2\n1\n4\n0.95\n1\n100\n100\n20\n0\n1\n1\n1\n1\n");
-    EXPECT_EQ(Load().gulperSpeed, 1.2);
-    Shutdown();
-}
-
 // A folder in the way of the temporary file, or no data folder at all.
 TEST_F(ConfigTest, UnwritableFileIsReportedAndTheOldFileSurvives)
 {

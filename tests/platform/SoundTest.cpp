@@ -38,16 +38,6 @@ protected:
     }
 };
 
-TEST_F(SoundTest, EveryShippedSoundLoadsAndAMissingOneIsSilent)
-{
-    for (int sound = 0; sound < EffectCount; ++sound)
-        EXPECT_EQ(TheSounds->effects[sound] == nullptr, sound == ButtonClickSound) << sound;
-    EXPECT_NE(TheSounds->music[StartingLevelMusic - EffectCount], nullptr);
-    EXPECT_NE(TheSounds->music[GameEndMusic - EffectCount], nullptr);
-    EXPECT_EQ(TheSounds->PlayEffect(ButtonClickSound, 0), -1);
-    EXPECT_EQ(TheSounds->playCount[ButtonClickSound], 1);  // counted all the same
-}
-
 TEST_F(SoundTest, EffectsAndMusicPlayAtTheirVolumesAndHaltSeparately)
 {
     TheConfig->effectsVolume = 30;

@@ -78,37 +78,4 @@ TEST_F(MatchTest, EveryShippedMazePlaysToAnEndWithEveryRuleKept)
         EXPECT_GT(count, 0);
 }
 
-TEST_F(MatchTest, TheSameMatchTwiceIsTheSameMatch)
-{
-    for (const char* maze : {"data/map_1.lev", "data/map_8.lev", "data/gulper_level_9.lev"}) {
-        // A trace of every character's position after every frame.
-        auto play = [&](std::vector<double>& trace) {
-            EXPECT_TRUE(LoadMatchMaze(maze));
-            return PlayMatch({3.4, 2.6, 8, 90, 20}, [&](int) {
-                trace.insert(trace.end(), {TheGulper->posX, TheGulper->posY});
-                for (const GhostActor* ghost : TheSquad->ghosts)
-                    trace.insert(trace.end(), {ghost->posX, ghost->posY});
-                return true;
-            });
-        };
-        std::vector<double> first, second;
-        const MatchResult a = play(first);
-        const MatchResult b = play(second);
-        EXPECT_EQ(a.end, b.end) << maze;
-        EXPECT_EQ(a.frames, b.frames) << maze;
-        EXPECT_EQ(a.cornEaten, b.cornEaten) << maze;
-        EXPECT_EQ(a.ghostsEaten, b.ghostsEaten) << maze;
-        EXPECT_EQ(first, second) << maze;
-    }
-}
-
-TEST_F(MatchTest, CampaignLevelsReadTheirOwnSettings)
-{
-    MatchSettings settings;
-    ASSERT_TRUE(LoadCampaignMatch(false, 1, settings));
-    EXPECT_EQ(settings.ghostCount, 2);
-    EXPECT_EQ(settings.framesPerSecond, 20);
-    EXPECT_FALSE(LoadCampaignMatch(false, 999, settings));  // past the last level
-}
-
 }  // namespace

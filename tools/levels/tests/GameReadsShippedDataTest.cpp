@@ -1,17 +1,13 @@
-// The shipped data as the game itself reads it: its level reader and the
-// repair that follows it must leave every cell as the file has it, and its
-// key-file reader must find the stock key sets.
+// The shipped levels as the game itself reads them: its level reader and the
+// repair that follows it must leave every cell as the file has it.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
-#include "input/KeyBindings.h"
 #include "maze/Maze.h"
 #include "tools/levels/Campaigns.h"
 #include "tools/levels/CustomMaps.h"
-#include "tools/levels/KeySets.h"
 #include "tools/levels/LevelGrid.h"
 
 namespace fs = std::filesystem;
@@ -59,17 +55,4 @@ TEST(GameReadsShippedData, CampaignLevelsPassTheRepairUnchanged)
         for (std::size_t level = 1; level <= campaign.levels.size(); ++level)
             ExpectReadUnchanged(std::string(campaign.side) + "_level_" + std::to_string(level) +
                                 ".lev");
-}
-
-TEST(GameReadsShippedData, KeyFilesLoadAsTheStockSets)
-{
-    KeyBindings bindings;
-    const auto expectSet = [&bindings](const char* file, const KeySet& keys) {
-        ASSERT_TRUE(bindings.Load((DataFolder / file).c_str())) << file;
-        EXPECT_EQ(bindings.fileFlag, KeyFileFlag) << file;
-        EXPECT_TRUE(std::equal(keys.begin(), keys.end(), bindings.keys)) << file;
-    };
-    expectSet("default_hotseat_keys.cfg", HotseatKeys());
-    expectSet("default_keys.cfg", SinglePlayerKeys());
-    expectSet("keys.cfg", SinglePlayerKeys());
 }

@@ -15,32 +15,21 @@ FontWidths TenPixelFont()
 
 }  // namespace
 
-TEST(HelpWrap, WordsThatReachTheWidthStartANewLine)
+TEST(HelpWrap, WordsThatWouldReachTheWidthStartANewLine)
 {
-    // "abcd " and "efgh " are 50 pixels each: together they reach 100 exactly.
-    const auto lines = WrapHelpLines({"abcd efgh ij"}, 100, TenPixelFont());
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], "abcd ");
-    EXPECT_EQ(lines[1], "efgh ij ");
-}
-
-TEST(HelpWrap, SpacingInsideALineIsNotKept)
-{
-    const auto lines = WrapHelpLines({"  one\t two   three"}, 1000, TenPixelFont());
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0], "one two three ");
-}
-
-TEST(HelpWrap, EmptyParagraphGivesAnEmptyLine)
-{
-    const auto lines = WrapHelpLines({"a", "", "b"}, 1000, TenPixelFont());
-    EXPECT_EQ(lines, (std::vector<std::string>{"a ", "", "b "}));
-}
-
-TEST(HelpWrap, OverlongFirstWordLeavesAnEmptyLineBeforeIt)
-{
-    const auto lines = WrapHelpLines({"abcdefghijkl x"}, 100, TenPixelFont());
-    EXPECT_EQ(lines, (std::vector<std::string>{"", "abcdefghijkl ", "x "}));
+    using Lines = std::vector<std::string>;
+    const struct {
+        Lines paragraphs;
+        int width;
+        Lines lines;
+    } cases[] = {
+        {{"abcd efgh ij"}, 100, {"abcd ", "efgh ij "}},  // "abcd efgh " would reach 100 exactly
+        {{"  one\t two   three"}, 1000, {"one two three "}},  // the spacing is not kept
+        {{"a", "", "b"}, 1000, {"a ", "", "b "}},
+        {{"abcdefghijkl x"}, 100, {"", "abcdefghijkl ", "x "}},  // an overlong first word
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WrapHelpLines(c.paragraphs, c.width, TenPixelFont()), c.lines) << c.paragraphs[0];
 }
 
 TEST(HelpFile, ParagraphsAreTheLinesEndedByALineFeed)

@@ -3,7 +3,6 @@
 
 #include <SDL/SDL.h>
 
-#include <set>
 #include <sstream>
 
 #include "tools/levels/KeySets.h"
@@ -13,12 +12,6 @@ namespace {
 std::string KeyName(int key)
 {
     return SDL_GetKeyName(static_cast<SDLKey>(key));
-}
-
-// The keys a player presses for a range of actions.
-std::set<int> KeysOf(const KeySet& keys, int firstAction, int lastAction)
-{
-    return std::set<int>(keys.begin() + firstAction, keys.begin() + lastAction + 1);
 }
 
 }  // namespace
@@ -42,19 +35,6 @@ TEST(KeySets, BothStockSetsPassTheirChecks)
 {
     EXPECT_TRUE(CheckKeySet(SinglePlayerKeys(), AssumedFontWidths(), KeyName).empty());
     EXPECT_TRUE(CheckKeySet(HotseatKeys(), AssumedFontWidths(), KeyName).empty());
-}
-
-TEST(KeySets, HotseatPlayersHandsDoNotMeet)
-{
-    // The gulper's player keeps to the arrows and right Ctrl; none of the
-    // ghost player's keys is among them.
-    const KeySet keys = HotseatKeys();
-    const std::set<int> rightHand = {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT, SDLK_RCTRL};
-    for (const int key : KeysOf(keys, MoveGulperRight, StopGulper))
-        EXPECT_TRUE(rightHand.count(key)) << KeyName(key);
-    for (const int key : KeysOf(keys, MoveGhostRight, GroupSelection))
-        EXPECT_FALSE(rightHand.count(key)) << KeyName(key);
-    EXPECT_EQ(keys[GroupSelection], SDLK_LSHIFT);
 }
 
 TEST(KeySets, KeyServingTwoActionsIsReported)

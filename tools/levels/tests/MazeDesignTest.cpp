@@ -27,48 +27,28 @@ TEST(MazeDesign, StartCellsAreNotDoubledByTheMirror)
     EXPECT_EQ(MirrorHalfRow("#G############"), "#G########################.#");
 }
 
-TEST(MazeDesign, BuildsTwentyRowsAndAddsTheWallUnderTheBar)
+TEST(MazeDesign, DesignsBuildTwentyRowsAndTheWallUnderTheBarOrSayWhatIsWrong)
 {
-    LevelRows rows;
-    std::string problem;
-    ASSERT_TRUE(BuildDesign(Repeat("##############", PlayRows), rows, problem)) << problem;
-    ASSERT_EQ(rows.size(), 21u);
-    EXPECT_EQ(rows.back(), std::string(28, '#'));
-    EXPECT_EQ(rows[0].size(), 28u);
-}
-
-TEST(MazeDesign, FullWidthRowsAndCommentsMix)
-{
-    const std::string full(28, '#');
-    const std::string source = "; a comment\n" + Repeat("##############", 10) + "; another\n" +
-                               Repeat(full, 10);
-    LevelRows rows;
-    std::string problem;
-    ASSERT_TRUE(BuildDesign(source, rows, problem)) << problem;
-    EXPECT_EQ(rows.size(), 21u);
-}
-
-TEST(MazeDesign, WindowsLineEndsAreAccepted)
-{
-    LevelRows rows;
-    std::string problem;
-    std::string source = Repeat("##############\r", PlayRows);
-    EXPECT_TRUE(BuildDesign(source, rows, problem)) << problem;
-}
-
-TEST(MazeDesign, OddRowWidthIsRejected)
-{
-    LevelRows rows;
-    std::string problem;
-    EXPECT_FALSE(BuildDesign(Repeat("##############", 5) + "###\n" +
-                                 Repeat("##############", 14), rows, problem));
-    EXPECT_NE(problem.find("design row 5 has 3 characters"), std::string::npos);
-}
-
-TEST(MazeDesign, WrongRowCountIsRejected)
-{
-    LevelRows rows;
-    std::string problem;
-    EXPECT_FALSE(BuildDesign(Repeat("##############", 19), rows, problem));
-    EXPECT_NE(problem.find("19 rows"), std::string::npos);
+    const std::string half = "##############", full(28, '#');
+    const struct {
+        std::string source, problem;  // problem empty: the design builds
+    } cases[] = {
+        {Repeat(half, PlayRows), ""},
+        {"; a comment\n" + Repeat(half, 10) + "; another\n" + Repeat(full, 10), ""},
+        {Repeat(half + "\r", PlayRows), ""},
+        {Repeat(half, 5) + "###\n" + Repeat(half, 14), "design row 5 has 3 characters"},
+        {Repeat(half, 19), "19 rows"},
+    };
+    for (const auto& c : cases) {
+        LevelRows rows;
+        std::string problem;
+        EXPECT_EQ(BuildDesign(c.source, rows, problem), c.problem.empty()) << problem;
+        if (c.problem.empty()) {
+            ASSERT_EQ(rows.size(), 21u);
+            EXPECT_EQ(rows.back(), full);
+            EXPECT_EQ(rows[0].size(), 28u);
+        } else {
+            EXPECT_NE(problem.find(c.problem), std::string::npos) << problem;
+        }
+    }
 }

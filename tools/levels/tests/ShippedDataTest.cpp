@@ -103,19 +103,6 @@ TEST(ShippedData, HelpPageFitsThePanel)
     EXPECT_TRUE(problems.empty()) << problems.front();
 }
 
-// The help page tells the ghosts' commands as the game does them: eyes run
-// home by themselves only under the computer, a number key selects its ghost
-// alone, and the group key adds what clicks and boxes select.
-TEST(ShippedData, HelpPageTellsTheGhostCommandsAsTheGameDoesThem)
-{
-    const std::string text = ReadFile(DataFolder / "help_text.cfg");
-    for (const char* told : {"Eyes the computer commands run home by themselves; a human "
-                             "commander must send them home.",
-                             "Keys 1 to 8 select only that ghost",
-                             "hold Left Shift while clicking or dragging to add to the selection"})
-        EXPECT_NE(text.find(told), std::string::npos) << told;
-}
-
 TEST(ShippedData, KeyNamesFitTheirButtonsInTheRealFont)
 {
     std::ifstream widthFile(DataFolder / "font10_chars_w.cfg");

@@ -36,14 +36,3 @@ TEST(LoopSeam, LoopThatDoesNotStartAtZeroIsRejected)
     EXPECT_FALSE(MeasureSeam(loop).zeroCrossing);
     EXPECT_FALSE(IsSeamless(MeasureSeam(loop)));
 }
-
-TEST(LoopSeam, GlidingPitchStillJoinsWhenTheCurveRepeats)
-{
-    // A siren-like rise and fall, one full cycle of the curve over the loop.
-    const int length = 19845;
-    const Curve siren = [length](double t) {
-        const double u = t * 44100 / length;
-        return 430.0 + 260.0 * (u < 0.5 ? 2 * u : 2 - 2 * u);
-    };
-    EXPECT_TRUE(IsSeamless(MeasureSeam(RenderSeamlessLoop(length, siren, Constant(1.0), Chirp))));
-}

@@ -1,7 +1,7 @@
 // The movement cost map computed the plain, slow way: pass after pass over
 // the growing square around the start, each pass expanding the cells of one
-// level of cost. The game's own fill must give exactly the same map; tests
-// and benchmarks compare against this.
+// level of cost. The game's own fill gives exactly the same map; the
+// path search benchmark times both.
 #pragma once
 
 #include <algorithm>
