@@ -24,19 +24,6 @@ constexpr unsigned StartSeed = 1;
 constexpr int BoostMap = 4;
 constexpr int CatchMap = 12;
 
-// A hash of every byte of the window's pixel rows (FNV-1a, 64 bits).
-uint64_t WindowHash()
-{
-    const SDL_Surface* const window = TheScreen->surface;
-    uint64_t hash = 14695981039346656037ull;
-    for (int y = 0; y < window->h; ++y) {
-        const Uint8* const row = static_cast<const Uint8*>(window->pixels) + y * window->pitch;
-        for (int i = 0; i < window->w * window->format->BytesPerPixel; ++i)
-            hash = (hash ^ row[i]) * 1099511628211ull;
-    }
-    return hash;
-}
-
 // What one run of a session saw, frame by frame.
 struct Recording {
     std::vector<uint64_t> frames;   // hash of the window after each frame

@@ -23,26 +23,6 @@ namespace {
 constexpr unsigned StartSeed = 1;  // the pseudo-random state at a program's start
 constexpr const char* RecordingPath = GULPWISE_TESTS_DIR "/game/recorded_game.txt";
 
-uint64_t Fnv(uint64_t hash, const void* data, size_t size)
-{
-    const Uint8* const bytes = static_cast<const Uint8*>(data);
-    for (size_t i = 0; i < size; ++i)
-        hash = (hash ^ bytes[i]) * 1099511628211ull;
-    return hash;
-}
-
-constexpr uint64_t FnvStart = 14695981039346656037ull;
-
-uint64_t WindowHash()
-{
-    const SDL_Surface* const window = TheScreen->surface;
-    uint64_t hash = FnvStart;
-    for (int y = 0; y < window->h; ++y)
-        hash = Fnv(hash, static_cast<const Uint8*>(window->pixels) + y * window->pitch,
-                   static_cast<size_t>(window->w) * window->format->BytesPerPixel);
-    return hash;
-}
-
 // The ghosts' looping sounds start again whenever the mixer has let them
 // stop, which depends on the audio device's own timing: they are left out.
 bool IsLoopSound(int sound)
@@ -270,13 +250,9 @@ TEST_F(RecordedGameTest, EveryFrameSoundAndFileIsAsRecorded)
     ComputerGame(4, 15);
     ComputerGame(12, 90);
     Campaigns();
-    std::string output = TakeOutput();
-    lines.push_back("output " + std::to_string(Fnv(FnvStart, output.data(), output.size())));
-    for (const char* path : {"data/keys.cfg", "data/map_0.lev", "data/map_1.lev"}) {
-        const std::string text = sandbox->Read(path);
-        lines.push_back(std::string(path) + " " +
-                        std::to_string(Fnv(FnvStart, text.data(), text.size())));
-    }
+    lines.push_back("output " + std::to_string(Hash(TakeOutput())));
+    for (const char* path : {"data/keys.cfg", "data/map_0.lev", "data/map_1.lev"})
+        lines.push_back(std::string(path) + " " + std::to_string(Hash(sandbox->Read(path))));
 
     if (std::getenv("GULPWISE_RECORD")) {
         std::ofstream file(RecordingPath);

@@ -88,17 +88,4 @@ TEST(CommandEncoding, ACutOrDamagedRecordIsRefused)
         EXPECT_FALSE(Decode(bytes, read, used)) << int(bytes[2 % bytes.size()]);
 }
 
-TEST(CommandEncoding, PixelsBeyondSixteenBitsAreKeptAtTheEdge)
-{
-    FrameCommands far;
-    far.Add(CommandType::OrderToPoint, 40000, -40000);
-    Bytes bytes;
-    EncodeCommands(far, bytes);
-    FrameCommands read;
-    std::size_t used = 0;
-    ASSERT_TRUE(Decode(bytes, read, used));
-    EXPECT_EQ(read.list.at(0).a, MaxPixel);
-    EXPECT_EQ(read.list.at(0).b, MinPixel);
-}
-
 }  // namespace

@@ -83,6 +83,34 @@ void HeadlessTest::FillWindow(uint32_t colour)
             static_cast<Uint32*>(window->pixels)[y * (window->pitch / 4) + x] = pixel;
 }
 
+namespace {
+
+constexpr uint64_t FnvStart = 14695981039346656037ull;
+
+uint64_t Fnv(uint64_t hash, const void* data, size_t size)
+{
+    for (size_t i = 0; i < size; ++i)
+        hash = (hash ^ static_cast<const Uint8*>(data)[i]) * 1099511628211ull;
+    return hash;
+}
+
+}  // namespace
+
+uint64_t HeadlessTest::WindowHash()
+{
+    const SDL_Surface* const window = TheScreen->surface;
+    uint64_t hash = FnvStart;
+    for (int y = 0; y < window->h; ++y)
+        hash = Fnv(hash, static_cast<const Uint8*>(window->pixels) + y * window->pitch,
+                   static_cast<size_t>(window->w) * window->format->BytesPerPixel);
+    return hash;
+}
+
+uint64_t HeadlessTest::Hash(const std::string& text)
+{
+    return Fnv(FnvStart, text.data(), text.size());
+}
+
 int HeadlessTest::CountPixels(uint32_t colour)
 {
     int count = 0;

@@ -34,6 +34,9 @@ protected:
     // and written directly): a pixel as 0xRRGGBB, the whole window painted one
     // colour, and the number of pixels of a colour.
     static uint32_t PixelAt(int x, int y);
+    // A hash (FNV-1a, 64 bits) of the window's pixel rows, or of a text.
+    static uint64_t WindowHash();
+    static uint64_t Hash(const std::string& text);
     static void FillWindow(uint32_t colour);
     static int CountPixels(uint32_t colour);
 
