@@ -175,7 +175,8 @@ bool ReadRecords(Reader& in, Replay& replay)
         record.frame = next + gap;
         std::size_t used = 0;
         if (!DecodeCommands(in.bytes + in.at, in.Left(), record.commands, used))
-            return in.Fail("corrupted: the commands of frame " + std::to_string(record.frame));
+            return in.Fail("truncated or corrupted: the commands of frame " +
+                           std::to_string(record.frame));
         in.at += used;
         next = record.frame + 1;
         replay.records.push_back(std::move(record));
