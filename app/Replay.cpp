@@ -1,7 +1,6 @@
 #include "app/Replay.h"
 
 #include <bit>
-#include <cmath>
 #include <cstring>
 #include <fstream>
 

@@ -42,6 +42,7 @@ struct ReplayCheck {
     std::string difference;    // what differs, in words; empty when it matches
 };
 
-// Plays the replay headless from its level's start with its commands, frame
-// by frame, and compares the hashes, the frames and the outcome.
+// Plays the replay from its level's start with its commands, frame by frame
+// through RunHeadlessFrame (the game must be started headless), and compares
+// the hashes, the frames and the outcome with the recording.
 ReplayCheck CheckReplay(const Replay& replay);

@@ -265,7 +265,7 @@ int RunVerifyMode(const Options& options)
         if (check.matches)
             printf("OK\n");
         else
-            printf("MISMATCH at %s\n", check.difference.c_str());
+            printf("MISMATCH: %s\n", check.difference.c_str());
         fflush(stdout);
         allMatch = allMatch && check.matches;
     }

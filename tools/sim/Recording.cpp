@@ -1,22 +1,22 @@
 #include "tools/sim/Recording.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <algorithm>
 #include <random>
 
-#include "app/Campaign.h"
 #include "app/HeadlessGame.h"
 #include "app/ReplayRecorder.h"
 #include "platform/GameState.h"
-#include "platform/SoundBank.h"
 #include "platform/Globals.h"
+#include "platform/SoundBank.h"
 #include "tools/sim/Match.h"
 
 namespace {
 
 constexpr int MeddlingChance = 25;  // one frame in this many carries commands
 constexpr int DirectionCount = 4;
+constexpr int MeddlingKinds = 6;    // the cases of Meddler::Act
 
 // Random commands of both sides, the same for the same seed.
 class Meddler {
@@ -28,7 +28,7 @@ public:
         commands.list.clear();
         if (Below(MeddlingChance) != 0)
             return;
-        switch (Below(6)) {
+        switch (Below(MeddlingKinds)) {
         case 0:
             commands.Add(CommandType::SteerGulper, Below(DirectionCount));
             break;
