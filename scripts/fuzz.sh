@@ -10,7 +10,8 @@
 # soon as a target crashes, breaks a checked property, trips a sanitizer or
 # leaks; the input that did it is left in build-fuzz/artifacts/. Without
 # arguments after the time, every target runs: level_file, config_file,
-# key_file, font_widths, campaign_settings, help_file, command_record.
+# key_file, font_widths, campaign_settings, help_file, command_record,
+# replay_file.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$top/scripts/setup.sh"
@@ -19,7 +20,8 @@ seconds=${1:-60}
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-    targets=(level_file config_file key_file font_widths campaign_settings help_file command_record)
+    targets=(level_file config_file key_file font_widths campaign_settings help_file command_record
+             replay_file)
 fi
 
 install_missing "${packages[@]}" "${fuzz_packages[@]}"

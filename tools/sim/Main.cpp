@@ -12,6 +12,8 @@
 
 #include "tools/sim/Match.h"
 #include "tools/sim/Monkey.h"
+#include "tools/sim/Recording.h"
+#include "app/ReplayRecorder.h"
 
 namespace {
 
@@ -25,6 +27,12 @@ const char* const Usage =
     "       by -0.2 to +0.2 and count the gulper's wins of those 25 matches\n"
     "       gulpwise-sim [--data DIR] --monkey SEED [--frames-per-level N]\n"
     "                    [--sides vary|gulper|ghosts|both]\n"
+    "       gulpwise-sim [--data DIR] --verify REPLAY...\n"
+    "       plays each replay back and compares it second by second with its\n"
+    "       recording; exits 1 when one differs or cannot be read\n"
+    "       gulpwise-sim [--data DIR] --record FOLDER\n"
+    "       records the replay corpus into FOLDER: both campaigns and custom\n"
+    "       games, computer against computer, some with random commands\n"
     "       plays every shipped maze with a seeded random player on the chosen\n"
     "       side (default: varied per level), checking the game's rules after\n"
     "       every frame, in a copy of the game folder; exits 1 on a broken rule\n"
@@ -47,6 +55,9 @@ struct Options {
     bool spread = false;  // also play each level with the speeds varied
     std::optional<uint32_t> monkeySeed;  // play as the monkey, with this seed
     MonkeyOptions monkey;
+    std::vector<std::string> replays;  // --verify: the replay files to check
+    bool verify = false;
+    std::string recordFolder;  // --record: where the corpus goes
 };
 
 // The speed offsets of a spread: every pair of -0.2 to +0.2 in steps of 0.1.
@@ -120,16 +131,25 @@ Options ParseOptions(int argc, char** argv)
             options.monkey.framesPerLevel = atoi(value().c_str());
         else if (arg == "--sides")
             options.monkey.sides = ParseSides(value());
+        else if (arg == "--verify")
+            options.verify = true;
+        else if (arg == "--record")
+            options.recordFolder = value();
         else if (arg == "--help" || arg == "-h")
             Fail("");
+        else if (!arg.empty() && arg[0] != '-' && options.verify)
+            options.replays.push_back(arg);
         else if (!arg.empty() && arg[0] != '-' && options.level.empty())
             options.level = arg;
         else
             Fail("unknown argument " + arg);
     }
-    const int modes = !options.level.empty() + !options.campaign.empty() + options.monkeySeed.has_value();
+    const int modes = !options.level.empty() + !options.campaign.empty() +
+                      options.monkeySeed.has_value() + options.verify + !options.recordFolder.empty();
     if (modes != 1)
-        Fail("give one of a level file, --campaign or --monkey");
+        Fail("give one of a level file, --campaign, --monkey, --verify or --record");
+    if (options.verify && options.replays.empty())
+        Fail("--verify needs replay files");
     if (!options.campaign.empty() && options.campaign != "gulper" && options.campaign != "ghosts")
         Fail("the campaign is gulper or ghosts");
     if (options.framesPerSecond < 1)
@@ -220,11 +240,141 @@ int RunMonkeyMode(const Options& options)
     return report.violations.empty() ? 0 : 1;
 }
 
+// Plays each replay back; one line per file. The files are named relative
+// to the folder the simulator was started in, not the game folder.
+int RunVerifyMode(const Options& options)
+{
+    const fs::path startFolder = fs::current_path();
+    StartSimulation(options.data);
+    bool allMatch = true;
+    for (const std::string& name : options.replays) {
+        const std::string path = (startFolder / name).string();
+        Replay replay;
+        std::string error;
+        if (!ReadReplay(path.c_str(), replay, error)) {
+            printf("%s: not read: %s\n", name.c_str(), error.c_str());
+            allMatch = false;
+            continue;
+        }
+        ReplayCheck check;
+        Quietly([&] { check = CheckReplay(replay); });
+        const ReplayOutcome& outcome = check.outcome;
+        printf("%s: %s, %d frames of play, corn %d, boosts %d, ghosts eaten %d: ", name.c_str(),
+               ReplayEndName(outcome.end), outcome.playFrames, outcome.cornEaten,
+               outcome.boostsEaten, outcome.ghostsEaten);
+        if (check.matches)
+            printf("OK\n");
+        else
+            printf("MISMATCH: %s\n", check.difference.c_str());
+        fflush(stdout);
+        allMatch = allMatch && check.matches;
+    }
+    return allMatch ? 0 : 1;
+}
+
+// One replay of the corpus: its file name, the maze, the settings and the meddler's seed.
+struct CorpusEntry {
+    std::string name;
+    std::string maze;  // relative to the game folder
+    ReplaySettings settings;
+    std::uint32_t seed = 0;  // 0: computer against computer, nothing else
+};
+
+std::vector<CorpusEntry> CorpusEntries()
+{
+    std::vector<CorpusEntry> entries;
+    for (const bool ghosts : {false, true}) {
+        const std::string side = ghosts ? "ghosts" : "gulper";
+        for (int level = 1;; ++level) {
+            CorpusEntry entry;
+            if (!CampaignReplaySettings(ghosts, level, entry.settings))
+                break;
+            entry.name = side + "_level_" + std::to_string(level);
+            entry.maze = "data/" + entry.name + ".lev";
+            // Every other level also carries commands.
+            entry.seed = level % 2 == 0 ? static_cast<std::uint32_t>(level) : 0;
+            entries.push_back(entry);
+        }
+    }
+    // Custom games: the defaults, eight fast ghosts, one slow ghost at 30
+    // frames a second, a short time limit that ends in a time out, and a
+    // slow ten-minute game full of commands.
+    struct Custom {
+        int map;
+        ReplaySettings settings;
+        std::uint32_t seed;
+    };
+    const ReplaySettings defaults;
+    ReplaySettings eight = defaults;
+    eight.ghostCount = 8;
+    eight.gulperSpeed = 5.0;
+    eight.ghostSpeed = 4.0;
+    ReplaySettings slow = defaults;
+    slow.ghostCount = 1;
+    slow.ghostSpeed = 1.0;
+    slow.framesPerSecond = 30;
+    ReplaySettings shortLimit = defaults;
+    shortLimit.timeLimit = 15;
+    ReplaySettings tenMinutes = slow;
+    tenMinutes.gulperSpeed = 1.0;
+    tenMinutes.ghostSpeed = 0.5;
+    tenMinutes.framesPerSecond = 20;
+    tenMinutes.timeLimit = 600;
+    const Custom customs[] = {
+        {5, defaults, 0},     {1, defaults, 11},     {2, defaults, 0},   {8, defaults, 23},
+        {10, defaults, 0},    {3, eight, 0},         {4, eight, 0},      {6, eight, 0},
+        {12, eight, 13},      {9, slow, 0},          {13, slow, 0},      {7, slow, 17},
+        {11, shortLimit, 0},  {14, shortLimit, 19},  {8, tenMinutes, 29}};
+    for (const Custom& custom : customs) {
+        CorpusEntry entry;
+        entry.name = "custom_map_" + std::to_string(custom.map) + "_" +
+                     std::to_string(custom.settings.ghostCount) + "_ghosts_" +
+                     std::to_string(custom.settings.timeLimit) + "s";
+        if (custom.seed != 0)
+            entry.name += "_commands";
+        entry.maze = "data/map_" + std::to_string(custom.map) + ".lev";
+        entry.settings = custom.settings;
+        entry.settings.level = custom.map;
+        entry.seed = custom.seed;
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
+// Records the corpus, one line per replay.
+int RunRecordMode(const Options& options)
+{
+    const fs::path folder = fs::absolute(options.recordFolder);
+    StartSimulation(options.data);
+    fs::create_directories(folder);
+    for (const CorpusEntry& entry : CorpusEntries()) {
+        std::string maze;
+        Replay replay;
+        if (!ReadTextFile(entry.maze, maze) || !RecordMatch(maze, entry.settings, entry.seed, replay))
+            Fail("cannot read the level " + entry.maze);
+        const std::string path = (folder / (entry.name + ".gwr")).string();
+        if (!WriteReplay(path.c_str(), replay))
+            Fail("cannot write " + path);
+        const ReplayOutcome& outcome = replay.outcome;
+        printf("%-32s %-22s frames %5d  commands %3zu  corn %3d  boosts %d  ghosts eaten %d  "
+               "%6zu bytes\n",
+               entry.name.c_str(), ReplayEndName(outcome.end), outcome.playFrames,
+               replay.records.size(), outcome.cornEaten, outcome.boostsEaten, outcome.ghostsEaten,
+               EncodeReplay(replay).size());
+        fflush(stdout);
+    }
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
     const Options options = ParseOptions(argc, argv);
     if (options.monkeySeed)
         return RunMonkeyMode(options);
+    if (options.verify)
+        return RunVerifyMode(options);
+    if (!options.recordFolder.empty())
+        return RunRecordMode(options);
     StartSimulation(options.data);
 
     if (!options.level.empty()) {
