@@ -1,6 +1,7 @@
 // The level editor's bar: map number (starred while the map holds unsaved
 // painting), brush, save (saying for a while after a save what became of it)
 // and reset, with painting by the mouse where no button is hit.
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,6 +44,15 @@ public:
         TextWidget::Draw(ox, oy);
     }
 };
+
+// How many frames the Save button says what a save did; a frame rate from a
+// configuration at the extremes of its numbers cannot make it overflow.
+int SaveNoticeFrames()
+{
+    const int rate = TheScreen->framesPerSecond;
+    return rate > std::numeric_limits<int>::max() / SaveNoticeSeconds ? std::numeric_limits<int>::max()
+                                                                      : SaveNoticeSeconds * rate;
+}
 
 void AddStepper(Panel& panel, const Gui& gui, int x, int id, const char* text)
 {
@@ -127,8 +137,7 @@ bool OnEditorRelease(int id)
         // The repair before writing may add start cells or corn: they are
         // drawn with their floor at once. A map that cannot be written keeps
         // its painting, still unsaved. The button says which it was.
-        TheBrush->NoteSave(TheMaze->Save(TheConfig->mapNumber),
-                           SaveNoticeSeconds * TheScreen->framesPerSecond);
+        TheBrush->NoteSave(TheMaze->Save(TheConfig->mapNumber), SaveNoticeFrames());
         TheMaze->RefreshTileVariants();
         break;
     case ResetMapButton:
