@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "actors/Actor.h"
+#include "actors/GameEvents.h"
 #include "actors/GhostSquad.h"
 #include "platform/AtomicFile.h"
 #include "platform/GameState.h"
@@ -213,6 +214,16 @@ const char* ReplayEndName(ReplayEnd end)
         return "left before the end";
     }
     return "";
+}
+
+void NoteEnding(ReplayEnd& end)
+{
+    if (GameEvents.CountLast(GameEvent::LastCornEaten))
+        end = ReplayEnd::LastCorn;
+    if (GameEvents.CountLast(GameEvent::TimeOut))
+        end = ReplayEnd::TimeOut;
+    if (GameEvents.CountLast(GameEvent::GulperCaught))
+        end = ReplayEnd::Caught;
 }
 
 std::string EncodeReplay(const Replay& replay)

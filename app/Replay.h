@@ -43,6 +43,9 @@ enum class ReplayEnd : std::uint8_t {
 constexpr int ReplayEndCount = static_cast<int>(ReplayEnd::Left) + 1;
 // "gulper wins: last corn" and so on.
 const char* ReplayEndName(ReplayEnd end);
+// How the last frame's events say the level ended, if they say it: end is
+// changed only then.
+void NoteEnding(ReplayEnd& end);
 
 // The options in force while the level was played.
 struct ReplaySettings {

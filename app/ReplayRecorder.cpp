@@ -83,12 +83,7 @@ void ReplayRecorder::AddFrame(const FrameCommands& commands)
     outcome.cornEaten += GameEvents.CountLast(GameEvent::CornEaten);
     outcome.boostsEaten += GameEvents.CountLast(GameEvent::BoostEaten);
     outcome.ghostsEaten += GameEvents.CountLast(GameEvent::GhostEaten);
-    if (GameEvents.CountLast(GameEvent::LastCornEaten))
-        outcome.end = ReplayEnd::LastCorn;
-    if (GameEvents.CountLast(GameEvent::TimeOut))
-        outcome.end = ReplayEnd::TimeOut;
-    if (GameEvents.CountLast(GameEvent::GulperCaught))
-        outcome.end = ReplayEnd::Caught;
+    NoteEnding(outcome.end);
     if (FrameState == Playing && ++outcome.playFrames % replay.settings.framesPerSecond == 0)
         replay.secondHashes.push_back(HashGameState());
 

@@ -67,7 +67,7 @@ TEST_F(MatchTest, EveryShippedMazePlaysToAnEndWithEveryRuleKept)
             // The time limit ends every match.
             EXPECT_LE(result.frames, settings.timeLimit * settings.framesPerSecond + 1) << maze;
             EXPECT_EQ(result.cornEaten, result.cornTotal - TheMaze->cornLeft) << maze;
-            if (result.end == MatchEnd::LastCorn) {
+            if (result.end == ReplayEnd::LastCorn) {
                 EXPECT_EQ(TheMaze->cornLeft, 0) << maze;
             }
             ++endings[static_cast<int>(result.end)];

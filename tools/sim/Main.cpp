@@ -176,7 +176,7 @@ void PrintResult(const std::string& name, const MatchSettings& settings, const M
     printf("%-18s ghosts %d  speeds %.2f/%.2f  limit %3ds | %-22s  frames %5d  corn %3d/%-3d  "
            "boosts %d/%d  ghosts eaten %d  (%.0f frames/s)  game frames %d\n",
            name.c_str(), settings.ghostCount, settings.gulperSpeed, settings.ghostSpeed,
-           settings.timeLimit, MatchEndName(result.end), result.frames, result.cornEaten,
+           settings.timeLimit, ReplayEndName(result.end), result.frames, result.cornEaten,
            result.cornTotal, result.boostsEaten, result.boostsTotal, result.ghostsEaten,
            result.framesPerSecond, result.gameFrames);
     fflush(stdout);
@@ -193,7 +193,7 @@ void PrintSpread(const MatchSettings& settings, Reload reload)
         varied.gulperSpeed += (i / SpreadSteps - SpreadSteps / 2) * SpreadStep;
         varied.ghostSpeed += (i % SpreadSteps - SpreadSteps / 2) * SpreadStep;
         reload();
-        gulperWins += PlayMatch(varied).end != MatchEnd::Caught;
+        gulperWins += PlayMatch(varied).end != ReplayEnd::Caught;
     }
     printf("%18s spread: gulper wins %d of %d\n", "", gulperWins, SpreadSteps * SpreadSteps);
     fflush(stdout);

@@ -13,6 +13,7 @@
 #include "app/GameFlow.h"
 #include "platform/GameState.h"
 #include "app/HeadlessGame.h"
+#include "app/Replay.h"
 #include "platform/Globals.h"
 #include "app/Program.h"
 #include "platform/Screen.h"
@@ -107,12 +108,7 @@ MatchResult PlayMatch(const MatchSettings& settings, const std::function<bool(in
         RunHeadlessFrame(none, false);
         ++result.gameFrames;
         result.ghostsEaten += GameEvents.CountLast(GameEvent::GhostEaten);
-        if (GameEvents.CountLast(GameEvent::TimeOut))
-            result.end = MatchEnd::TimeOut;
-        if (GameEvents.CountLast(GameEvent::LastCornEaten))
-            result.end = MatchEnd::LastCorn;
-        if (GameEvents.CountLast(GameEvent::GulperCaught))
-            result.end = MatchEnd::Caught;
+        NoteEnding(result.end);
         if (FrameState != Playing)
             continue;
         ++result.frames;
@@ -128,17 +124,4 @@ MatchResult PlayMatch(const MatchSettings& settings, const std::function<bool(in
     TheSounds->HaltAllSound();
     GameState = MainMenu;
     return result;
-}
-
-const char* MatchEndName(MatchEnd end)
-{
-    switch (end) {
-    case MatchEnd::LastCorn:
-        return "gulper wins: last corn";
-    case MatchEnd::TimeOut:
-        return "gulper wins: time out";
-    case MatchEnd::Caught:
-        return "ghosts win: caught";
-    }
-    return "";
 }

@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "app/Replay.h"
+
 // How a level is set up: the speeds, the number of ghosts and the time limit.
 struct MatchSettings {
     double gulperSpeed = 3.4;
@@ -15,11 +17,9 @@ struct MatchSettings {
     int framesPerSecond = 20;
 };
 
-// How a level ended.
-enum class MatchEnd { LastCorn, TimeOut, Caught };
 
 struct MatchResult {
-    MatchEnd end = MatchEnd::TimeOut;
+    ReplayEnd end = ReplayEnd::TimeOut;  // a match is never left
     int frames = 0;       // frames of play
     int gameFrames = 0;   // every frame of the level: intro, appearance, play, dying, end pause
     int cornTotal = 0;    // corn in the level at the start
@@ -47,7 +47,6 @@ bool LoadMatchMaze(const std::string& path);
 MatchResult PlayMatch(const MatchSettings& settings,
                       const std::function<bool(int frame)>& afterFrame = nullptr);
 
-const char* MatchEndName(MatchEnd end);
 
 // Runs a step with standard output silenced: the game's notes (files a
 // headless match does not need, maps dropped by the monkey) are of no
