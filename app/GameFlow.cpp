@@ -2,15 +2,19 @@
 // the end of a level, and the keyboard's navigation keys.
 #include "app/GameFlow.h"
 
+#include <utility>
+
 #include "actors/GameEvents.h"
 #include "actors/GhostSquad.h"
 #include "actors/GulperActor.h"
 #include "app/Campaign.h"
-#include "platform/Clock.h"
+#include "app/ReplayArchive.h"
 #include "platform/Config.h"
 #include "platform/GameState.h"
 #include "platform/Globals.h"
+#include "platform/Screen.h"
 #include "platform/SoundBank.h"
+#include "gui/Caption.h"
 #include "gui/Gui.h"
 #include "input/PlayInput.h"
 #include "maze/EditorBrush.h"
@@ -23,9 +27,15 @@ constexpr int EndMilliseconds = 4500;    // the pause after a level and after a 
 constexpr int PlayOnce = 0;              // loop counts of the two music pieces: both play once
 constexpr int PlayEndMusicOnce = 1;
 
+// The game's own time, in milliseconds: one frame period more after every
+// tick. The timed pauses are measured with it rather than with the clock, so
+// that each lasts the same number of frames however late a frame runs, and a
+// replay meets every pause's end on the frame it was recorded on.
+int gameTime = 0;
+
 void StartPause(int milliseconds)
 {
-    PauseUntil = Now() + milliseconds;
+    PauseUntil = gameTime + milliseconds;
 }
 
 // Ends a level or a campaign: the state's pause, with the end music.
@@ -136,7 +146,7 @@ void ApplyCommand(const Command& command)
 
 bool PauseIsOver()
 {
-    return Now() >= PauseUntil;
+    return gameTime >= PauseUntil;
 }
 
 void ReloadCustomMaze(bool forward)
@@ -152,6 +162,8 @@ void StartLevel()
     StartPause(IntroMilliseconds);
     GameEvents.Emit(GameEvent::LevelStarted);
     GameState = LevelIntro;
+    if (TheArchive)
+        TheArchive->LevelStarted();
 }
 
 void RunPlayingLogic()
@@ -229,6 +241,7 @@ bool Tick(const FrameCommands& commands)
     default:
         break;  // the menus, options, controls and the editor change only by input
     }
+    gameTime += TheScreen->framePeriod;
     return false;
 }
 
@@ -306,13 +319,19 @@ void DrawGame()
         break;  // the menus show only their panel, the end pauses only their message
     }
     gui.DrawFrame();
+    const bool levelOver = FrameState == GulperWins || FrameState == GhostsWin;
+    if (levelOver && TheArchive && !TheArchive->Notice().empty())
+        DrawCaption(gui, TheArchive->Notice());
 }
 
 bool UpdateGameFrame()
 {
-    const bool quit = Tick(TheGui->commands);
-    TheGui->commands.list.clear();
+    FrameCommands commands;
+    std::swap(commands, TheGui->commands);  // the input of the next frame starts afresh
+    const bool quit = Tick(commands);
     PlayFrameSounds();
+    if (TheArchive)
+        TheArchive->FrameDone(commands);
     DrawGame();
     return quit;
 }

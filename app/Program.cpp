@@ -8,6 +8,8 @@
 #include "platform/SoundBank.h"
 #include "app/Campaign.h"
 #include "app/GameFlow.h"
+#include "app/ReplayArchive.h"
+#include "app/ReplayViewer.h"
 #include "gui/GameFlowCalls.h"
 #include "gui/Gui.h"
 #include "maze/EditorBrush.h"
@@ -21,6 +23,12 @@ constexpr int WindowHeight = 378;
 constexpr int MazeColumns = 28;
 constexpr int MazeRows = 20;
 constexpr int Black = 0;
+
+void KeepReplay()
+{
+    if (TheArchive)
+        TheArchive->KeepLast();
+}
 
 // Deletes a global object and clears its pointer; a null pointer is skipped.
 template <typename T>
@@ -51,11 +59,12 @@ void CreateGlobals()
     // The layers below reach the game's top only through these.
     TheScreen->input = TheGui;
     TheScreen->runFrame = UpdateGameFrame;
-    GameFlow = {StartLevel, LoadCampaignLevel, ReloadCustomMaze};
+    GameFlow = {StartLevel, LoadCampaignLevel, ReloadCustomMaze, WatchLatestReplay, KeepReplay};
 }
 
 void DestroyGlobals()
 {
+    StopWatching();  // the player's own settings are the ones saved
     SDL_FreeSurface(GhostSprites);
     GhostSprites = nullptr;
     Destroy(TheBrush);

@@ -16,6 +16,8 @@
 namespace {
 
 constexpr int DragJitter = 5;  // pixels the pointer may move before a press becomes a drag
+constexpr int WatchLatestReplayKey = 'r';  // on the main menu
+constexpr int KeepReplayKey = 'k';         // during the pause after a level
 
 bool HumanGulper()
 {
@@ -83,6 +85,15 @@ bool Gui::OnKeyUp(int key)
     if (keyBindings.captureIndex != NoValue) {
         keyBindings.keys[keyBindings.captureIndex] = key;
         keyBindings.captureIndex = NoValue;
+        return false;
+    }
+    if (key == WatchLatestReplayKey && GameState == MainMenu && GameFlow.watchLatestReplay) {
+        GameFlow.watchLatestReplay();
+        return false;
+    }
+    if (key == KeepReplayKey && (GameState == GulperWins || GameState == GhostsWin) &&
+        GameFlow.keepReplay) {
+        GameFlow.keepReplay();
         return false;
     }
     // Any key resumes a paused game or leaves the keys help.

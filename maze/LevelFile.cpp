@@ -185,10 +185,8 @@ bool Maze::LoadFile(const char* path)
     return false;
 }
 
-bool Maze::Save(int mapNumber)
+std::string Maze::LevelText() const
 {
-    EnsurePlayable();
-
     std::string text;
     text.reserve(cells.size() + static_cast<size_t>(height) * 2);
     for (int i = 0; i < cellCount; ++i) {
@@ -196,8 +194,14 @@ bool Maze::Save(int mapNumber)
         if (i % width == width - 1)
             text += RowEnd;
     }
+    return text;
+}
+
+bool Maze::Save(int mapNumber)
+{
+    EnsurePlayable();
     const std::string path = MapPath(mapNumber);
-    if (!WriteFileAtomically(path, text)) {
+    if (!WriteFileAtomically(path, LevelText())) {
         fprintf(stdout, "Couldn't open file %s", path.c_str());
         return false;
     }

@@ -4,6 +4,7 @@
 
 #include <SDL/SDL.h>
 #include <istream>
+#include <string>
 #include <vector>
 
 #include "platform/GameTypes.h"
@@ -65,6 +66,8 @@ public:
     void LoadNumbered(int& mapNumber, bool forward);
     // Loads a named level file; false (maze unchanged) when it cannot be read.
     bool LoadFile(const char* path);
+    // The maze as a level file holds it: reading it back gives the same cells.
+    std::string LevelText() const;
     // Repairs the maze and writes it to "data/map_N.lev"; false when it cannot be written.
     bool Save(int mapNumber);
 

@@ -76,6 +76,17 @@ void Screen::Blit(SDL_Surface* image, int destX, int destY, int sourceX, int sou
     SDL_LockSurface(surface);
 }
 
+void Screen::FillRect(int x, int y, int w, int h, int colour)
+{
+    if (colour < 0 || colour > MaxColour || w <= 0 || h <= 0)
+        return;
+    // The media library clips the rectangle to the window.
+    SDL_Rect rect{static_cast<Sint16>(std::clamp(x, -0x8000, 0x7FFF)),
+                  static_cast<Sint16>(std::clamp(y, -0x8000, 0x7FFF)),
+                  static_cast<Uint16>(std::min(w, 0xFFFF)), static_cast<Uint16>(std::min(h, 0xFFFF))};
+    SDL_FillRect(surface, &rect, static_cast<Uint32>(colour));
+}
+
 void Screen::DrawRectOutline(int x, int y, int w, int h, int colour)
 {
     if (colour < 0 || colour > MaxColour)

@@ -1,6 +1,6 @@
-// The window, the audio device and the frame clock, with the three drawing
+// The window, the audio device and the frame clock, with the drawing
 // primitives every other module uses: loading an image, copying part of an
-// image onto the window with clipping, and drawing a rectangle outline.
+// image onto the window with clipping, and drawing a rectangle, outlined or filled.
 #pragma once
 
 #include <SDL/SDL.h>
@@ -49,6 +49,8 @@ public:
     void Blit(SDL_Surface* image, int dx, int dy, int sx, int sy, int w, int h);
     // Draws a one-pixel outline of colour 0xRRGGBB straight into the window's pixels.
     void DrawRectOutline(int x, int y, int w, int h, int colour);
+    // Fills a rectangle with colour 0xRRGGBB, clipped to the window.
+    void FillRect(int x, int y, int w, int h, int colour);
     // Shows the whole window.
     void Present();
 
