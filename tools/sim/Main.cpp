@@ -278,6 +278,7 @@ struct CorpusEntry {
     std::string maze;  // relative to the game folder
     ReplaySettings settings;
     std::uint32_t seed = 0;  // 0: computer against computer, nothing else
+    MatchSides sides = MatchSides::Computer;
 };
 
 std::vector<CorpusEntry> CorpusEntries()
@@ -338,6 +339,23 @@ std::vector<CorpusEntry> CorpusEntries()
         entry.seed = custom.seed;
         entries.push_back(entry);
     }
+    // The hotseat: two human players, whose every move is the meddler's.
+    const struct {
+        int map;
+        int ghostCount;
+        std::uint32_t seed;
+    } hotseats[] = {{2, 4, 31}, {6, 8, 37}};
+    for (const auto& hotseat : hotseats) {
+        CorpusEntry entry;
+        entry.name = "hotseat_map_" + std::to_string(hotseat.map) + "_" +
+                     std::to_string(hotseat.ghostCount) + "_ghosts";
+        entry.maze = "data/map_" + std::to_string(hotseat.map) + ".lev";
+        entry.settings.ghostCount = hotseat.ghostCount;
+        entry.settings.level = hotseat.map;
+        entry.seed = hotseat.seed;
+        entry.sides = MatchSides::Humans;
+        entries.push_back(entry);
+    }
     return entries;
 }
 
@@ -350,7 +368,7 @@ int RunRecordMode(const Options& options)
     for (const CorpusEntry& entry : CorpusEntries()) {
         std::string maze;
         Replay replay;
-        if (!ReadTextFile(entry.maze, maze) || !RecordMatch(maze, entry.settings, entry.seed, replay))
+        if (!ReadTextFile(entry.maze, maze) || !RecordMatch(maze, entry.settings, entry.seed, replay, entry.sides))
             Fail("cannot read the level " + entry.maze);
         const std::string path = (folder / (entry.name + ".gwr")).string();
         if (!WriteReplay(path.c_str(), replay))

@@ -63,10 +63,11 @@ private:
 }  // namespace
 
 bool RecordMatch(const std::string& mazeText, ReplaySettings settings, std::uint32_t seed,
-                 Replay& replay)
+                 Replay& replay, MatchSides sides)
 {
-    settings.gulperController = Computer;
-    settings.ghostsController = Computer;
+    const Controller players = sides == MatchSides::Humans ? Human : Computer;
+    settings.gulperController = players;
+    settings.ghostsController = players;
     Replay start;
     start.mazeText = mazeText;
     start.settings = settings;

@@ -9,11 +9,17 @@
 
 #include "app/Replay.h"
 
-// Plays the level of this maze text with these settings (both sides the
-// computer's, whatever the settings say) from its start to its end and
-// records it. Seed 0: no meddler. False when the maze text is not a level.
+// Who plays the two sides of a recorded match.
+enum class MatchSides {
+    Computer,  // both sides the computer's, whatever the settings say
+    Humans,    // both sides human, as in the hotseat, moved only by the meddler
+};
+
+// Plays the level of this maze text with these settings from its start to
+// its end and records it. Seed 0: no meddler. False when the maze text is
+// not a level.
 bool RecordMatch(const std::string& mazeText, ReplaySettings settings, std::uint32_t seed,
-                 Replay& replay);
+                 Replay& replay, MatchSides sides = MatchSides::Computer);
 
 // The settings a campaign level is played with; false when it does not exist.
 bool CampaignReplaySettings(bool ghostsCampaign, int level, ReplaySettings& settings);
