@@ -185,12 +185,15 @@ bool StartWatching(const Replay& replay, AfterWatching after)
 {
     StopWatching();
     auto watching = std::make_unique<ReplayViewer>(replay, after);
-    if (!StartReplayLevel(replay))
+    if (TheArchive)
+        TheArchive->recording = false;  // the level watched is not a level played
+    if (!StartReplayLevel(replay)) {
+        if (TheArchive)
+            TheArchive->recording = true;
         return false;
+    }
     viewer = std::move(watching);
     TheGui->commands.list.clear();
-    if (TheArchive)
-        TheArchive->recording = false;
     TheScreen->input = viewer.get();
     TheScreen->runFrame = RunViewerFrame;
     return true;
