@@ -130,6 +130,12 @@ EMSCRIPTEN_KEEPALIVE bool GulpwiseOpenLevel(const char* text)
     return true;
 }
 
+// The state the game is in (the numbers of GameStateId), for the page's tests.
+EMSCRIPTEN_KEEPALIVE int GulpwiseGameState()
+{
+    return static_cast<int>(GameState);
+}
+
 EMSCRIPTEN_KEEPALIVE long GulpwiseFramesRun()
 {
     return framesRun;

@@ -16,3 +16,36 @@ build_site() {
     fi
     cmake --build "$top/build-web" -j "$(nproc)"
 }
+
+# The browser tests (browser/SiteTest.js): builds the site and the desktop's
+# snapshot tool, takes the desktop's first frame from a fresh copy of the
+# shipped data, and plays the site in headless Chromium. Returns 2 when the
+# tools cannot be installed, so that the caller can skip with a warning.
+run_browser_tests() {
+    local shots=${1:-}
+    if ! install_missing "${web_packages[@]}" "${browser_test_packages[@]}"; then
+        return 2
+    fi
+    local node_dir="$top/build-web/node"
+    if [ ! -d "$node_dir/node_modules/puppeteer-core" ]; then
+        mkdir -p "$node_dir"
+        [ -f "$node_dir/package.json" ] || echo '{"private": true}' > "$node_dir/package.json"
+        # Only the driver: it uses the system's Chromium, it downloads no browser.
+        if ! (cd "$node_dir" && npm install --no-audit --no-fund --silent puppeteer-core >/dev/null); then
+            return 2
+        fi
+    fi
+    build_site
+    cmake --build "$top/build" --target gulpwise-snapshot -j "$(nproc)" >/dev/null
+
+    local game
+    game=$(mktemp -d)
+    cp -r "$top/gamedata/." "$game/"
+    (cd "$game" && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
+        "$top/build/tools/snapshot/gulpwise-snapshot" first-frame.bmp 1)
+    local status=0
+    NODE_PATH="$node_dir/node_modules" node "$top/browser/SiteTest.js" \
+        "$top/build-web/site" "$game/first-frame.bmp" $shots || status=1
+    rm -rf "$game"
+    return $status
+}
