@@ -1,6 +1,5 @@
 #include "app/Replay.h"
 
-#include <bit>
 #include <cstring>
 #include <fstream>
 
@@ -8,6 +7,7 @@
 #include "actors/GameEvents.h"
 #include "actors/GhostSquad.h"
 #include "platform/AtomicFile.h"
+#include "platform/BitCast.h"
 #include "platform/GameState.h"
 
 namespace {
@@ -32,7 +32,7 @@ struct Writer {
     void U8(int value) { Unsigned(static_cast<std::uint64_t>(value), 1); }
     void U16(int value) { Unsigned(static_cast<std::uint64_t>(value), 2); }
     void U32(int value) { Unsigned(static_cast<std::uint32_t>(value), 4); }
-    void F64(double value) { Unsigned(std::bit_cast<std::uint64_t>(value), 8); }
+    void F64(double value) { Unsigned(BitCast<std::uint64_t>(value), 8); }
     void Text(const std::string& text, int lengthSize)
     {
         Unsigned(text.size(), lengthSize);
@@ -87,7 +87,7 @@ struct Reader {
         std::uint64_t raw = 0;
         if (!Unsigned(raw, 8))
             return false;
-        value = std::bit_cast<double>(raw);
+        value = BitCast<double>(raw);
         if (!(value >= MinSpeed && value <= MaxSpeed))
             return Fail(std::string("corrupted: ") + what + " out of range");
         return true;

@@ -1,10 +1,10 @@
 #include "app/StateHash.h"
 
-#include <bit>
 #include <type_traits>
 
 #include "actors/GhostSquad.h"
 #include "actors/GulperActor.h"
+#include "platform/BitCast.h"
 #include "platform/GameState.h"
 #include "platform/Globals.h"
 #include "gui/CountdownTimer.h"
@@ -26,7 +26,7 @@ struct StateHasher {
         for (int i = 0; i < 8; ++i, bits >>= 8)
             value = (value ^ (bits & 0xFF)) * FnvPrime;
     }
-    void Add(double number) { Add(std::bit_cast<std::int64_t>(number)); }
+    void Add(double number) { Add(BitCast<std::int64_t>(number)); }
     void Add(bool flag) { Add(std::int64_t{flag}); }
     void Add(int number) { Add(std::int64_t{number}); }
     template <typename Enum>

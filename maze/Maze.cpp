@@ -2,7 +2,6 @@
 #include "maze/Maze.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 
 #include "platform/Config.h"
@@ -83,7 +82,7 @@ void Maze::RefreshTileVariants()
             int& variant = tileVariant[y * width + x];
             if (cells[y * width + x] == Wall) {
                 if (variant == NoValue)
-                    variant = std::rand() % TileColumns;
+                    variant = wallLooks.Next() % TileColumns;
             } else {
                 variant = (isWall(x - 1, y) ? ShadowLeft : 0) +
                           (isWall(x - 1, y - 1) ? ShadowUpLeft : 0) +

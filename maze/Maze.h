@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/AdditiveRandom.h"
 #include "platform/GameTypes.h"
 #include "maze/MazeBackground.h"
 
@@ -95,6 +96,7 @@ public:
     CellPos gulperStart;  // where the gulper starts
     std::vector<CellCode> cells;   // every cell's content
     std::vector<int> tileVariant;  // per cell, the column of its tile; NoValue where none chosen
+    AdditiveRandom wallLooks;      // picks each new wall's variant, the same way on every platform
     SDL_Surface* tiles;            // the tile sheet in use, or null
     std::vector<SDL_Surface*> tileSets;  // every sheet loaded at start-up
     int tileSetIndex;              // index of tiles in tileSets

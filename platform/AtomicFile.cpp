@@ -3,6 +3,10 @@
 #include <cstdio>
 #include <unistd.h>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 bool WriteFileAtomically(const std::string& path, const std::string& content)
 {
     const std::string temporary = path + ".tmp";
@@ -16,5 +20,10 @@ bool WriteFileAtomically(const std::string& path, const std::string& content)
         remove(temporary.c_str());
         return false;
     }
+#ifdef __EMSCRIPTEN__
+    // In a web page the file lives in memory until the page copies it to the
+    // browser's storage (browser/storage.js).
+    EM_ASM(if (Module.persistSaves) Module.persistSaves(););
+#endif
     return true;
 }

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <functional>
 
@@ -15,9 +14,6 @@
 
 namespace {
 
-// The pseudo-random generator's state when a program starts: both runs of a
-// session give the walls the same looks.
-constexpr unsigned StartSeed = 1;
 // Shipped mazes played computer against computer with eight ghosts: on the
 // first the gulper eats a boost within its 15 seconds, on the second the
 // ghosts catch it.
@@ -37,7 +33,6 @@ class FrameHashTest : public GameTest {
 protected:
     void SetUp() override
     {
-        std::srand(StartSeed);
         GameTest::SetUp();
         // The window is shared by every test of the program: both runs start on black.
         std::memset(TheScreen->surface->pixels, 0,

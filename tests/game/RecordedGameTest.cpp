@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr unsigned StartSeed = 1;  // the pseudo-random state at a program's start
 constexpr const char* RecordingPath = GULPWISE_TESTS_DIR "/game/recorded_game.txt";
 
 // The ghosts' looping sounds start again whenever the mixer has let them
@@ -46,7 +45,6 @@ protected:
     }
     void SetUp() override
     {
-        std::srand(StartSeed);
         GameTest::SetUp();
         std::memset(TheScreen->surface->pixels, 0,
                     static_cast<size_t>(TheScreen->surface->pitch) * TheScreen->surface->h);
