@@ -120,6 +120,10 @@ void Screen::DrawRectOutline(int x, int y, int w, int h, int colour)
 
 void Screen::Present()
 {
+    if (!windowed) {
+        PresentFullscreen();
+        return;
+    }
     // The media library shows nothing of a surface that is locked, so the
     // window is unlocked for the update, as for a blit.
     SDL_UnlockSurface(surface);
