@@ -3,6 +3,7 @@
 #include "actors/GhostSquad.h"
 #include "actors/GulperActor.h"
 #include "platform/Config.h"
+#include "platform/Fullscreen.h"
 #include "platform/Globals.h"
 #include "platform/Screen.h"
 #include "platform/SoundBank.h"
@@ -17,7 +18,6 @@
 
 namespace {
 constexpr int StartFramesPerSecond = 20;
-constexpr bool Windowed = true;
 constexpr int WindowWidth = 504;
 constexpr int WindowHeight = 378;
 constexpr int MazeColumns = 28;
@@ -41,7 +41,7 @@ void Destroy(T*& object)
 
 void CreateScreenAndConfig()
 {
-    TheScreen = new Screen(StartFramesPerSecond, Windowed, WindowWidth, WindowHeight);
+    TheScreen = new Screen(StartFramesPerSecond, !StartsFullscreen(), WindowWidth, WindowHeight);
     TheConfig = new Config();
 }
 

@@ -96,6 +96,9 @@ private:
 };
 
 std::unique_ptr<ReplayViewer> viewer;
+// What the frame loop ran before the watching, given back at its end.
+InputHandler* inputBefore = nullptr;
+bool (*frameBefore)() = nullptr;
 
 bool ReplayViewer::LevelIsOver() const
 {
@@ -194,6 +197,8 @@ bool StartWatching(const Replay& replay, AfterWatching after)
     }
     viewer = std::move(watching);
     TheGui->commands.list.clear();
+    inputBefore = TheScreen->input;
+    frameBefore = TheScreen->runFrame;
     TheScreen->input = viewer.get();
     TheScreen->runFrame = RunViewerFrame;
     return true;
@@ -240,8 +245,8 @@ void StopWatching()
     viewer->GiveBackPlayer();
     if (TheArchive)
         TheArchive->recording = true;
-    TheScreen->input = TheGui;
-    TheScreen->runFrame = UpdateGameFrame;
+    TheScreen->input = inputBefore;
+    TheScreen->runFrame = frameBefore;
     // The viewer may be the one calling: it is destroyed once the frame is over.
     static std::unique_ptr<ReplayViewer> finished;
     finished = std::move(viewer);

@@ -15,6 +15,7 @@
 #include "platform/Screen.h"
 #include "gui/Panel.h"
 #include "input/Commands.h"
+#include "input/Gamepad.h"
 #include "input/KeyBindings.h"
 
 // The shared panel and button images, in their load order.
@@ -51,6 +52,7 @@ public:
     bool OnLeftDrag(int x, int y) override;
     bool OnRightDown(int x, int y) override;
     bool OnMouseIgnored(int x, int y) override;
+    bool OnPadEvent(const SDL_Event& event) override;  // gui/GuiPad.cpp
 
     // The panel that takes input and is drawn in a menu state, or null.
     Panel* PanelOf(GameStateId state) const;
@@ -85,6 +87,7 @@ public:
 
     bool groupSelection;  // the "Group selection" key is held: clicks and boxes add
     FrameCommands commands;  // what the players did in play since the last tick
+    PadReader padReader;     // the first gamepad's d-pad and stick
 
     // The state the game will be in once the commands given since the last
     // tick are carried out, so that each key and click is judged as the game
@@ -98,4 +101,6 @@ private:
     // and its release selects the ghosts in the box.
     void OnPlayLeftDown(int x, int y);
     void OnPlayLeftUp(int x, int y);
+    // The gamepad on a menu screen: the highlight, A clicks, B goes back.
+    bool OnPadInMenu(const PadInput& pad);
 };

@@ -3,6 +3,7 @@
 // hands its id on.
 #include "gui/Panel.h"
 
+#include <cstdlib>
 #include <utility>
 
 #include "platform/Globals.h"
@@ -13,6 +14,8 @@
 namespace {
 
 constexpr int PlayOnce = 0;  // loop count of a sound played once
+constexpr int HighlightColour = 0xFFFF00;  // yellow, around the button the gamepad points at
+constexpr int CrossWeight = 2;  // a button off to the side counts as this much further away
 
 // True when the point lies strictly inside the rectangle: its first row and
 // column, and the row and column just past its end, do not count.
@@ -57,6 +60,11 @@ void Panel::Draw() const
     }
     for (const auto& widget : widgets)
         widget->Draw(x, y);
+    if (highlighted >= 0 && highlighted < static_cast<int>(buttons.size())) {
+        const Button& button = *buttons[highlighted];
+        TheScreen->DrawRectOutline(x + button.x - 1, y + button.y - 1, button.w + 1, button.h + 1,
+                                   HighlightColour);
+    }
 }
 
 int Panel::PressAt(int px, int py)
@@ -87,4 +95,46 @@ int Panel::TakeReleased()
         }
     }
     return NoButton;
+}
+
+// The nearest button whose centre lies that way from the highlighted one's,
+// distance along the way plus twice the distance across it.
+void Panel::MoveHighlight(Direction direction)
+{
+    const int count = static_cast<int>(buttons.size());
+    if (highlighted < 0 || highlighted >= count) {
+        highlighted = count > 0 ? 0 : NoHit;
+        return;
+    }
+    const Button& from = *buttons[highlighted];
+    const int fromX = 2 * from.x + from.w;  // centres, doubled to stay whole
+    const int fromY = 2 * from.y + from.h;
+    int best = NoHit;
+    long bestScore = 0;
+    for (int i = 0; i < count; ++i) {
+        const Button& to = *buttons[i];
+        const int dx = 2 * to.x + to.w - fromX;
+        const int dy = 2 * to.y + to.h - fromY;
+        const int along = direction == Right ? dx : direction == Left ? -dx : direction == Down ? dy : -dy;
+        const int across = direction == Right || direction == Left ? std::abs(dy) : std::abs(dx);
+        if (i == highlighted || along <= 0)
+            continue;
+        const long score = along + CrossWeight * static_cast<long>(across);
+        if (best == NoHit || score < bestScore) {
+            best = i;
+            bestScore = score;
+        }
+    }
+    if (best != NoHit)
+        highlighted = best;
+}
+
+bool Panel::HighlightCentre(int& cx, int& cy) const
+{
+    if (highlighted < 0 || highlighted >= static_cast<int>(buttons.size()))
+        return false;
+    const Button& button = *buttons[highlighted];
+    cx = x + button.x + button.w / 2;
+    cy = y + button.y + button.h / 2;
+    return true;
 }

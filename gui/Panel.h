@@ -36,12 +36,18 @@ public:
     int PressAt(int px, int py);
     // Releases the first pressed button and returns its id; 0 when none is pressed.
     int TakeReleased();
+    // Moves the gamepad's highlight to the nearest button that way; the
+    // first move highlights the first button.
+    void MoveHighlight(Direction direction);
+    // The centre of the highlighted button on the window; false when none is highlighted.
+    bool HighlightCentre(int& cx, int& cy) const;
 
     std::vector<std::unique_ptr<Button>> buttons;  // press and release order
     std::vector<std::unique_ptr<TextWidget>> widgets;  // drawn after the buttons
     SDL_Surface* image;  // background, not owned
     int x, y;  // top-left corner on the window
     int w, h;  // size: the press area and the part of the image drawn
+    int highlighted = NoHit;  // index of the button the gamepad points at, drawn outlined
 };
 
 constexpr int ButtonIdle = 0;

@@ -84,7 +84,9 @@ void Screen::FillRect(int x, int y, int w, int h, int colour)
     SDL_Rect rect{static_cast<Sint16>(std::clamp(x, -0x8000, 0x7FFF)),
                   static_cast<Sint16>(std::clamp(y, -0x8000, 0x7FFF)),
                   static_cast<Uint16>(std::min(w, 0xFFFF)), static_cast<Uint16>(std::min(h, 0xFFFF))};
+    SDL_UnlockSurface(surface);  // the media library fills only an unlocked surface
     SDL_FillRect(surface, &rect, static_cast<Uint32>(colour));
+    SDL_LockSurface(surface);
 }
 
 void Screen::DrawRectOutline(int x, int y, int w, int h, int colour)
@@ -131,6 +133,10 @@ void Screen::DrawRectOutline(int x, int y, int w, int h, int colour)
 
 void Screen::Present()
 {
+    if (!windowed) {
+        PresentFullscreen();
+        return;
+    }
     // The media library shows nothing of a surface that is locked, so the
     // window is unlocked for the update, as for a blit.
     SDL_UnlockSurface(surface);

@@ -36,6 +36,11 @@ bool RouteEvent(InputHandler& input, const SDL_Event& event)
         if (event.button.button == RightButton)
             return input.OnMouseIgnored(event.button.x, event.button.y);
         return false;
+    case SDL_JOYAXISMOTION:
+    case SDL_JOYHATMOTION:
+    case SDL_JOYBUTTONDOWN:
+    case SDL_JOYBUTTONUP:
+        return input.OnPadEvent(event);
     case SDL_QUIT:
         return true;
     default:
@@ -73,6 +78,9 @@ bool Screen::ProcessEvents()
 {
     SDL_Event event;
     while (pollEvent(&event)) {
+        if (TakeDisplayKey(event))
+            continue;
+        ToGamePixels(event);
         if (input && RouteEvent(*input, event))
             return true;
     }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/Globals.h"
+#include "platform/Joysticks.h"
 
 namespace {
 
@@ -35,10 +36,11 @@ void RegisterShutdownOnce()
 
 }  // namespace
 
-Screen::Screen(int framesPerSecond, bool windowed, int width, int height)
+Screen::Screen(int framesPerSecond, bool startWindowed, int width, int height)
     : width(width), height(height), framePeriod(1000 / framesPerSecond),
       framesPerSecond(framesPerSecond), nextFrameTime(0), surface(nullptr),
-      windowed(windowed), audioOpen(false), pollEvent(SDL_PollEvent),
+      windowed(true), display(nullptr), picture(nullptr), desktopWidth(width),
+      desktopHeight(height), audioOpen(false), pollEvent(SDL_PollEvent),
       input(nullptr), runFrame(nullptr)
 {
     if (!StartMediaLibrary()) {
@@ -47,6 +49,7 @@ Screen::Screen(int framesPerSecond, bool windowed, int width, int height)
         exit(1);
     }
     RegisterShutdownOnce();
+    OpenJoysticks();
 
     if (Mix_OpenAudio(AudioRate, AudioFormat, AudioChannels, AudioChunkSize) == 0) {
         audioOpen = true;
@@ -54,30 +57,27 @@ Screen::Screen(int framesPerSecond, bool windowed, int width, int height)
         fprintf(stdout, "Warning: Couldn't set 44100 Hz 16-bit audio\nReason: %s\n", SDL_GetError());
     }
 
-    if (windowed) {
-        // The icon stays loaded for the whole run: the window may refer to it.
-        static SDL_Surface* icon = SDL_LoadBMP_RW(SDL_RWFromFile("images/icon.bmp", "rb"), 1);
-        if (icon)
-            SDL_WM_SetIcon(icon, nullptr);
-        const std::string caption = std::string(GameTitle) + " " + GameVersion;
-        SDL_WM_SetCaption(caption.c_str(), caption.c_str());
-        surface = SDL_SetVideoMode(width, height, 32, 0);
-    } else {
-        surface = SDL_SetVideoMode(width, height, 32, SDL_FULLSCREEN);
+    // The screen's size before any mode is set: the size of full screen.
+    if (const SDL_VideoInfo* screenInfo = SDL_GetVideoInfo();
+        screenInfo && screenInfo->current_w > 0 && screenInfo->current_h > 0) {
+        desktopWidth = screenInfo->current_w;
+        desktopHeight = screenInfo->current_h;
     }
-    if (!surface) {
-        fprintf(stdout, "Unable to set %d x %d video: %s\n", width, height, SDL_GetError());
-        fflush(stdout);
-        exit(1);
-    }
+    // The icon stays loaded for the whole run: the window may refer to it.
+    static SDL_Surface* icon = SDL_LoadBMP_RW(SDL_RWFromFile("images/icon.bmp", "rb"), 1);
+    if (icon)
+        SDL_WM_SetIcon(icon, nullptr);
+    const std::string caption = std::string(GameTitle) + " " + GameVersion;
+    SDL_WM_SetCaption(caption.c_str(), caption.c_str());
+    SetFullscreen(!startWindowed);
     SDL_ShowCursor(1);
-    // Outside a blit the window surface stays locked, so its pixels may be written directly.
-    SDL_LockSurface(surface);
 }
 
 Screen::~Screen()
 {
     SDL_UnlockSurface(surface);
+    if (picture)
+        SDL_FreeSurface(picture);
 }
 
 void Screen::SetFramesPerSecond(int rate)

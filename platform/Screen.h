@@ -5,6 +5,8 @@
 
 #include <SDL/SDL.h>
 
+#include "platform/Fullscreen.h"
+
 // Chooses the media library's dummy video and audio drivers, unless the
 // environment chose others: a window that is never shown, and silence.
 void UseHeadlessDrivers();
@@ -21,13 +23,16 @@ public:
     virtual bool OnLeftDrag(int x, int y) = 0;
     virtual bool OnRightDown(int x, int y) = 0;
     virtual bool OnMouseIgnored(int x, int y) = 0;
+    // A joystick's axis, d-pad or button event.
+    virtual bool OnPadEvent(const SDL_Event&) { return false; }
 };
 
 class Screen {
 public:
-    // Opens the media library, the audio device and the window; a failure of
-    // the library or of the video mode ends the program.
-    Screen(int framesPerSecond, bool windowed, int width, int height);
+    // Opens the media library, the audio device and the window, then goes
+    // full screen unless startWindowed; a failure of the library or of the
+    // window's video mode ends the program.
+    Screen(int framesPerSecond, bool startWindowed, int width, int height);
     // The window surface belongs to the media library; it is only handed back unlocked.
     ~Screen();
     Screen(const Screen&) = delete;
@@ -51,16 +56,34 @@ public:
     void DrawRectOutline(int x, int y, int w, int h, int colour);
     // Fills a rectangle with colour 0xRRGGBB, clipped to the window.
     void FillRect(int x, int y, int w, int h, int colour);
-    // Shows the whole window.
+    // Shows the whole window, or the enlarged picture in full screen.
     void Present();
+
+    // Full screen on or off (platform/Fullscreen.cpp). The picture the game
+    // draws keeps its size. Outside a blit the drawing surface stays locked,
+    // so its pixels may be written directly. False when full screen was
+    // asked for and could not be shown: the game goes on in the window.
+    bool SetFullscreen(bool on);
+    // Switches, and remembers the choice for the next run.
+    void ToggleFullscreen();
+    // F11 and Alt+Enter switch at any moment: true for their presses and
+    // releases, which go no further.
+    bool TakeDisplayKey(const SDL_Event& event);
+    // Turns a mouse event's screen position into the picture's pixels.
+    void ToGamePixels(SDL_Event& event) const;
 
     int width;            // window width in pixels
     int height;           // window height in pixels
     int framePeriod;      // milliseconds per frame: 1000 / framesPerSecond
     int framesPerSecond;  // frame rate of the loop
     int nextFrameTime;    // tick count at which the current frame is due to be shown
-    SDL_Surface* surface; // the window's drawing surface
-    bool windowed;        // true: a window with icon and caption; false: full screen
+    SDL_Surface* surface; // where the game draws: the window, or the picture in full screen
+    bool windowed;        // true: a window; false: full screen
+    SDL_Surface* display; // what the media library shows: the window itself, or the whole screen
+    SDL_Surface* picture; // in full screen, the window-sized picture the game draws into; owned
+    int desktopWidth;     // the screen's size when the program started
+    int desktopHeight;
+    Letterbox letterbox;  // where the picture lies on the whole screen
 
     bool audioOpen;       // false when the audio device could not be opened: the game is silent
     // Where input events come from: the media library's queue, or a scripted
@@ -70,4 +93,10 @@ public:
     // events go, and one frame of the game (true asks the program to end).
     InputHandler* input;
     bool (*runFrame)();
+
+private:
+    SDL_Surface* OpenVideo(bool fullscreen) const;
+    bool ShowFullscreen();  // false when the whole screen cannot show the picture
+    void ShowWindow();      // ends the program when not even the window can be opened
+    void PresentFullscreen();
 };

@@ -13,6 +13,9 @@ packages=(build-essential cmake pkg-config libsdl1.2-compat-dev libsdl-mixer1.2-
 # The fuzz targets (scripts/fuzz.sh): clang with libFuzzer and the sanitizer
 # run-times, and llvm-symbolizer for readable stack traces.
 fuzz_packages=(clang libclang-rt-14-dev llvm)
+# The Debian package (./package) and its checks: dpkg-shlibdeps for the
+# dependencies, the validators of the menu entry, the metainfo and the package.
+package_packages=(dpkg-dev desktop-file-utils appstream lintian)
 
 install_missing() {
     local missing=()

@@ -2,6 +2,7 @@
 //
 //   gulpwise-art GAME_FOLDER            writes images/*.bmp and the fonts under data/
 //   gulpwise-art --preview FOLDER       writes enlarged mock-ups of the maze and the menus
+//   gulpwise-art --icons FOLDER         writes the desktop icons, gulpwise_N.png for each size
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -9,15 +10,28 @@
 #include <string>
 
 #include "tools/art/ArtSet.h"
+#include "tools/art/DesktopIcons.h"
+#include "tools/art/PngFile.h"
 #include "tools/art/Preview.h"
 
 int main(int argc, char** argv)
 {
     const bool preview = argc == 3 && std::strcmp(argv[1], "--preview") == 0;
+    const bool icons = argc == 3 && std::strcmp(argv[1], "--icons") == 0;
     const bool write = argc == 2 && argv[1][0] != '-';
-    if (!write && !preview) {
-        printf("Usage: %s GAME_FOLDER | --preview FOLDER\n", argv[0]);
+    if (!write && !preview && !icons) {
+        printf("Usage: %s GAME_FOLDER | --preview FOLDER | --icons FOLDER\n", argv[0]);
         return 2;
+    }
+    if (icons) {
+        std::error_code error;
+        std::filesystem::create_directories(argv[2], error);
+        for (const int size : DesktopIconSizes) {
+            const std::string path = std::string(argv[2]) + "/gulpwise_" + std::to_string(size) + ".png";
+            if (!WritePng(path, MakeDesktopIcon(size)))
+                return 1;
+        }
+        return 0;
     }
     const std::optional<ArtSet> art = MakeArtSet();
     if (!art)

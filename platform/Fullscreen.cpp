@@ -1,0 +1,190 @@
+// Switching between the window and full screen. In full screen the game
+// draws into a picture of the window's size, and each present copies it,
+// enlarged, onto the middle of the whole screen; the mouse is mapped back.
+#include "platform/Fullscreen.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <cstdlib>
+
+#include "platform/AtomicFile.h"
+#include "platform/Screen.h"
+
+namespace {
+
+constexpr const char* FullscreenWord = "fullscreen";
+constexpr const char* WindowWord = "window";
+constexpr Uint32 BorderColour = 0;  // black
+// The picture's pixel layout in full screen: the usual 32-bit one, 0x00RRGGBB.
+constexpr Uint32 PictureRed = 0x00FF0000;
+constexpr Uint32 PictureGreen = 0x0000FF00;
+constexpr Uint32 PictureBlue = 0x000000FF;
+
+bool IsAltEnter(const SDL_keysym& key)
+{
+    return key.sym == SDLK_RETURN && (key.mod & KMOD_ALT) != 0;
+}
+
+}  // namespace
+
+DisplayStart StartDisplay = DisplayStart::Remembered;
+
+Letterbox FitPicture(int screenWidth, int screenHeight, int pictureWidth, int pictureHeight)
+{
+    if (pictureWidth < 1 || pictureHeight < 1)
+        return {};
+    const int scale = std::max(1, std::min(screenWidth / pictureWidth, screenHeight / pictureHeight));
+    return {scale, (screenWidth - pictureWidth * scale) / 2, (screenHeight - pictureHeight * scale) / 2};
+}
+
+bool LoadFullscreenChoice()
+{
+    std::ifstream in(DisplayChoicePath);
+    std::string word;
+    return in >> word && word == FullscreenWord;
+}
+
+bool SaveFullscreenChoice(bool fullscreen)
+{
+    return WriteFileAtomically(DisplayChoicePath,
+                               std::string(fullscreen ? FullscreenWord : WindowWord) + "\n");
+}
+
+bool StartsFullscreen()
+{
+    if (StartDisplay == DisplayStart::Remembered)
+        return LoadFullscreenChoice();
+    return StartDisplay == DisplayStart::Fullscreen;
+}
+
+SDL_Surface* Screen::OpenVideo(bool fullscreen) const
+{
+    if (fullscreen)
+        return SDL_SetVideoMode(desktopWidth, desktopHeight, 32, SDL_FULLSCREEN);
+    return SDL_SetVideoMode(width, height, 32, 0);
+}
+
+bool Screen::SetFullscreen(bool on)
+{
+    if (surface && on == !windowed)
+        return true;
+    if (surface)
+        SDL_UnlockSurface(surface);
+    const bool full = on && ShowFullscreen();
+    if (on && !full)
+        fprintf(stdout, "Unable to show the game full screen: %s\n", SDL_GetError());
+    if (!full)
+        ShowWindow();
+    SDL_LockSurface(surface);
+    Present();
+    return full == on;
+}
+
+// What was drawn so far is carried over to the picture, so that nothing
+// flickers until the next frame.
+bool Screen::ShowFullscreen()
+{
+    if (!picture)
+        picture = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 32, PictureRed, PictureGreen,
+                                       PictureBlue, 0);
+    if (!picture)
+        return false;
+    if (surface)
+        SDL_BlitSurface(surface, nullptr, picture, nullptr);
+    SDL_Surface* const shown = OpenVideo(true);
+    // The enlarging copy works on four-byte pixels of the picture's layout.
+    if (!shown || shown->format->BytesPerPixel != 4 || shown->format->Rmask != PictureRed ||
+        shown->format->Gmask != PictureGreen || shown->format->Bmask != PictureBlue)
+        return false;
+    display = shown;
+    surface = picture;
+    windowed = false;
+    letterbox = FitPicture(display->w, display->h, width, height);
+    SDL_FillRect(display, nullptr, BorderColour);
+    return true;
+}
+
+void Screen::ShowWindow()
+{
+    display = OpenVideo(false);
+    if (!display) {
+        fprintf(stdout, "Unable to set %d x %d video: %s\n", width, height, SDL_GetError());
+        fflush(stdout);
+        exit(1);
+    }
+    if (picture) {
+        SDL_BlitSurface(picture, nullptr, display, nullptr);
+        SDL_FreeSurface(picture);
+        picture = nullptr;
+    }
+    surface = display;
+    windowed = true;
+    letterbox = {};
+}
+
+void Screen::ToggleFullscreen()
+{
+    if (SetFullscreen(windowed))
+        SaveFullscreenChoice(!windowed);
+}
+
+bool Screen::TakeDisplayKey(const SDL_Event& event)
+{
+    if (event.type != SDL_KEYDOWN && event.type != SDL_KEYUP)
+        return false;
+    const bool displayKey = event.key.keysym.sym == SDLK_F11 || IsAltEnter(event.key.keysym);
+    if (displayKey && event.type == SDL_KEYDOWN)
+        ToggleFullscreen();
+    return displayKey;
+}
+
+void Screen::ToGamePixels(SDL_Event& event) const
+{
+    if (windowed)
+        return;
+    auto map = [this](Uint16& x, Uint16& y) {
+        const int gameX = (x - letterbox.left) / letterbox.scale;
+        const int gameY = (y - letterbox.top) / letterbox.scale;
+        x = static_cast<Uint16>(std::clamp(x < letterbox.left ? 0 : gameX, 0, width - 1));
+        y = static_cast<Uint16>(std::clamp(y < letterbox.top ? 0 : gameY, 0, height - 1));
+    };
+    if (event.type == SDL_MOUSEMOTION)
+        map(event.motion.x, event.motion.y);
+    else if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP)
+        map(event.button.x, event.button.y);
+}
+
+// Each picture pixel becomes a square of scale x scale screen pixels: the
+// first row of a square is written pixel by pixel, the others are copies of it.
+void Screen::PresentFullscreen()
+{
+    SDL_LockSurface(display);
+    const int scale = letterbox.scale;
+    // A screen smaller than the picture shows its middle part.
+    const int firstColumn = std::max(-letterbox.left, 0) / scale;
+    const int firstRow = std::max(-letterbox.top, 0) / scale;
+    const int left = std::max(letterbox.left, 0);
+    const int top = std::max(letterbox.top, 0);
+    const int shownColumns = std::min(width, firstColumn + (display->w - left) / scale);
+    const int shownRows = std::min(height, firstRow + (display->h - top) / scale);
+    for (int row = firstRow; row < shownRows; ++row) {
+        const Uint32* from = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(picture->pixels) +
+                                                             static_cast<size_t>(row) * picture->pitch);
+        Uint8* const target = static_cast<Uint8*>(display->pixels) +
+                              static_cast<size_t>(top + (row - firstRow) * scale) * display->pitch;
+        Uint32* to = reinterpret_cast<Uint32*>(target) + left;
+        for (int column = firstColumn; column < shownColumns; ++column) {
+            for (int repeat = 0; repeat < scale; ++repeat)
+                *to++ = from[column];
+        }
+        const size_t rowBytes = reinterpret_cast<Uint8*>(to) - (target + left * 4);
+        for (int repeat = 1; repeat < scale; ++repeat)
+            std::memcpy(target + static_cast<size_t>(repeat) * display->pitch + left * 4,
+                        target + left * 4, rowBytes);
+    }
+    SDL_UnlockSurface(display);
+    SDL_UpdateRect(display, 0, 0, 0, 0);
+}
