@@ -95,6 +95,7 @@ NetSession::NetSession(const NetOptions& options) : options(options)
     NetMessage busy;
     busy.type = NetMessageType::Refuse;
     busy.refusal = NetRefusal::Busy;
+    busy.gameVersion = this->options.gameVersion;
     EncodeNetMessage(busy, link.busyReply);
 }
 
@@ -269,19 +270,20 @@ void NetSession::HandleHandshake(const NetMessage& message)
                                : message.type != NetMessageType::Hello && phase == NetPhase::Connecting;
     if (!expected)
         return DropPeer("The other player sent a bad message");
+    const std::string theirs = "version " + message.gameVersion.substr(0, 16) + " (protocol " +
+                               std::to_string(message.protocol) + ")";
     if (message.type == NetMessageType::Refuse) {
-        PeerGone(message.refusal == NetRefusal::Busy
-                     ? "The host already has a player"
-                     : "Refused: the host runs another version");
+        link.Leave();
+        PeerGone(message.refusal == NetRefusal::Busy ? "The host already has a player"
+                                                     : "Refused: the host runs " + theirs);
         return;
     }
     if (message.protocol != NetProtocolVersion || message.gameVersion != options.gameVersion) {
-        const std::string theirs = "version " + message.gameVersion.substr(0, 16) +
-                                   " (protocol " + std::to_string(message.protocol) + ")";
         if (host) {
             NetMessage refuse;
             refuse.type = NetMessageType::Refuse;
             refuse.refusal = NetRefusal::Versions;
+            refuse.gameVersion = options.gameVersion;
             Send(refuse);
             link.Leave();
             notice = "Refused a player of " + theirs;

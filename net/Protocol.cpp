@@ -172,6 +172,8 @@ void EncodeNetMessage(const NetMessage& message, std::vector<std::uint8_t>& out)
         break;
     case NetMessageType::Refuse:
         PutU8(out, static_cast<unsigned>(message.refusal));
+        PutU16(out, message.protocol);
+        PutText(out, message.gameVersion.substr(0, MaxNetVersionBytes));
         break;
     case NetMessageType::StartLevel: {
         const NetSettings& settings = message.settings;
@@ -224,10 +226,13 @@ bool DecodeNetMessage(const std::uint8_t* bytes, std::size_t size, NetMessage& m
         break;
     }
     case NetMessageType::Refuse: {
-        unsigned refusal = 0;
-        read = in.U8(refusal) && InRange(refusal, static_cast<int>(NetRefusal::Versions),
-                                         static_cast<int>(NetRefusal::Busy));
+        unsigned refusal = 0, protocol = 0;
+        read = in.U8(refusal) &&
+               InRange(refusal, static_cast<int>(NetRefusal::Versions),
+                       static_cast<int>(NetRefusal::Busy)) &&
+               in.U16(protocol) && in.Text(message.gameVersion, MaxNetVersionBytes);
         message.refusal = static_cast<NetRefusal>(refusal);
+        message.protocol = static_cast<std::uint16_t>(protocol);
         break;
     }
     case NetMessageType::StartLevel:

@@ -58,8 +58,8 @@ struct NetSettings {
 // One message; only the fields of its type are read or written.
 struct NetMessage {
     NetMessageType type = NetMessageType::Ping;
-    std::uint16_t protocol = NetProtocolVersion;  // Hello, Welcome
-    std::string gameVersion;                      // Hello, Welcome
+    std::uint16_t protocol = NetProtocolVersion;  // Hello, Welcome, Refuse: the sender's
+    std::string gameVersion;                      // Hello, Welcome, Refuse: the sender's
     NetRefusal refusal = NetRefusal::Versions;    // Refuse
     NetSettings settings;                         // StartLevel
     int delay = MinNetDelay;                      // StartLevel

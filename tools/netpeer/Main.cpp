@@ -148,12 +148,14 @@ std::string ReadText(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// Services the network until the phase is no longer this one, or the time is up.
+// Services the network until the phase is no longer this one, something
+// went wrong (a notice), or the time is up.
 bool WaitWhile(NetSession& session, NetPhase phase)
 {
     const auto until = std::chrono::steady_clock::now() +
                        std::chrono::milliseconds(StartWaitMilliseconds);
-    while (session.Phase() == phase && std::chrono::steady_clock::now() < until)
+    while (session.Phase() == phase && session.Notice().empty() &&
+           std::chrono::steady_clock::now() < until)
         session.Service(10);
     return session.Phase() != phase;
 }
@@ -214,25 +216,35 @@ int main(int argc, char** argv)
     RandomPlayer player(options.seed);
     const bool host = options.net.role == NetRole::Host;
     int played = 0;
+    bool cut = false;  // the network ended a level
     const double cpuStart = CpuSeconds();
     const auto wallStart = std::chrono::steady_clock::now();
     if (session.Open()) {
         WaitWhile(session, host ? NetPhase::Listening : NetPhase::Connecting);
-        while (session.Phase() == NetPhase::Lobby && played < options.levels) {
+        // The delay is chosen from the round trip: the host measures it first.
+        const auto measured = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+        while (host && session.Phase() == NetPhase::Lobby &&
+               std::chrono::steady_clock::now() < measured)
+            session.Service(10);
+        while (played < options.levels) {
             if (host) {
+                if (session.Phase() != NetPhase::Lobby)
+                    break;
                 Config& config = *TheConfig;
                 config.gulperController = options.ghostsSide ? Computer : Human;
                 config.ghostsController = options.ghostsSide ? Human : Computer;
                 TheGui->timer->limit = options.timeLimit;
                 if (!session.HostStartLevel(mazeText))
                     break;
-            } else if (!WaitWhile(session, NetPhase::Lobby)) {
-                break;
+            } else {
+                WaitWhile(session, NetPhase::Lobby);
+                if (session.Phase() != NetPhase::Level)
+                    break;
             }
             int frames = 0;
-            const bool ended = PlayLevel(session, player, options.paced, frames);
+            cut = !PlayLevel(session, player, options.paced, frames);
             Report(session, ++played, frames);
-            if (!ended)
+            if (cut)
                 break;
         }
     }
@@ -243,8 +255,8 @@ int main(int argc, char** argv)
                 100 * (CpuSeconds() - cpuStart) / wall, wall);
     }
     int status = 0;
-    if (played < options.levels) {
-        printf("ended: %s\n", session.Notice().empty() ? "no peer" : session.Notice().c_str());
+    if (cut || played < options.levels) {
+        printf("ended: %s\n", session.Notice().empty() ? "no level" : session.Notice().c_str());
         status = 3;
     }
     fflush(stdout);
