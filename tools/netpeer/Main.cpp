@@ -248,6 +248,10 @@ int main(int argc, char** argv)
                 break;
         }
     }
+    // The host leaves first: the last end pause runs on each machine alone,
+    // and a joining machine gone early would cut the host's short.
+    if (!host && !cut)
+        WaitWhile(session, NetPhase::Lobby);
     if (options.paced) {
         const double wall =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
