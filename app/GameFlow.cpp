@@ -324,14 +324,20 @@ void DrawGame()
         DrawCaption(gui, TheArchive->Notice());
 }
 
-bool UpdateGameFrame()
+bool RunGameFrame(const FrameCommands& commands, bool draw)
 {
-    FrameCommands commands;
-    std::swap(commands, TheGui->commands);  // the input of the next frame starts afresh
     const bool quit = Tick(commands);
     PlayFrameSounds();
     if (TheArchive)
         TheArchive->FrameDone(commands);
-    DrawGame();
+    if (draw)
+        DrawGame();
     return quit;
+}
+
+bool UpdateGameFrame()
+{
+    FrameCommands commands;
+    std::swap(commands, TheGui->commands);  // the input of the next frame starts afresh
+    return RunGameFrame(commands, true);
 }

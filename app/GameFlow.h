@@ -4,9 +4,12 @@
 
 #include "input/Commands.h"
 
-// One frame of the game: the tick, its sounds, then the drawing; true asks
-// the frame loop to end the program.
+// One frame of the game with the interface's commands: the tick, its
+// sounds, then the drawing; true asks the frame loop to end the program.
 bool UpdateGameFrame();
+// The same with these commands, the drawing left out unless asked for. The
+// window game's replay archive, if any, records the frame.
+bool RunGameFrame(const FrameCommands& commands, bool draw);
 // Advances the game by one frame in every state: the only place where play,
 // the timed pauses, the animations and the level endings move on. True asks
 // the program to end.

@@ -26,10 +26,7 @@ void StopHeadlessGame()
 
 bool RunHeadlessFrame(const FrameCommands& commands, bool draw)
 {
-    const bool quit = Tick(commands);
-    PlayFrameSounds();
-    if (draw)
-        DrawGame();
+    const bool quit = RunGameFrame(commands, draw);
     AdvanceManualClock(TheScreen->framePeriod);
     return quit;
 }

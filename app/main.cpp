@@ -1,13 +1,17 @@
 // Gulpwise: a maze-chase game.
 //
-//   gulpwise [OPTIONS]        the game
-//   gulpwise --replay FILE    watches a replay, then ends
+//   gulpwise [OPTIONS]             the game
+//   gulpwise --replay FILE         watches a replay, then ends
+//   gulpwise --host [PORT]         network play: sets up a game for another machine
+//   gulpwise --join HOST[:PORT]    network play: joins one
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "platform/Globals.h"
 #include "app/DesktopOptions.h"
+#include "app/NetGame.h"
 #include "app/Program.h"
 #include "app/Replay.h"
 #include "app/ReplayArchive.h"
@@ -17,12 +21,16 @@
 namespace {
 
 constexpr int UsageStatus = 2;
-constexpr const char* ReplayUsage = "  --replay FILE           watch a replay, then end\n";
+constexpr const char* OwnUsage =
+    "  --replay FILE           watch a replay, then end\n"
+    "  --host [PORT]           network play: wait for another player (port 24862 unless given)\n"
+    "  --join HOST[:PORT]      network play: join the game set up on HOST\n";
 
-void PrintUsage(const char* option)
+int Usage(const char* option, const std::string& why)
 {
-    fprintf(stderr, "gulpwise: unknown or incomplete option %s\nOptions:\n%s%s", option,
-            ReplayUsage, DesktopUsage);
+    fprintf(stderr, "gulpwise: %s %s\nOptions:\n%s%s", why.c_str(), option, OwnUsage,
+            DesktopUsage);
+    return UsageStatus;
 }
 
 }  // namespace
@@ -30,18 +38,25 @@ void PrintUsage(const char* option)
 int main(int argc, char** argv)
 {
     const char* replayPath = nullptr;
+    NetOptions network;
+    bool networkPlay = false;
     for (int i = 1; i < argc;) {
+        std::string error;
         int taken = TakeDesktopOption(argc, argv, i);
         if (taken == 0 && strcmp(argv[i], "--replay") == 0 && i + 1 < argc) {
             replayPath = argv[i + 1];
             taken = 2;
         }
-        if (taken <= 0) {
-            PrintUsage(argv[i]);
-            return UsageStatus;
+        if (taken == 0) {
+            taken = TakeNetOption(argc, argv, i, network, error);
+            networkPlay = networkPlay || taken > 0;
         }
+        if (taken <= 0)
+            return Usage(argv[i], error.empty() ? "unknown or incomplete option" : error);
         i += taken;
     }
+    if (replayPath && networkPlay)
+        return Usage("--replay", "network play cannot be combined with");
 
     // A replay that cannot be read is reported before anything opens or is written.
     Replay replay;
@@ -54,7 +69,10 @@ int main(int argc, char** argv)
     if (replayPath && !StartWatchingFile(replayPath, replay, AfterWatching::EndProgram))
         exit(EXIT_FAILURE);  // like the other start-up failures: nothing is saved
     ApplyFrameLimit();
-    TheScreen->Run();
+    if (networkPlay)
+        RunNetGame(network);
+    else
+        TheScreen->Run();
     DestroyGlobals();
     TheArchive = nullptr;
     return 0;

@@ -1,0 +1,560 @@
+#include "app/NetSession.h"
+
+#include <SDL/SDL.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+
+#include "actors/GameEvents.h"
+#include "app/GameFlow.h"
+#include "app/HeadlessGame.h"
+#include "app/StateHash.h"
+#include "platform/Config.h"
+#include "platform/GameState.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
+#include "platform/SoundBank.h"
+#include "gui/CountdownTimer.h"
+#include "gui/Gui.h"
+
+namespace {
+
+constexpr int PingMilliseconds = 500;     // between pings: the round trip, and proof of life
+constexpr int ShowWaitingAfter = 1000;    // a frame waiting this long says so on screen
+constexpr double RoundTripSmoothing = 0.25;  // the weight of a new round-trip sample
+
+std::uint32_t RealNow()
+{
+    return SDL_GetTicks();
+}
+
+const char* SideName(Side side)
+{
+    return side == Side::Gulper ? "the gulper" : "the ghosts";
+}
+
+// "HOST[:PORT]" or "PORT" into its parts; false for a port that is not one.
+bool ReadPort(const std::string& text, std::uint16_t& port)
+{
+    char* end = nullptr;
+    const long value = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || value < 1 || value > 65535)
+        return false;
+    port = static_cast<std::uint16_t>(value);
+    return true;
+}
+
+}  // namespace
+
+// What a level takes over from the player's configuration, given back after it.
+struct NetSession::SavedSettings {
+    Controller gulperController, ghostsController;
+    double gulperSpeed, ghostSpeed;
+    int ghostCount, framesPerSecond, timeLimit;
+};
+
+int TakeNetOption(int argc, char** argv, int i, NetOptions& options, std::string& error)
+{
+    const std::string arg = argv[i];
+    const bool more = i + 1 < argc && argv[i + 1][0] != '-';
+    if (arg == "--host") {
+        options.role = NetRole::Host;
+        if (!more)
+            return 1;
+        if (!ReadPort(argv[i + 1], options.port)) {
+            error = std::string("not a port: ") + argv[i + 1];
+            return -1;
+        }
+        return 2;
+    }
+    if (arg == "--join") {
+        options.role = NetRole::Join;
+        if (!more) {
+            error = "--join needs the host: HOST[:PORT]";
+            return -1;
+        }
+        std::string where = argv[i + 1];
+        const std::size_t colon = where.rfind(':');
+        if (colon != std::string::npos) {
+            if (!ReadPort(where.substr(colon + 1), options.port)) {
+                error = "not a port: " + where.substr(colon + 1);
+                return -1;
+            }
+            where.resize(colon);
+        }
+        options.address = where;
+        return 2;
+    }
+    return 0;
+}
+
+bool ParseNetArguments(int argc, char** argv, NetOptions& options, std::string& error)
+{
+    for (int i = 1; i < argc; ++i)
+        if (TakeNetOption(argc, argv, i, options, error) != 0)
+            return true;
+    return false;
+}
+
+NetSession::NetSession(const NetOptions& options) : options(options)
+{
+    if (this->options.gameVersion.empty())
+        this->options.gameVersion = GameVersion;
+    link.SimulateLatency(options.latency);
+    link.SimulateLoss(options.lossPercent, options.port);
+    NetMessage busy;
+    busy.type = NetMessageType::Refuse;
+    busy.refusal = NetRefusal::Busy;
+    busy.gameVersion = this->options.gameVersion;
+    EncodeNetMessage(busy, link.busyReply);
+}
+
+NetSession::~NetSession()
+{
+    if (saved)
+        BackToMenu();
+}
+
+bool NetSession::Open()
+{
+    std::string error;
+    const bool opened =
+        options.role == NetRole::Host
+            ? link.Listen(options.address.empty() ? nullptr : options.address.c_str(),
+                          options.port, error)
+            : link.Connect(options.address, options.port, error);
+    if (!opened) {
+        notice = "Network: " + error;
+        phase = NetPhase::Offline;
+        return false;
+    }
+    phase = options.role == NetRole::Host ? NetPhase::Listening : NetPhase::Connecting;
+    return true;
+}
+
+void NetSession::Close()
+{
+    if (phase == NetPhase::Level || phase == NetPhase::LevelEnded)
+        BackToMenu();
+    link.Leave();
+    LinkEvent ignored;
+    link.Poll(ignored, 0);  // sends the farewell
+    phase = NetPhase::Offline;
+    notice.clear();
+}
+
+Side NetSession::LocalSide() const
+{
+    return lockstep ? lockstep->LocalSide() : Side::Gulper;
+}
+
+void NetSession::Send(const NetMessage& message)
+{
+    std::vector<std::uint8_t> bytes;
+    EncodeNetMessage(message, bytes);
+    link.Send(bytes);
+}
+
+void NetSession::SendPing()
+{
+    NetMessage ping;
+    ping.type = NetMessageType::Ping;
+    ping.value = RealNow();
+    Send(ping);
+    lastPing = RealNow();
+}
+
+void NetSession::Service(int waitMilliseconds)
+{
+    if (phase == NetPhase::Offline)
+        return;
+    LinkEvent event;
+    while (link.Poll(event, waitMilliseconds)) {
+        waitMilliseconds = 0;
+        switch (event.kind) {
+        case LinkEventKind::Joined:
+            lastHeard = RealNow();
+            if (options.role == NetRole::Join) {
+                NetMessage hello;
+                hello.type = NetMessageType::Hello;
+                hello.gameVersion = options.gameVersion;
+                Send(hello);
+            }
+            SendPing();
+            break;
+        case LinkEventKind::Message: {
+            lastHeard = RealNow();
+            NetMessage message;
+            if (!DecodeNetMessage(event.bytes.data(), event.bytes.size(), message))
+                DropPeer("The other player sent a bad message");
+            else
+                Handle(message);
+            break;
+        }
+        case LinkEventKind::Left:
+            PeerGone(phase == NetPhase::Connecting ? "Cannot reach the host"
+                                                   : "The other player left");
+            break;
+        }
+        if (phase == NetPhase::Offline)
+            return;
+    }
+    if (!link.HasPeer())
+        return;
+    if (phase != NetPhase::Connecting &&
+        static_cast<int>(RealNow() - lastHeard) > NetSilenceMilliseconds) {
+        link.Drop();
+        PeerGone("The other player fell silent");
+        return;
+    }
+    if (static_cast<int>(RealNow() - lastPing) >= PingMilliseconds)
+        SendPing();
+}
+
+void NetSession::Handle(const NetMessage& message)
+{
+    const bool host = options.role == NetRole::Host;
+    if (pendingStart && message.type != NetMessageType::Ping &&
+        message.type != NetMessageType::Pong) {
+        afterPendingStart.push_back(message);
+        return;
+    }
+    const bool levelMessage =
+        message.type == NetMessageType::Commands || message.type == NetMessageType::Hash;
+    if (levelMessage && message.level != level) {
+        // What the other machine sent before it saw the last level end is late, not wrong.
+        if (message.level + 1 != level)
+            DropPeer("The other player sent a bad message");
+        return;
+    }
+    switch (message.type) {
+    case NetMessageType::Ping: {
+        NetMessage pong = message;
+        pong.type = NetMessageType::Pong;
+        Send(pong);
+        return;
+    }
+    case NetMessageType::Pong: {
+        const int sample = static_cast<int>(RealNow() - static_cast<std::uint32_t>(message.value));
+        if (sample < 0 || sample > NetSilenceMilliseconds)
+            return;  // not a stamp of ours
+        roundTrip = roundTrip < 0 ? sample
+                                  : static_cast<int>(roundTrip * (1 - RoundTripSmoothing) +
+                                                     sample * RoundTripSmoothing);
+        return;
+    }
+    case NetMessageType::Hello:
+    case NetMessageType::Welcome:
+    case NetMessageType::Refuse:
+        HandleHandshake(message);
+        return;
+    case NetMessageType::StartLevel:
+        if (host || message.level != static_cast<std::uint16_t>(level + 1) ||
+            (phase != NetPhase::Lobby && phase != NetPhase::Level && phase != NetPhase::LevelEnded))
+            return DropPeer("The other player sent a bad message");
+        if (phase == NetPhase::Lobby)
+            return StartLevelHere(message, message.joinerSide);
+        pendingStart = std::make_unique<NetMessage>(message);
+        return;
+    case NetMessageType::Commands:
+        if (!lockstep || !lockstep->AcceptRemote(message.frame, message.commands))
+            return DropPeer("The other player sent commands out of turn");
+        return;
+    case NetMessageType::Hash:
+        if (!lockstep || !lockstep->AcceptRemoteHash(message.frame, message.value))
+            return DropPeer("The other player sent a bad message");
+        if (lockstep->mismatchFrame >= 0 &&
+            (phase == NetPhase::Level || phase == NetPhase::LevelEnded)) {
+            KeepDesyncReplay();
+            AbortLevel("Out of step at frame " + std::to_string(lockstep->mismatchFrame) +
+                       ": replay kept");
+        }
+        return;
+    }
+}
+
+void NetSession::HandleHandshake(const NetMessage& message)
+{
+    const bool host = options.role == NetRole::Host;
+    const bool expected = host ? message.type == NetMessageType::Hello && phase == NetPhase::Listening
+                               : message.type != NetMessageType::Hello && phase == NetPhase::Connecting;
+    if (!expected)
+        return DropPeer("The other player sent a bad message");
+    const std::string theirs = "version " + message.gameVersion.substr(0, 16) + " (protocol " +
+                               std::to_string(message.protocol) + ")";
+    if (message.type == NetMessageType::Refuse) {
+        link.Leave();
+        PeerGone(message.refusal == NetRefusal::Busy ? "The host already has a player"
+                                                     : "Refused: the host runs " + theirs);
+        return;
+    }
+    if (message.protocol != NetProtocolVersion || message.gameVersion != options.gameVersion) {
+        if (host) {
+            NetMessage refuse;
+            refuse.type = NetMessageType::Refuse;
+            refuse.refusal = NetRefusal::Versions;
+            refuse.gameVersion = options.gameVersion;
+            Send(refuse);
+            link.Leave();
+            notice = "Refused a player of " + theirs;
+        } else {
+            link.Leave();
+            PeerGone("Refused: the host runs " + theirs);
+        }
+        return;
+    }
+    if (host) {
+        NetMessage welcome;
+        welcome.type = NetMessageType::Welcome;
+        welcome.gameVersion = options.gameVersion;
+        Send(welcome);
+        notice = "A player has joined";
+    } else {
+        notice.clear();
+    }
+    phase = NetPhase::Lobby;
+}
+
+bool NetSession::HostStartLevel(const std::string& mazeText)
+{
+    if (phase != NetPhase::Lobby) {
+        notice = "No player has joined yet";
+        return false;
+    }
+    const Config& config = *TheConfig;
+    NetMessage start;
+    start.type = NetMessageType::StartLevel;
+    start.settings = {config.gulperSpeed, config.ghostSpeed, config.ghostCount,
+                      TheGui->timer->limit, config.framesPerSecond};
+    // The host plays the side set to Human (the gulper when both are), the player who joined the other.
+    const Side hostSide = config.gulperController == Human ? Side::Gulper : Side::Ghosts;
+    start.joinerSide = hostSide == Side::Gulper ? Side::Ghosts : Side::Gulper;
+    // Commands must cross the network and back within the delay.
+    const int period = 1000 / std::max(config.framesPerSecond, 1);
+    const int measured = std::max(roundTrip, 0);
+    start.delay = std::clamp((measured + period - 1) / period + 1, MinNetDelay, MaxNetDelay);
+    start.mazeText = mazeText;
+    start.level = static_cast<std::uint16_t>(level + 1);
+    // What the other machine would refuse is not sent.
+    std::vector<std::uint8_t> bytes;
+    EncodeNetMessage(start, bytes);
+    NetMessage check;
+    if (!DecodeNetMessage(bytes.data(), bytes.size(), check)) {
+        notice = "These settings cannot be played over the network";
+        return false;
+    }
+    link.Send(bytes);
+    StartLevelHere(start, hostSide);
+    return phase == NetPhase::Level;
+}
+
+void NetSession::StartLevelHere(const NetMessage& start, Side localSide)
+{
+    const Config& config = *TheConfig;
+    auto keep = std::make_unique<SavedSettings>(SavedSettings{
+        config.gulperController, config.ghostsController, config.gulperSpeed, config.ghostSpeed,
+        config.ghostCount, config.framesPerSecond, TheGui->timer->limit});
+    Replay levelStart;
+    levelStart.mazeText = start.mazeText;
+    ReplaySettings& settings = levelStart.settings;
+    settings.gulperController = Human;  // one of them plays on the other machine
+    settings.ghostsController = Human;
+    settings.gulperSpeed = start.settings.gulperSpeed;
+    settings.ghostSpeed = start.settings.ghostSpeed;
+    settings.ghostCount = start.settings.ghostCount;
+    settings.timeLimit = start.settings.timeLimit;
+    settings.framesPerSecond = start.settings.framesPerSecond;
+    settings.gameMode = CustomMode;
+    settings.level = config.mapNumber;
+    recorder.Start(levelStart.mazeText, settings);
+    if (!StartReplayLevel(levelStart)) {
+        // Only a host's own maze can fail here after it was sent; either way the level is off.
+        DropPeer("The level sent is not a maze");
+        return;
+    }
+    // The timer counts from the level's limit on both machines, whatever it last showed.
+    TheGui->timer->Reset();
+    saved = std::move(keep);
+    level = start.level;
+    delay = start.delay;
+    lockstep = std::make_unique<Lockstep>(localSide, start.delay);
+    waitedFrames = 0;
+    waitStart = 0;
+    phase = NetPhase::Level;
+    notice.clear();
+}
+
+bool NetSession::FrameReady() const
+{
+    return phase == NetPhase::Level && lockstep->Ready();
+}
+
+int NetSession::WaitingMilliseconds() const
+{
+    return waitStart == 0 ? 0 : static_cast<int>(RealNow() - waitStart);
+}
+
+void NetSession::RunLevelFrame(const FrameCommands& given, bool draw)
+{
+    if (!FrameReady()) {
+        if (waitStart == 0) {
+            waitStart = RealNow();
+            ++waitedFrames;
+        }
+        return;
+    }
+    waitStart = 0;
+    NetMessage sent;
+    sent.type = NetMessageType::Commands;
+    sent.level = level;
+    sent.frame = static_cast<std::uint32_t>(lockstep->Frame() + lockstep->Delay());
+    sent.commands = lockstep->ScheduleLocal(given);
+    Send(sent);
+    const FrameCommands commands = lockstep->Advance();
+    RunHeadlessFrame(commands, draw);
+    recorder.AddFrame(commands);
+    FinishLevelFrame();
+}
+
+void NetSession::FinishLevelFrame()
+{
+    const int frame = lockstep->Frame() - 1;
+    const int perSecond = recorder.replay.settings.framesPerSecond;
+    if ((frame + 1) % perSecond == 0 || recorder.Finished()) {
+        NetMessage hash;
+        hash.type = NetMessageType::Hash;
+        hash.level = level;
+        hash.frame = static_cast<std::uint32_t>(frame);
+        hash.value = HashGameState();
+        Send(hash);
+        lockstep->NoteLocalHash(hash.frame, hash.value);
+    }
+    if (lockstep->mismatchFrame >= 0) {
+        KeepDesyncReplay();
+        AbortLevel("Out of step at frame " + std::to_string(lockstep->mismatchFrame) +
+                   ": replay kept");
+    } else if (recorder.Finished()) {
+        phase = NetPhase::LevelEnded;
+        if (!IsLevelState())
+            BackToMenu();
+        StartPendingLevel();
+    }
+}
+
+void NetSession::StartPendingLevel()
+{
+    if (!pendingStart || phase != NetPhase::Lobby)
+        return;
+    const std::unique_ptr<NetMessage> start = std::move(pendingStart);
+    StartLevelHere(*start, start->joinerSide);
+    std::deque<NetMessage> later;
+    later.swap(afterPendingStart);
+    for (const NetMessage& message : later)
+        if (phase != NetPhase::Offline)
+            Handle(message);
+}
+
+bool NetSession::IsLevelState()
+{
+    return !IsMenuState(GameState) || GameState == ControlsInGame;
+}
+
+void NetSession::RunEndFrame(bool draw)
+{
+    RunHeadlessFrame(FrameCommands(), draw);
+    if (!IsLevelState())
+        BackToMenu();
+    StartPendingLevel();
+}
+
+void NetSession::BackToMenu()
+{
+    if (saved) {
+        Config& config = *TheConfig;
+        config.gulperController = saved->gulperController;
+        config.ghostsController = saved->ghostsController;
+        config.gulperSpeed = saved->gulperSpeed;
+        config.ghostSpeed = saved->ghostSpeed;
+        config.ghostCount = saved->ghostCount;
+        config.framesPerSecond = saved->framesPerSecond;
+        TheScreen->SetFramesPerSecond(saved->framesPerSecond);
+        TheGui->timer->limit = saved->timeLimit;
+        TheGui->timer->Reset();
+        saved.reset();
+    }
+    if (phase == NetPhase::Level || phase == NetPhase::LevelEnded)
+        phase = link.HasPeer() ? NetPhase::Lobby : NetPhase::Offline;
+}
+
+void NetSession::AbortLevel(const std::string& why)
+{
+    notice = why;
+    if (phase != NetPhase::Level && phase != NetPhase::LevelEnded)
+        return;
+    if (IsLevelState()) {
+        GameState = CustomGameMenu;
+        ReloadCustomMaze(true);
+        TheSounds->HaltAllSound();
+    }
+    BackToMenu();
+}
+
+void NetSession::PeerGone(const std::string& why)
+{
+    pendingStart.reset();
+    afterPendingStart.clear();
+    AbortLevel(why);
+    if (options.role == NetRole::Host) {
+        phase = NetPhase::Listening;
+    } else {
+        link.Leave();
+        phase = NetPhase::Offline;
+    }
+}
+
+void NetSession::DropPeer(const std::string& why)
+{
+    link.Drop();
+    PeerGone(why);
+}
+
+void NetSession::KeepDesyncReplay()
+{
+    namespace fs = std::filesystem;
+    std::error_code ignored;
+    fs::create_directories("data/replays", ignored);
+    char stamp[32];
+    const std::time_t now = std::time(nullptr);
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", std::localtime(&now));
+    const std::string path = std::string("data/replays/desync-") + stamp + "-" +
+                             (options.role == NetRole::Host ? "host" : "join") + ".gwr";
+    Replay replay = recorder.replay;
+    replay.endHash = HashGameState();
+    WriteReplay(path.c_str(), replay);
+}
+
+std::string NetSession::Status() const
+{
+    switch (phase) {
+    case NetPhase::Listening:
+        return notice.empty() ? "Waiting for a player on port " + std::to_string(options.port)
+                              : notice + "; waiting on port " + std::to_string(options.port);
+    case NetPhase::Connecting:
+        return "Connecting to " + options.address + ":" + std::to_string(options.port);
+    case NetPhase::Lobby:
+        return options.role == NetRole::Host ? (notice.empty() ? "A player has joined" : notice)
+                                             : (notice.empty() ? "Waiting for the host to start"
+                                                               : notice);
+    case NetPhase::Level:
+        if (WaitingMilliseconds() >= ShowWaitingAfter)
+            return "Waiting for the other player";
+        return GameState == LevelIntro ? std::string("You play ") + SideName(LocalSide()) : "";
+    case NetPhase::LevelEnded:
+        return "";
+    case NetPhase::Offline:
+        return notice;
+    }
+    return "";
+}

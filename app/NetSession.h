@@ -1,0 +1,124 @@
+// Network play's side of the game: the handshake, the level the host starts
+// on both machines, the lockstep frames of that level with their replay and
+// state hashes, and what becomes of the game when the other machine leaves,
+// falls silent, breaks the protocol or goes out of step. The frame loop
+// (app/NetGame.cpp, or a headless tool) asks it for frames; it never draws.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+
+#include "app/ReplayRecorder.h"
+#include "net/Lockstep.h"
+#include "net/NetLink.h"
+#include "net/Protocol.h"
+
+enum class NetRole { Host, Join };
+
+struct NetOptions {
+    NetRole role = NetRole::Host;
+    std::string address;  // Join: the host's name or address; Host: the address to bind, empty: any
+    std::uint16_t port = DefaultNetPort;
+    std::string gameVersion;  // sent in the handshake; empty: the game's own
+    int latency = 0;          // test conditions, see NetLink
+    int lossPercent = 0;
+};
+
+// Reads argv[i] when it is "--host [PORT]" or "--join HOST[:PORT]": returns
+// how many arguments it took, 0 when it is neither, -1 (error says why) when
+// its value is bad.
+int TakeNetOption(int argc, char** argv, int i, NetOptions& options, std::string& error);
+// Finds "--host [PORT]" or "--join HOST[:PORT]" anywhere on the command line;
+// false when neither is there. error says what is wrong with one that is.
+bool ParseNetArguments(int argc, char** argv, NetOptions& options, std::string& error);
+
+enum class NetPhase {
+    Offline,     // no network play (any more): the game goes on alone
+    Listening,   // a host with no player
+    Connecting,  // joining: the connection or the handshake is under way
+    Lobby,       // both machines agree; the host chooses and starts a level
+    Level,       // a level in lockstep
+    LevelEnded,  // the level has ended on both: its end pause runs on alone
+};
+
+class NetSession {
+public:
+    explicit NetSession(const NetOptions& options);
+    ~NetSession();
+    NetSession(const NetSession&) = delete;
+    NetSession& operator=(const NetSession&) = delete;
+
+    // Listens or starts connecting; false (Offline, with the reason as the notice) when it cannot.
+    bool Open();
+    // Handles what has arrived, waiting up to the given time for it.
+    void Service(int waitMilliseconds);
+    // Ends network play at once (the player cancelled); the peer hears of it.
+    void Close();
+
+    // The host starts a level on both machines from this maze text and the
+    // configuration's settings, the host playing the side set to Human;
+    // false, with a notice, when there is no player yet or the settings cannot be sent.
+    bool HostStartLevel(const std::string& mazeText);
+    // In a level: both players' commands for the next frame are here.
+    bool FrameReady() const;
+    // One frame of the level: the local player's commands are scheduled and
+    // sent, the tick runs on both players' commands (RunHeadlessFrame), then
+    // the replay and the state hash take the frame.
+    void RunLevelFrame(const FrameCommands& given, bool draw);
+    // After the level's end, one frame of its end pause (no commands count then).
+    void RunEndFrame(bool draw);
+
+    NetPhase Phase() const { return phase; }
+    NetRole Role() const { return options.role; }
+    Side LocalSide() const;
+    // What the screen should say now, or empty: the phase, or the last notice.
+    std::string Status() const;
+    // The last thing that went wrong or happened (the peer left, a refusal, ...).
+    const std::string& Notice() const { return notice; }
+    // Milliseconds the current frame of the level has waited for the other side.
+    int WaitingMilliseconds() const;
+    // The level just played, for the headless tool's report.
+    const Replay& LastReplay() const { return recorder.replay; }
+    int delay = MinNetDelay;      // of the current or last level
+    int waitedFrames = 0;         // frames of the level that had to wait for the peer
+    int roundTrip = -1;           // milliseconds, smoothed; -1: not measured yet
+
+private:
+    void Handle(const NetMessage& message);
+    void HandleHandshake(const NetMessage& message);
+    void StartLevelHere(const NetMessage& start, Side localSide);
+    // Ends the level on this machine (the peer left, broke the protocol, or
+    // the hashes differ): back to the custom game menu with the notice.
+    void AbortLevel(const std::string& why);
+    // The peer is gone: the host listens again, a joining machine goes offline.
+    void PeerGone(const std::string& why);
+    void DropPeer(const std::string& why);
+    void Send(const NetMessage& message);
+    void SendPing();
+    void FinishLevelFrame();
+    void StartPendingLevel();
+    void BackToMenu();
+    // The game is in a level or its end pause, not back on a menu.
+    static bool IsLevelState();
+    void KeepDesyncReplay();
+
+    NetOptions options;
+    NetLink link;
+    NetPhase phase = NetPhase::Offline;
+    std::string notice;
+    std::unique_ptr<Lockstep> lockstep;  // of the current or last level
+    ReplayRecorder recorder;
+    struct SavedSettings;
+    std::unique_ptr<SavedSettings> saved;  // the player's own settings while a level uses the host's
+    std::uint16_t level = 0;  // the host's count of the levels started
+    // A level the host started while this machine still plays the last one
+    // or its end pause, and the messages that came after it: handled once
+    // the last one has ended here as it did there.
+    std::unique_ptr<NetMessage> pendingStart;
+    std::deque<NetMessage> afterPendingStart;
+    std::uint32_t lastPing = 0;   // milliseconds, real time
+    std::uint32_t lastHeard = 0;  // when the peer last sent anything
+    std::uint32_t waitStart = 0;  // when the current frame began waiting; 0: not waiting
+};

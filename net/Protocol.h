@@ -1,0 +1,77 @@
+// The messages two machines exchange in network play, and their bytes. Every
+// message is one packet: a type byte, then its fields, little-endian. The
+// decoder is the only way into the game for bytes from the network, so it
+// refuses anything that is not exactly a message of this protocol: a packet
+// too short or too long, an unknown type, a value out of range.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "input/Commands.h"
+
+// Raised whenever the messages or their meaning change; both sides must agree.
+constexpr std::uint16_t NetProtocolVersion = 1;
+// The UDP port a host listens on unless the player names another.
+constexpr std::uint16_t DefaultNetPort = 24862;
+
+// What a decoder accepts.
+constexpr std::size_t MaxNetVersionBytes = 64;
+constexpr std::size_t MaxNetMazeBytes = 1 << 20;
+constexpr int MinNetDelay = 2;  // frames between a command and its frame
+constexpr int MaxNetDelay = 6;
+constexpr double MinNetSpeed = 0.5;  // pixels per frame, both sides
+constexpr double MaxNetSpeed = 10.0;
+constexpr int MinNetGhosts = 1, MaxNetGhosts = 8;
+constexpr int MinNetTimeLimit = 1, MaxNetTimeLimit = 3600;  // seconds
+constexpr int MinNetFrameRate = 5, MaxNetFrameRate = 100;
+constexpr std::uint32_t MaxNetFrame = 1u << 30;
+
+enum class NetMessageType : std::uint8_t {
+    Hello = 1,   // the joining side's versions
+    Welcome,     // the host's versions: the handshake agreed
+    Refuse,      // the handshake failed or the host is busy; the sender disconnects
+    StartLevel,  // the host starts a level: its settings, the delay and the maze
+    Commands,    // one side's commands for one frame of the level
+    Hash,        // the state hash after a frame of the level
+    Ping,        // a stamp to send back at once, for the round trip
+    Pong,
+};
+
+enum class NetRefusal : std::uint8_t {
+    Versions = 1,  // the protocol or the game's version differs
+    Busy,          // the host already has a player
+};
+
+// The level's settings as the host sends them.
+struct NetSettings {
+    double gulperSpeed = 3.4;
+    double ghostSpeed = 2.4;
+    int ghostCount = 4;
+    int timeLimit = 90;  // seconds
+    int framesPerSecond = 20;
+    bool operator==(const NetSettings&) const = default;
+};
+
+// One message; only the fields of its type are read or written.
+struct NetMessage {
+    NetMessageType type = NetMessageType::Ping;
+    std::uint16_t protocol = NetProtocolVersion;  // Hello, Welcome, Refuse: the sender's
+    std::string gameVersion;                      // Hello, Welcome, Refuse: the sender's
+    NetRefusal refusal = NetRefusal::Versions;    // Refuse
+    NetSettings settings;                         // StartLevel
+    int delay = MinNetDelay;                      // StartLevel
+    Side joinerSide = Side::Ghosts;               // StartLevel: Gulper or Ghosts
+    std::string mazeText;                         // StartLevel
+    std::uint16_t level = 0;                      // StartLevel, Commands, Hash: the host's count of levels
+    std::uint32_t frame = 0;                      // Commands, Hash: from the level's start
+    FrameCommands commands;                       // Commands
+    std::uint64_t value = 0;                      // Hash: the hash; Ping, Pong: the stamp
+    bool operator==(const NetMessage&) const = default;
+};
+
+void EncodeNetMessage(const NetMessage& message, std::vector<std::uint8_t>& out);
+// Reads a whole packet; false when it is not exactly one valid message.
+bool DecodeNetMessage(const std::uint8_t* bytes, std::size_t size, NetMessage& message);

@@ -1,0 +1,124 @@
+// Two headless game processes (gulpwise-netpeer) playing over the loopback:
+// whole levels end alike on both, also with messages lost and delayed; a
+// killed peer is survived; another version is refused on both sides.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+// A running peer whose standard output is collected.
+struct Peer {
+    pid_t pid = -1;
+    int output = -1;
+};
+
+Peer Launch(std::vector<std::string> args)
+{
+    args.insert(args.begin(), GULPWISE_NETPEER);
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        return {};
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(pipeEnds[1], STDOUT_FILENO);
+        close(pipeEnds[0]);
+        std::vector<char*> argv;
+        for (std::string& arg : args)
+            argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    close(pipeEnds[1]);
+    return {pid, pipeEnds[0]};
+}
+
+// Its output once it has ended, and its exit status.
+std::string Finish(const Peer& peer, int& status)
+{
+    std::string text;
+    char buffer[4096];
+    for (ssize_t got; (got = read(peer.output, buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<std::size_t>(got));
+    close(peer.output);
+    int raw = 0;
+    waitpid(peer.pid, &raw, 0);
+    status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return text;
+}
+
+// A port of its own for each test process, so that tests run side by side.
+std::string Port(int offset)
+{
+    return std::to_string(30000 + (getpid() * 7 + offset) % 20000);
+}
+
+void PlayAlike(const std::vector<std::string>& extra, int levels)
+{
+    const std::string port = Port(0);
+    std::vector<std::string> host = {"--host", port, "--levels", std::to_string(levels),
+                                     "--time", "8", "--seed", "3"};
+    std::vector<std::string> join = {"--join", "127.0.0.1:" + port, "--levels",
+                                     std::to_string(levels), "--seed", "4"};
+    host.insert(host.end(), extra.begin(), extra.end());
+    join.insert(join.end(), extra.begin(), extra.end());
+    const Peer hosting = Launch(host);
+    const Peer joining = Launch(join);
+    int hostStatus = 0, joinStatus = 0;
+    const std::string hostOut = Finish(hosting, hostStatus);
+    const std::string joinOut = Finish(joining, joinStatus);
+    EXPECT_EQ(hostStatus, 0) << hostOut;
+    EXPECT_EQ(joinStatus, 0) << joinOut;
+    EXPECT_EQ(hostOut, joinOut);
+    EXPECT_NE(hostOut.find("level " + std::to_string(levels) + ": gulper wins"),
+              std::string::npos) << hostOut;
+}
+
+}  // namespace
+
+TEST(NetPeers, PlayWholeLevelsToTheSameEndAndHashes)
+{
+    PlayAlike({}, 2);
+}
+
+TEST(NetPeers, EndAlikeWithMessagesLostAndDelayed)
+{
+    PlayAlike({"--latency", "30", "--loss", "5"}, 1);
+}
+
+TEST(NetPeers, APeerKilledMidLevelIsSurvived)
+{
+    const std::string port = Port(1);
+    const Peer hosting = Launch({"--host", port, "--paced"});
+    const Peer joining = Launch({"--join", "127.0.0.1:" + port, "--paced"});
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    kill(joining.pid, SIGKILL);
+    int status = 0;
+    Finish(joining, status);
+    const std::string hostOut = Finish(hosting, status);
+    EXPECT_EQ(status, 3);
+    EXPECT_NE(hostOut.find("left before the end"), std::string::npos) << hostOut;
+    EXPECT_NE(hostOut.find("ended: The other player"), std::string::npos) << hostOut;
+}
+
+TEST(NetPeers, AnotherVersionIsRefusedOnBothSides)
+{
+    const std::string port = Port(2);
+    const Peer hosting = Launch({"--host", port});
+    const Peer joining = Launch({"--join", "127.0.0.1:" + port, "--version", "0.1"});
+    int hostStatus = 0, joinStatus = 0;
+    const std::string joinOut = Finish(joining, joinStatus);
+    const std::string hostOut = Finish(hosting, hostStatus);
+    EXPECT_NE(joinOut.find("ended: Refused: the host runs version 1.5"), std::string::npos)
+        << joinOut;
+    EXPECT_NE(hostOut.find("ended: Refused a player of version 0.1"), std::string::npos)
+        << hostOut;
+}

@@ -1,0 +1,270 @@
+// gulpwise-netpeer: one machine of a network game, headless, with a seeded
+// random player on its side. The host starts the levels; both print one line
+// per level (how it ended, its frames and its last state hash), which must
+// be the same on both machines, and what ended the game if it did not end well.
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <thread>
+
+#include "app/NetSession.h"
+#include "gui/Gui.h"
+#include "platform/Config.h"
+#include "platform/Globals.h"
+#include "platform/Screen.h"
+#include "tools/sim/Match.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const Usage =
+    "usage: gulpwise-netpeer --host PORT | --join HOST:PORT [--data DIR] [--level FILE]\n"
+    "         [--levels N] [--time SECONDS] [--side gulper|ghosts] [--seed N] [--paced]\n"
+    "         [--latency MS] [--loss PERCENT] [--version TEXT]\n"
+    "The host listens on 127.0.0.1 only, starts N levels (default 1) of the level file\n"
+    "(default data/map_1.lev) and plays --side (default gulper); each side's player\n"
+    "gives random commands from --seed. --paced runs at the real frame rate and\n"
+    "prints the CPU used; --latency holds back each message sent, --loss drops that\n"
+    "share of the datagrams received, --version pretends another game version.\n";
+
+constexpr int StartWaitMilliseconds = 20000;  // for the peer to come and agree
+
+struct Options {
+    NetOptions net;
+    std::string data = GULPWISE_DATA_DIR;
+    std::string level = "data/map_1.lev";
+    int levels = 1;
+    int timeLimit = 30;
+    bool ghostsSide = false;
+    unsigned seed = 1;
+    bool paced = false;
+};
+
+[[noreturn]] void Fail(const std::string& why)
+{
+    fprintf(stderr, "gulpwise-netpeer: %s\n%s", why.c_str(), Usage);
+    exit(2);
+}
+
+Options ParseOptions(int argc, char** argv)
+{
+    Options options;
+    std::string error;
+    if (!ParseNetArguments(argc, argv, options.net, error) || !error.empty())
+        Fail(error.empty() ? "--host or --join is needed" : error);
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&]() -> std::string {
+            if (i + 1 >= argc)
+                Fail(arg + " needs a value");
+            return argv[++i];
+        };
+        if (arg == "--host" || arg == "--join")
+            value();
+        else if (arg == "--data")
+            options.data = value();
+        else if (arg == "--level")
+            options.level = value();
+        else if (arg == "--levels")
+            options.levels = std::atoi(value().c_str());
+        else if (arg == "--time")
+            options.timeLimit = std::atoi(value().c_str());
+        else if (arg == "--side")
+            options.ghostsSide = value() == "ghosts";
+        else if (arg == "--seed")
+            options.seed = static_cast<unsigned>(std::atoi(value().c_str()));
+        else if (arg == "--paced")
+            options.paced = true;
+        else if (arg == "--latency")
+            options.net.latency = std::atoi(value().c_str());
+        else if (arg == "--loss")
+            options.net.lossPercent = std::atoi(value().c_str());
+        else if (arg == "--version")
+            options.net.gameVersion = value();
+        else
+            Fail("unknown option " + arg);
+    }
+    if (options.net.role == NetRole::Host)
+        options.net.address = "127.0.0.1";
+    return options;
+}
+
+// A player who now and then gives a random command of its side.
+class RandomPlayer {
+public:
+    explicit RandomPlayer(unsigned seed) : random(seed) {}
+
+    void Act(Side side, FrameCommands& commands)
+    {
+        if (Below(6) != 0)
+            return;
+        if (side == Side::Gulper) {
+            commands.Add(CommandType::SteerGulper, Below(4));
+            return;
+        }
+        switch (Below(4)) {
+        case 0:
+            commands.Add(CommandType::SelectAll);
+            break;
+        case 1:
+            commands.Add(CommandType::SelectGhost, Below(4));
+            break;
+        case 2:
+            commands.Add(CommandType::OrderToPoint, Below(504), Below(360));
+            break;
+        default:
+            commands.Add(CommandType::DriveGhost, Below(4));
+            break;
+        }
+    }
+
+private:
+    int Below(int count) { return static_cast<int>(random() % static_cast<unsigned>(count)); }
+    std::mt19937 random;
+};
+
+double CpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+std::string ReadText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        Fail("cannot read " + path);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Services the network until the phase is no longer this one, something
+// went wrong (a notice), or the time is up.
+bool WaitWhile(NetSession& session, NetPhase phase)
+{
+    const auto until = std::chrono::steady_clock::now() +
+                       std::chrono::milliseconds(StartWaitMilliseconds);
+    while (session.Phase() == phase && session.Notice().empty() &&
+           std::chrono::steady_clock::now() < until)
+        session.Service(10);
+    return session.Phase() != phase;
+}
+
+// Plays the level under way to its end on this machine; false when the network ended it.
+bool PlayLevel(NetSession& session, RandomPlayer& player, bool paced, int& frames)
+{
+    FrameCommands given;
+    const auto period = std::chrono::milliseconds(TheScreen->framePeriod);
+    auto next = std::chrono::steady_clock::now();
+    frames = 0;
+    while (session.Phase() == NetPhase::Level || session.Phase() == NetPhase::LevelEnded) {
+        session.Service(0);
+        if (session.Phase() == NetPhase::LevelEnded) {
+            session.RunEndFrame(false);
+        } else if (session.FrameReady()) {
+            player.Act(session.LocalSide(), given);
+            session.RunLevelFrame(given, false);
+            given.list.clear();
+        } else {
+            session.RunLevelFrame(given, false);  // counts the wait
+            session.Service(paced ? 1 : 5);
+            continue;
+        }
+        ++frames;
+        if (paced) {
+            next += period;
+            while (std::chrono::steady_clock::now() < next)
+                session.Service(1);
+        }
+    }
+    return session.Phase() == NetPhase::Lobby;
+}
+
+void Report(const NetSession& session, int level, int frames)
+{
+    const Replay& replay = session.LastReplay();
+    printf("level %d: %s, %d frames of play, %d frames, %zu hashes, end hash %016llx\n", level,
+           ReplayEndName(replay.outcome.end), replay.outcome.playFrames, replay.frameCount,
+           replay.secondHashes.size(), static_cast<unsigned long long>(replay.endHash));
+    fprintf(stderr, "level %d: delay %d frames, round trip %d ms, %d frames waited, %d frames run\n",
+            level, session.delay, session.roundTrip, session.waitedFrames, frames);
+    fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const Options options = ParseOptions(argc, argv);
+    std::string pattern = (fs::temp_directory_path() / "gulpwise-netpeer-XXXXXX").string();
+    const std::string folder = mkdtemp(pattern.data());
+    fs::copy(options.data, folder, fs::copy_options::recursive);
+    StartSimulation(folder);
+    const std::string mazeText = ReadText(options.level);
+
+    NetSession session(options.net);
+    RandomPlayer player(options.seed);
+    const bool host = options.net.role == NetRole::Host;
+    int played = 0;
+    bool cut = false;  // the network ended a level
+    const double cpuStart = CpuSeconds();
+    const auto wallStart = std::chrono::steady_clock::now();
+    if (session.Open()) {
+        WaitWhile(session, host ? NetPhase::Listening : NetPhase::Connecting);
+        // The delay is chosen from the round trip: the host measures it first.
+        const auto measured = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+        while (host && session.Phase() == NetPhase::Lobby &&
+               std::chrono::steady_clock::now() < measured)
+            session.Service(10);
+        while (played < options.levels) {
+            if (host) {
+                if (session.Phase() != NetPhase::Lobby)
+                    break;
+                Config& config = *TheConfig;
+                config.gulperController = options.ghostsSide ? Computer : Human;
+                config.ghostsController = options.ghostsSide ? Human : Computer;
+                TheGui->timer->limit = options.timeLimit;
+                if (!session.HostStartLevel(mazeText))
+                    break;
+            } else {
+                WaitWhile(session, NetPhase::Lobby);
+                if (session.Phase() != NetPhase::Level)
+                    break;
+            }
+            int frames = 0;
+            cut = !PlayLevel(session, player, options.paced, frames);
+            Report(session, ++played, frames);
+            if (cut)
+                break;
+        }
+    }
+    // The host leaves first: the last end pause runs on each machine alone,
+    // and a joining machine gone early would cut the host's short.
+    if (!host && !cut)
+        WaitWhile(session, NetPhase::Lobby);
+    if (options.paced) {
+        const double wall =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+        fprintf(stderr, "cpu %.1f%% of a core over %.1f s\n",
+                100 * (CpuSeconds() - cpuStart) / wall, wall);
+    }
+    int status = 0;
+    if (cut || played < options.levels) {
+        printf("ended: %s\n", session.Notice().empty() ? "no level" : session.Notice().c_str());
+        status = 3;
+    }
+    fflush(stdout);
+    session.Close();
+    fs::remove_all(folder);
+    return status;
+}
