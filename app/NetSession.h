@@ -79,8 +79,11 @@ public:
     const std::string& Notice() const { return notice; }
     // Milliseconds the current frame of the level has waited for the other side.
     int WaitingMilliseconds() const;
-    // The level just played, for the headless tool's report.
+    // The level just played, for the headless tool's report: until the next
+    // level starts, which may happen within its end pause's last frame.
     const Replay& LastReplay() const { return recorder.replay; }
+    // The count of levels started in this network game.
+    int LevelNumber() const { return level; }
     int delay = MinNetDelay;      // of the current or last level
     int waitedFrames = 0;         // frames of the level that had to wait for the peer
     int roundTrip = -1;           // milliseconds, smoothed; -1: not measured yet

@@ -160,16 +160,28 @@ bool WaitWhile(NetSession& session, NetPhase phase)
     return session.Phase() != phase;
 }
 
-// Plays the level under way to its end on this machine; false when the network ended it.
-bool PlayLevel(NetSession& session, RandomPlayer& player, bool paced, int& frames)
+// Plays the level under way to its end on this machine, its replay kept in
+// played; false when the network ended it. The host may start the next
+// level while this machine still runs the end pause: that level is left to
+// the next call.
+bool PlayLevel(NetSession& session, RandomPlayer& player, bool paced, int& frames, Replay& played)
 {
     FrameCommands given;
     const auto period = std::chrono::milliseconds(TheScreen->framePeriod);
     auto next = std::chrono::steady_clock::now();
+    const int levelNumber = session.LevelNumber();
     frames = 0;
-    while (session.Phase() == NetPhase::Level || session.Phase() == NetPhase::LevelEnded) {
+    auto thisLevel = [&] {
+        const NetPhase phase = session.Phase();
+        return session.LevelNumber() == levelNumber &&
+               (phase == NetPhase::Level || phase == NetPhase::LevelEnded);
+    };
+    while (thisLevel()) {
         session.Service(0);
+        if (!thisLevel())
+            break;
         if (session.Phase() == NetPhase::LevelEnded) {
+            played = session.LastReplay();  // the end pause's last frame may start the next level
             session.RunEndFrame(false);
         } else if (session.FrameReady()) {
             player.Act(session.LocalSide(), given);
@@ -187,12 +199,13 @@ bool PlayLevel(NetSession& session, RandomPlayer& player, bool paced, int& frame
                 session.Service(1);
         }
     }
-    return session.Phase() == NetPhase::Lobby;
+    if (session.LevelNumber() == levelNumber)
+        played = session.LastReplay();
+    return session.Phase() == NetPhase::Lobby || session.LevelNumber() != levelNumber;
 }
 
-void Report(const NetSession& session, int level, int frames)
+void Report(const NetSession& session, const Replay& replay, int level, int frames)
 {
-    const Replay& replay = session.LastReplay();
     printf("level %d: %s, %d frames of play, %d frames, %zu hashes, end hash %016llx\n", level,
            ReplayEndName(replay.outcome.end), replay.outcome.playFrames, replay.frameCount,
            replay.secondHashes.size(), static_cast<unsigned long long>(replay.endHash));
@@ -242,8 +255,9 @@ int main(int argc, char** argv)
                     break;
             }
             int frames = 0;
-            cut = !PlayLevel(session, player, options.paced, frames);
-            Report(session, ++played, frames);
+            Replay replay;
+            cut = !PlayLevel(session, player, options.paced, frames, replay);
+            Report(session, replay, ++played, frames);
             if (cut)
                 break;
         }
