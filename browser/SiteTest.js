@@ -156,6 +156,8 @@ const sleep = ms => new Promise(resolve => setTimeout(resolve, ms));
     await click(At.customGame);
     const afterReload = await pixels(At.gulperSide[0] - 20, At.gulperSide[1] - 6, 40, 12);
     check(JSON.stringify(afterReload) === JSON.stringify(computerLabel), 'the option survives a reload');
+    const replays = await page.evaluate(() => Module.replayFiles());
+    check(replays.includes('replay_000001.gwr'), `the game's replay survives a reload (${replays.join(' ')})`);
 
     // A maze edited and saved is still there after a reload.
     await page.keyboard.press('Escape');

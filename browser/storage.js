@@ -51,3 +51,12 @@ Module['mazeFile'] = function() {
     return null;
   }
 };
+
+// The replays kept in the browser's storage (data/replays/), by name.
+Module['replayFiles'] = function() {
+  try {
+    return FS.readdir('/data/replays').filter(function(name) { return name.endsWith('.gwr'); });
+  } catch (e) {
+    return [];
+  }
+};

@@ -4,6 +4,7 @@
 #include "platform/Fullscreen.h"
 
 #include <algorithm>
+#include <type_traits>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -133,6 +134,10 @@ void Screen::ToggleFullscreen()
 
 bool Screen::TakeDisplayKey(const SDL_Event& event)
 {
+#ifdef __EMSCRIPTEN__
+    (void)event;
+    return false;  // in the browser the page scales the picture, and F11 is the browser's
+#endif
     if (event.type != SDL_KEYDOWN && event.type != SDL_KEYUP)
         return false;
     const bool displayKey = event.key.keysym.sym == SDLK_F11 || IsAltEnter(event.key.keysym);
@@ -145,11 +150,14 @@ void Screen::ToGamePixels(SDL_Event& event) const
 {
     if (windowed)
         return;
-    auto map = [this](Uint16& x, Uint16& y) {
-        const int gameX = (x - letterbox.left) / letterbox.scale;
-        const int gameY = (y - letterbox.top) / letterbox.scale;
-        x = static_cast<Uint16>(std::clamp(x < letterbox.left ? 0 : gameX, 0, width - 1));
-        y = static_cast<Uint16>(std::clamp(y < letterbox.top ? 0 : gameY, 0, height - 1));
+    // The coordinates' type differs between implementations of the media library.
+    auto map = [this](auto& x, auto& y) {
+        using Coordinate = std::remove_reference_t<decltype(x)>;
+        const int screenX = x, screenY = y;
+        const int gameX = (screenX - letterbox.left) / letterbox.scale;
+        const int gameY = (screenY - letterbox.top) / letterbox.scale;
+        x = static_cast<Coordinate>(std::clamp(screenX < letterbox.left ? 0 : gameX, 0, width - 1));
+        y = static_cast<Coordinate>(std::clamp(screenY < letterbox.top ? 0 : gameY, 0, height - 1));
     };
     if (event.type == SDL_MOUSEMOTION)
         map(event.motion.x, event.motion.y);
