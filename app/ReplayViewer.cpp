@@ -122,10 +122,11 @@ void ReplayViewer::TickOnce()
 std::string ReplayViewer::CaptionText() const
 {
     const int seconds = frame / replay.settings.framesPerSecond;
-    std::string text = "REPLAY  " + std::to_string(seconds / 60) + ":" +
-                       (seconds % 60 < 10 ? "0" : "") + std::to_string(seconds % 60) + "  ";
-    text += paused ? "paused: . or Right steps a frame" : "x" + std::to_string(speed);
-    text += "    P pause   1 2 4 speed   Esc end";
+    char speedText[16];
+    snprintf(speedText, sizeof speedText, "x%d", speed);
+    char text[128];
+    snprintf(text, sizeof text, "REPLAY  %d:%02d  %s    P pause   1 2 4 speed   Esc end",
+             seconds / 60, seconds % 60, paused ? "paused: . or Right steps a frame" : speedText);
     return text;
 }
 
