@@ -1,6 +1,6 @@
 // Two headless game processes (gulpwise-netpeer) playing over the loopback:
 // whole levels end alike on both, also with messages lost and delayed; a
-// killed peer is survived; another version is refused on both sides.
+// killed peer is survived; a second player and another version are refused.
 #include <gtest/gtest.h>
 
 #include <signal.h>
@@ -121,4 +121,21 @@ TEST(NetPeers, AnotherVersionIsRefusedOnBothSides)
         << joinOut;
     EXPECT_NE(hostOut.find("ended: Refused a player of version 0.1"), std::string::npos)
         << hostOut;
+}
+
+TEST(NetPeers, ASecondPlayerIsRefusedWhileTheFirstPlays)
+{
+    const std::string port = Port(3);
+    const Peer hosting = Launch({"--host", port, "--paced", "--time", "4"});
+    const Peer first = Launch({"--join", "127.0.0.1:" + port, "--paced"});
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    const Peer second = Launch({"--join", "127.0.0.1:" + port});
+    int status = 0;
+    const std::string secondOut = Finish(second, status);
+    EXPECT_NE(secondOut.find("ended: The host already has a player"), std::string::npos)
+        << secondOut;
+    const std::string firstOut = Finish(first, status);
+    const std::string hostOut = Finish(hosting, status);
+    EXPECT_EQ(hostOut, firstOut);  // the level played on undisturbed
+    EXPECT_NE(hostOut.find("level 1: gulper wins"), std::string::npos) << hostOut;
 }
