@@ -27,8 +27,9 @@ fi
 install_missing "${packages[@]}" "${fuzz_packages[@]}"
 
 build_dir="$top/build-fuzz"
+find_compiler_cache
 CC=clang CXX=clang++ cmake -S "$top" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DGULPWISE_FUZZ=ON -DGULPWISE_BENCHMARKS=OFF >/dev/null
+    "${compiler_cache[@]}" -DGULPWISE_FUZZ=ON -DGULPWISE_BENCHMARKS=OFF >/dev/null
 cmake --build "$build_dir" --target gulpwise_fuzzers -j "$(nproc)"
 
 use_sanitizer_options

@@ -9,7 +9,8 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 source "$top/scripts/setup.sh"
 
 install_missing "${packages[@]}" "${package_packages[@]}"
-cmake -S "$top" -B "$top/build-package" -DCMAKE_BUILD_TYPE=Release \
+find_compiler_cache
+cmake -S "$top" -B "$top/build-package" -DCMAKE_BUILD_TYPE=Release "${compiler_cache[@]}" \
       -DGULPWISE_BENCHMARKS=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
       -DCMAKE_CXX_FLAGS="-D_FORTIFY_SOURCE=2 -fstack-protector-strong" \
       -DCMAKE_EXE_LINKER_FLAGS="-Wl,-z,relro,-z,now" >/dev/null

@@ -8,7 +8,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # The SDL 1.2 API comes from the maintained implementation on SDL2; it must be
 # installed together with the mixer, whose package would otherwise pull in
 # the old SDL 1.2 library.
-packages=(build-essential cmake pkg-config libsdl1.2-compat-dev libsdl-mixer1.2-dev
+packages=(build-essential cmake pkg-config ccache libsdl1.2-compat-dev libsdl-mixer1.2-dev
           libgtest-dev libbenchmark-dev libenet-dev)
 # The fuzz targets (scripts/fuzz.sh): clang with libFuzzer and the sanitizer
 # run-times, and llvm-symbolizer for readable stack traces.
@@ -36,10 +36,24 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
 }
 
+# Sets compiler_cache to the CMake options that put the compiler cache in
+# front of the compilers, when it is installed: ./test builds the same sources
+# several ways, and a file built before costs nothing the next time.
+find_compiler_cache() {
+    compiler_cache=()
+    if command -v ccache >/dev/null; then
+        compiler_cache=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+        # Paths inside the checkout count as relative, so that another clone
+        # of the same sources finds the same entries.
+        export CCACHE_BASEDIR="$top" CCACHE_NOHASHDIR=1
+    fi
+}
+
 build() {
     local dir=$1
     shift
-    cmake -S "$top" -B "$top/$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    find_compiler_cache
+    cmake -S "$top" -B "$top/$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${compiler_cache[@]}" "$@" >/dev/null
     cmake --build "$top/$dir" -j "$(nproc)"
 }
 
