@@ -115,12 +115,8 @@ ReplaySettings CurrentReplaySettings()
     return settings;
 }
 
-bool StartReplayLevel(const Replay& replay)
+void ApplyReplaySettings(const ReplaySettings& settings)
 {
-    std::istringstream maze(replay.mazeText);
-    if (!TheMaze->ReadLevel(maze))
-        return false;
-    const ReplaySettings& settings = replay.settings;
     Config& config = *TheConfig;
     config.gulperController = settings.gulperController;
     config.ghostsController = settings.ghostsController;
@@ -131,6 +127,14 @@ bool StartReplayLevel(const Replay& replay)
     TheScreen->SetFramesPerSecond(settings.framesPerSecond);
     TheGui->timer->limit = settings.timeLimit;
     GameMode = settings.gameMode;
+}
+
+bool StartReplayLevel(const Replay& replay)
+{
+    std::istringstream maze(replay.mazeText);
+    if (!TheMaze->ReadLevel(maze))
+        return false;
+    ApplyReplaySettings(replay.settings);
     StartLevel();
     return true;
 }

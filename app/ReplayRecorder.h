@@ -28,6 +28,9 @@ private:
 // The settings in force now, as a replay keeps them.
 ReplaySettings CurrentReplaySettings();
 
+// Puts the settings in force: the configuration's, the frame rate, the time
+// limit and the game mode (the level number is only kept).
+void ApplyReplaySettings(const ReplaySettings& settings);
 // Reads the replay's maze into the game, applies its settings and starts its
 // level; false (nothing started) when the maze text is not a level.
 bool StartReplayLevel(const Replay& replay);

@@ -8,13 +8,11 @@
 #include "app/GameFlow.h"
 #include "app/ReplayArchive.h"
 #include "app/ReplayRecorder.h"
-#include "platform/Config.h"
 #include "platform/GameState.h"
 #include "platform/Globals.h"
 #include "platform/Screen.h"
 #include "platform/SoundBank.h"
 #include "gui/Caption.h"
-#include "gui/CountdownTimer.h"
 #include "gui/Gui.h"
 #include "maze/Maze.h"
 
@@ -22,41 +20,21 @@ namespace {
 
 // What watching a replay changes, as the player had it.
 struct PlayerSettings {
-    Controller gulperController;
-    Controller ghostsController;
-    double gulperSpeed;
-    double ghostSpeed;
-    int ghostCount;
-    int framesPerSecond;
-    int timeLimit;
-    int gameMode;
+    ReplaySettings settings;
     GameStateId state;
     std::string mazeText;
 };
 
 PlayerSettings TakePlayerSettings()
 {
-    const Config& config = *TheConfig;
-    return {config.gulperController, config.ghostsController, config.gulperSpeed,
-            config.ghostSpeed,       config.ghostCount,       config.framesPerSecond,
-            TheGui->timer->limit,    GameMode,                GameState,
-            TheMaze->LevelText()};
+    return {CurrentReplaySettings(), GameState, TheMaze->LevelText()};
 }
 
-void GiveBack(const PlayerSettings& settings)
+void GiveBack(const PlayerSettings& player)
 {
-    Config& config = *TheConfig;
-    config.gulperController = settings.gulperController;
-    config.ghostsController = settings.ghostsController;
-    config.gulperSpeed = settings.gulperSpeed;
-    config.ghostSpeed = settings.ghostSpeed;
-    config.ghostCount = settings.ghostCount;
-    config.framesPerSecond = settings.framesPerSecond;
-    TheScreen->SetFramesPerSecond(settings.framesPerSecond);
-    TheGui->timer->limit = settings.timeLimit;
-    GameMode = settings.gameMode;
-    GameState = settings.state;
-    std::istringstream maze(settings.mazeText);
+    ApplyReplaySettings(player.settings);
+    GameState = player.state;
+    std::istringstream maze(player.mazeText);
     TheMaze->ReadLevel(maze);
 }
 
