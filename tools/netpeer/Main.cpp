@@ -2,7 +2,6 @@
 // random player on its side. The host starts the levels; both print one line
 // per level (how it ended, its frames and its last state hash), which must
 // be the same on both machines, and what ended the game if it did not end well.
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -20,6 +19,7 @@
 #include "platform/Config.h"
 #include "platform/Globals.h"
 #include "platform/Screen.h"
+#include "tools/pacing/CpuMeter.h"
 #include "tools/sim/Match.h"
 
 namespace fs = std::filesystem;
@@ -132,14 +132,6 @@ private:
     std::mt19937 random;
 };
 
-double CpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
 std::string ReadText(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -230,7 +222,7 @@ int main(int argc, char** argv)
     const bool host = options.net.role == NetRole::Host;
     int played = 0;
     bool cut = false;  // the network ended a level
-    const double cpuStart = CpuSeconds();
+    const CpuMeter cpu;
     const auto wallStart = std::chrono::steady_clock::now();
     if (session.Open()) {
         WaitWhile(session, host ? NetPhase::Listening : NetPhase::Connecting);
@@ -270,7 +262,7 @@ int main(int argc, char** argv)
         const double wall =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
         fprintf(stderr, "cpu %.1f%% of a core over %.1f s\n",
-                100 * (CpuSeconds() - cpuStart) / wall, wall);
+                cpu.Share().process, wall);
     }
     int status = 0;
     if (cut || played < options.levels) {
