@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "platform/Clock.h"
-#include "app/GameFlow.h"
+#include "app/GameFrame.h"
 #include "platform/Globals.h"
 #include "app/Program.h"
 #include "platform/Screen.h"
@@ -26,6 +26,7 @@ void StopHeadlessGame()
 
 bool RunHeadlessFrame(const FrameCommands& commands, bool draw)
 {
+    ServeGuiRequest();
     const bool quit = RunGameFrame(commands, draw);
     AdvanceManualClock(TheScreen->framePeriod);
     return quit;

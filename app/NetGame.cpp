@@ -7,14 +7,15 @@
 #include <memory>
 #include <sstream>
 
-#include "app/GameFlow.h"
+#include "rules/Tick.h"
+#include <utility>
 #include "app/HeadlessGame.h"
 #include "platform/Clock.h"
 #include "platform/Config.h"
 #include "platform/GameState.h"
 #include "platform/Globals.h"
 #include "platform/Screen.h"
-#include "gui/GameFlowCalls.h"
+#include "gui/GameView.h"
 #include "gui/Gui.h"
 #include "gui/Panel.h"
 #include "gui/ScreenLayout.h"
@@ -29,7 +30,7 @@ constexpr int WaitSliceMilliseconds = 5;  // a frame waiting for the peer looks 
 
 NetSession* session = nullptr;  // while RunNetGame runs
 
-// The menus' Start! on the host: the level goes to both machines.
+// The host's Start!: the level goes to both machines.
 void StartNetLevel()
 {
     if (!session || session->Phase() == NetPhase::Offline) {
@@ -143,8 +144,6 @@ void RunNetGame(const NetOptions& options)
     Gui& gui = *TheGui;
     NetInput input(gui);
     TheScreen->input = &input;
-    const auto startLevel = GameFlow.startLevel;
-    GameFlow.startLevel = StartNetLevel;
     if (net.Open()) {
         GameMode = CustomMode;
         GameState = CustomGameMenu;
@@ -172,14 +171,22 @@ void RunNetGame(const NetOptions& options)
         if (hostOnMenus)
             sides.KeepOpposite();
 
+        // The menus' Start! on the host: the level goes to both machines.
+        if (std::exchange(gui.request, GuiRequest::None) == GuiRequest::StartLevel)
+            StartNetLevel();
+
         bool ran = true;
         if (net.Phase() == NetPhase::Level) {
-            ran = net.FrameReady();
-            net.RunLevelFrame(gui.commands, true);
-            if (ran)
+            FrameCommands commands;
+            ran = net.TakeLevelFrame(gui.commands, commands);
+            if (ran) {
                 gui.commands.list.clear();
+                RunHeadlessFrame(commands, true);
+                net.LevelFrameDone(commands);
+            }
         } else if (net.Phase() == NetPhase::LevelEnded) {
-            net.RunEndFrame(true);
+            RunHeadlessFrame(FrameCommands(), true);
+            net.EndFrameDone();
         } else {
             quit = RunHeadlessFrame(gui.commands, true);
             gui.commands.list.clear();
@@ -216,7 +223,6 @@ void RunNetGame(const NetOptions& options)
         }
     }
     net.Close();
-    GameFlow.startLevel = startLevel;
     TheScreen->input = &gui;
     gui.controllerNames[static_cast<int>(Computer)] = "AI";
     session = nullptr;

@@ -4,7 +4,7 @@
 // waiting until a level starts, and shows what the network is doing.
 #pragma once
 
-#include "app/NetSession.h"
+#include "net/NetSession.h"
 
 // Runs the game until the player quits; the globals must be made.
 void RunNetGame(const NetOptions& options);

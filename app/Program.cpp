@@ -7,11 +7,8 @@
 #include "platform/Globals.h"
 #include "platform/Screen.h"
 #include "platform/SoundBank.h"
-#include "app/Campaign.h"
-#include "app/GameFlow.h"
-#include "app/ReplayArchive.h"
+#include "app/GameFrame.h"
 #include "app/ReplayViewer.h"
-#include "gui/GameFlowCalls.h"
 #include "gui/Gui.h"
 #include "maze/EditorBrush.h"
 #include "maze/Maze.h"
@@ -23,12 +20,6 @@ constexpr int WindowHeight = 378;
 constexpr int MazeColumns = 28;
 constexpr int MazeRows = 20;
 constexpr int Black = 0;
-
-void KeepReplay()
-{
-    if (TheArchive)
-        TheArchive->KeepLast();
-}
 
 // Deletes a global object and clears its pointer; a null pointer is skipped.
 template <typename T>
@@ -59,7 +50,6 @@ void CreateGlobals()
     // The layers below reach the game's top only through these.
     TheScreen->input = TheGui;
     TheScreen->runFrame = UpdateGameFrame;
-    GameFlow = {StartLevel, LoadCampaignLevel, ReloadCustomMaze, WatchLatestReplay, KeepReplay};
 }
 
 void DestroyGlobals()

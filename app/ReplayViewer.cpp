@@ -5,13 +5,17 @@
 #include <sstream>
 #include <string>
 
-#include "app/GameFlow.h"
-#include "app/ReplayArchive.h"
-#include "app/ReplayRecorder.h"
+#include "gui/GameView.h"
+#include "replay/Checker.h"
+#include "rules/FrameSounds.h"
+#include "rules/Tick.h"
+#include "replay/Archive.h"
+#include "replay/Recorder.h"
 #include "platform/GameState.h"
 #include "platform/Globals.h"
 #include "platform/Screen.h"
 #include "platform/SoundBank.h"
+#include "rules/Settings.h"
 #include "gui/Caption.h"
 #include "gui/Gui.h"
 #include "maze/Maze.h"
@@ -20,19 +24,19 @@ namespace {
 
 // What watching a replay changes, as the player had it.
 struct PlayerSettings {
-    ReplaySettings settings;
+    LevelSettings settings;
     GameStateId state;
     std::string mazeText;
 };
 
 PlayerSettings TakePlayerSettings()
 {
-    return {CurrentReplaySettings(), GameState, TheMaze->LevelText()};
+    return {CurrentLevelSettings(), GameState, TheMaze->LevelText()};
 }
 
 void GiveBack(const PlayerSettings& player)
 {
-    ApplyReplaySettings(player.settings);
+    ApplyLevelSettings(player.settings);
     GameState = player.state;
     std::istringstream maze(player.mazeText);
     TheMaze->ReadLevel(maze);
@@ -66,8 +70,7 @@ private:
     const Replay replay;
     const AfterWatching after;
     const PlayerSettings player;
-    int frame = 0;               // the replay's next frame
-    std::size_t nextRecord = 0;  // the next record with commands
+    ReplayCursor cursor{replay};  // the replay's next frame
     int speed = 1;               // ticks a frame
     bool paused = false;
     bool stepAsked = false;      // one tick while paused
@@ -84,22 +87,18 @@ bool ReplayViewer::LevelIsOver() const
     // ends with its last recorded frame.
     if (GameState == GulperWins || GameState == GhostsWin)
         return PauseIsOver();
-    return frame >= replay.frameCount;
+    return cursor.AtEnd();
 }
 
 void ReplayViewer::TickOnce()
 {
-    static const FrameCommands none;
-    const bool given = nextRecord < replay.records.size() && replay.records[nextRecord].frame == frame;
-    const FrameCommands& commands = given ? replay.records[nextRecord++].commands : none;
-    Tick(commands);
+    Tick(cursor.Next());
     PlayFrameSounds();
-    ++frame;
 }
 
 std::string ReplayViewer::CaptionText() const
 {
-    const int seconds = frame / replay.settings.framesPerSecond;
+    const int seconds = cursor.Frame() / replay.settings.framesPerSecond;
     char speedText[16];
     snprintf(speedText, sizeof speedText, "x%d", speed);
     char text[128];
@@ -120,8 +119,7 @@ bool ReplayViewer::RunFrame()
         }
         TickOnce();
     }
-    DrawGame();
-    DrawCaption(*TheGui, CaptionText());
+    DrawGame(CaptionText());
     return false;
 }
 

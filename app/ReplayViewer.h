@@ -4,7 +4,7 @@
 // settings and maze come back when it ends.
 #pragma once
 
-#include "app/Replay.h"
+#include "replay/ReplayFile.h"
 
 // Where Esc, or the end of the replay's level, leads.
 enum class AfterWatching {

@@ -13,8 +13,8 @@
 #include "app/DesktopOptions.h"
 #include "app/NetGame.h"
 #include "app/Program.h"
-#include "app/Replay.h"
-#include "app/ReplayArchive.h"
+#include "replay/ReplayFile.h"
+#include "replay/Archive.h"
 #include "app/ReplayViewer.h"
 #include "platform/Screen.h"
 

@@ -10,7 +10,7 @@
 #include "actors/GameEvents.h"
 #include "actors/GhostSquad.h"
 #include "actors/GulperActor.h"
-#include "app/GameFlow.h"
+#include "rules/Tick.h"
 #include "platform/Globals.h"
 #include "bench/AllocationCount.h"
 #include "bench/HeadlessGame.h"

@@ -5,7 +5,9 @@
 // levels; the frame budget at 20 frames per second is 50 ms.
 #include <benchmark/benchmark.h>
 
-#include "app/GameFlow.h"
+#include "rules/FrameSounds.h"
+#include "app/GameFrame.h"
+#include "rules/Tick.h"
 #include "platform/GameState.h"
 #include "platform/Globals.h"
 #include "platform/Screen.h"

@@ -2,10 +2,10 @@
 
 #include <cstdlib>
 
-#include "app/Campaign.h"
+#include "rules/Campaign.h"
 #include "platform/Clock.h"
 #include "platform/Config.h"
-#include "app/GameFlow.h"
+#include "rules/Tick.h"
 #include "platform/GameState.h"
 #include "app/HeadlessGame.h"
 #include "platform/Globals.h"

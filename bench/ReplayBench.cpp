@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "app/HeadlessGame.h"
-#include "app/ReplayRecorder.h"
+#include "replay/Checker.h"
+#include "replay/Recorder.h"
 #include "bench/Stopwatch.h"
 #include "tests/support/Sandbox.h"
 #include "tools/sim/Match.h"
@@ -33,9 +34,9 @@ const std::vector<Replay>& EightGhostReplays()
     StartSimulation(folder->path);
     for (const bool ghosts : {false, true}) {
         for (int level = 1; level <= CampaignLevels; ++level) {
-            ReplaySettings settings;
+            LevelSettings settings;
             std::string maze;
-            if (!CampaignReplaySettings(ghosts, level, settings) ||
+            if (!CampaignLevelSettings(ghosts, level, settings) ||
                 !ReadTextFile(std::string("data/") + (ghosts ? "ghosts" : "gulper") + "_level_" +
                                   std::to_string(level) + ".lev",
                               maze))

@@ -32,7 +32,7 @@ void SimulatedMatch(benchmark::State& state)
     int64_t frames = 0;
     for (auto _ : state) {
         const bool ghostsCampaign = level / CampaignLevels % 2 == 1;
-        MatchSettings settings;
+        LevelSettings settings;
         LoadCampaignMatch(ghostsCampaign, level % CampaignLevels + 1, settings);
         ++level;
         settings.ghostCount = FullSquad;

@@ -10,7 +10,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "app/GameFlow.h"
+#include "app/GameFrame.h"
+#include "rules/Tick.h"
 #include "platform/Globals.h"
 #include "app/Program.h"
 #include "platform/Screen.h"

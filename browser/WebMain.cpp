@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "app/Program.h"
-#include "app/ReplayArchive.h"
+#include "replay/Archive.h"
 #include "maze/EditorBrush.h"
 #include "maze/Maze.h"
 #include "platform/Clock.h"

@@ -5,8 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "app/Campaign.h"
-#include "app/GameFlow.h"
+#include "app/GameFrame.h"
+#include "rules/Campaign.h"
+#include "rules/Tick.h"
 #include "platform/GameState.h"
 #include "fuzz/HeadlessGame.h"
 

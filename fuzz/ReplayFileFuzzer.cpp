@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/Replay.h"
+#include "replay/ReplayFile.h"
 #include "fuzz/HeadlessGame.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

@@ -33,10 +33,15 @@ void AddTextButton(Panel& panel, const Gui& gui, int x, int id, const char* text
                     gui.Label(text, large, WideButtonWidth, RowHeight, AlignCentre, AlignMiddle));
 }
 
-// Leaves the screen for where it was opened from: the options, or the game.
+// Leaves the screen for where it was opened from: the options at once, or
+// the game by a command that the next tick carries out (and the replay and
+// the network carry like any other).
 void LeaveControls()
 {
-    GameState = GameState == ControlsInGame ? Playing : OptionsMenu;
+    if (GameState == ControlsInGame)
+        TheGui->commands.Add(CommandType::Resume);
+    else
+        GameState = OptionsMenu;
 }
 
 }  // namespace

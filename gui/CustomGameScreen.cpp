@@ -4,7 +4,8 @@
 
 #include "actors/GhostSquad.h"
 #include "platform/Config.h"
-#include "gui/GameFlowCalls.h"
+#include "rules/Campaign.h"
+#include "rules/Tick.h"
 #include "platform/GameState.h"
 #include "platform/Globals.h"
 #include "gui/ButtonIds.h"
@@ -177,8 +178,8 @@ bool OnCustomGameRelease(int id)
         break;
     case StartButton:
         // The maze is read from its file again, so every game starts on it fresh.
-        GameFlow.reloadCustomMaze(true);
-        GameFlow.startLevel();
+        ReloadCustomMaze(true);
+        TheGui->request = GuiRequest::StartLevel;
         break;
     case CloseButton:
         GameState = MainMenu;

@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "platform/Config.h"
-#include "gui/GameFlowCalls.h"
+#include "rules/Campaign.h"
+#include "rules/Tick.h"
 #include "platform/GameState.h"
 #include "platform/Globals.h"
 #include "platform/Screen.h"
@@ -71,7 +72,7 @@ void AddWideButton(Panel& panel, const Gui& gui, int x, int id,
 void ReloadMap()
 {
     TheBrush->DropUnsavedChanges();
-    GameFlow.reloadCustomMaze(true);
+    ReloadCustomMaze(true);
 }
 
 }  // namespace

@@ -7,7 +7,8 @@
 #include "platform/Globals.h"
 #include "platform/Screen.h"
 #include "gui/ButtonIds.h"
-#include "gui/GameFlowCalls.h"
+#include "rules/Campaign.h"
+#include "rules/Tick.h"
 #include "gui/Screens.h"
 
 namespace {
@@ -88,7 +89,6 @@ void DrawIfAny(const Panel* panel)
 
 }  // namespace
 
-GameFlowCalls GameFlow;
 
 Gui::Gui()
     : selectionBox(), images{}, controllerNames{"Human", "AI"}, groupSelection(false)
@@ -100,6 +100,7 @@ Gui::Gui()
     smallFont = std::make_unique<BitmapFont>(SmallFontBitmap, SmallFontWidths, SmallFontHeight,
                                              FontFirstChar);
     timer = std::make_unique<CountdownTimer>(*largeFont, images[Button72x18]);
+    TheTick.timer = timer.get();  // the tick counts it down
 
     mainMenu = BuildMainMenu(*this);
     gameModeMenu = BuildGameModeMenu(*this);
@@ -121,6 +122,8 @@ Gui::Gui()
 // The panels go with the members after this; they only point at the images.
 Gui::~Gui()
 {
+    if (TheTick.timer == timer.get())
+        TheTick.timer = nullptr;
     for (SDL_Surface*& image : images) {
         SDL_FreeSurface(image);
         image = nullptr;

@@ -17,6 +17,7 @@
 #include "input/Commands.h"
 #include "input/Gamepad.h"
 #include "input/KeyBindings.h"
+#include "rules/Tick.h"
 
 // The shared panel and button images, in their load order.
 enum GuiImage : int {
@@ -30,9 +31,14 @@ enum GuiImage : int {
     GuiImageCount = 7,
 };
 
-// What StateAfterCommands says once a command of the frame leaves the level:
-// no state yet, so the rest of the frame's input waits for the next frame.
-constexpr GameStateId LevelBeingLeft = static_cast<GameStateId>(NoValue);
+// What the menus ask of the program, served before the next tick: the screens
+// say where they want to go, and the program's mode makes it happen.
+enum class GuiRequest {
+    None,
+    StartLevel,         // Start! on a campaign or the custom game menu
+    WatchLatestReplay,  // the replay of the last level played
+    KeepReplay,         // keeps the replay of the level just ended
+};
 
 class Gui : public InputHandler {
 public:
@@ -88,6 +94,7 @@ public:
     bool groupSelection;  // the "Group selection" key is held: clicks and boxes add
     FrameCommands commands;  // what the players did in play since the last tick
     PadReader padReader;     // the first gamepad's d-pad and stick
+    GuiRequest request = GuiRequest::None;  // asked for since the last frame
 
     // The state the game will be in once the commands given since the last
     // tick are carried out, so that each key and click is judged as the game

@@ -5,7 +5,6 @@
 #include <cstdlib>
 
 #include "platform/Config.h"
-#include "gui/GameFlowCalls.h"
 #include "platform/GameState.h"
 #include "platform/Globals.h"
 #include "platform/Screen.h"
@@ -29,37 +28,14 @@ bool HumanGhosts()
     return TheConfig->ghostsController == Human;
 }
 
-// The states of a level under way that the "Exit game" key leaves.
-bool IsLevelUnderWay(GameStateId state)
-{
-    return state == LevelIntro || state == Playing || state == GulperAppearing;
-}
-
 }  // namespace
 
 GameStateId Gui::StateAfterCommands() const
 {
-    GameStateId state = GameState;
-    for (const Command& command : commands.list) {
-        switch (command.type) {
-        case CommandType::Pause:
-            state = state == Playing ? Paused : state;
-            break;
-        case CommandType::KeysHelp:
-            state = state == Playing ? ControlsInGame : state;
-            break;
-        case CommandType::Resume:
-            state = state == Paused || state == ControlsInGame ? Playing : state;
-            break;
-        case CommandType::ExitGame:
-            state = state == Paused || state == ControlsInGame ? Playing
-                    : IsLevelUnderWay(state)                   ? LevelBeingLeft
-                                                               : state;
-            break;
-        default:
-            break;
-        }
-    }
+    // A level asked for from a menu starts before the next tick.
+    GameStateId state = request == GuiRequest::StartLevel ? LevelIntro : GameState;
+    for (const Command& command : commands.list)
+        state = NextState(state, command.type);
     return state;
 }
 
@@ -87,13 +63,12 @@ bool Gui::OnKeyUp(int key)
         keyBindings.captureIndex = NoValue;
         return false;
     }
-    if (key == WatchLatestReplayKey && GameState == MainMenu && GameFlow.watchLatestReplay) {
-        GameFlow.watchLatestReplay();
+    if (key == WatchLatestReplayKey && GameState == MainMenu) {
+        request = GuiRequest::WatchLatestReplay;
         return false;
     }
-    if (key == KeepReplayKey && (GameState == GulperWins || GameState == GhostsWin) &&
-        GameFlow.keepReplay) {
-        GameFlow.keepReplay();
+    if (key == KeepReplayKey && (GameState == GulperWins || GameState == GhostsWin)) {
+        request = GuiRequest::KeepReplay;
         return false;
     }
     // Any key resumes a paused game or leaves the keys help.
@@ -150,7 +125,7 @@ bool Gui::OnExitKey()
         break;
     case LevelEditor:
         TheBrush->DropUnsavedChanges();
-        GameFlow.reloadCustomMaze(true);
+        ReloadCustomMaze(true);
         GameState = MainMenu;
         break;
     default:

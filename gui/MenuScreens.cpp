@@ -4,7 +4,8 @@
 #include <memory>
 
 #include "platform/Config.h"
-#include "gui/GameFlowCalls.h"
+#include "rules/Campaign.h"
+#include "rules/Tick.h"
 #include "platform/GameState.h"
 #include "platform/Globals.h"
 #include "platform/Screen.h"
@@ -82,7 +83,7 @@ int ShownMaxLevel()
 void ChooseCampaign(int mode, GameStateId menu, int level)
 {
     GameMode = mode;
-    if (GameFlow.loadCampaignLevel(level))
+    if (LoadCampaignLevel(level))
         GameState = menu;
 }
 
@@ -92,10 +93,10 @@ void ChooseCampaign(int mode, GameStateId menu, int level)
 void LoadSteppedLevel(int previous)
 {
     int& level = ShownLevel();
-    if (GameFlow.loadCampaignLevel(level))
+    if (LoadCampaignLevel(level))
         return;
     level = previous;
-    GameFlow.loadCampaignLevel(level);
+    LoadCampaignLevel(level);
 }
 
 // "+": the next level, up to the highest level reached. (Compared before the
@@ -228,7 +229,7 @@ bool OnMainMenuRelease(int id)
         break;
     case EditorButton:
         GameMode = CustomMode;
-        GameFlow.reloadCustomMaze(Backward);
+        ReloadCustomMaze(Backward);
         GameState = LevelEditor;
         break;
     case ExitButton:
@@ -251,7 +252,7 @@ bool OnGameModeRelease(int id)
         break;
     case CustomGameButton:
         GameMode = CustomMode;
-        GameFlow.reloadCustomMaze(Backward);
+        ReloadCustomMaze(Backward);
         GameState = CustomGameMenu;
         break;
     case CloseButton:
@@ -273,7 +274,7 @@ bool OnCampaignMenuRelease(int id)
         PreviousCampaignLevel();
         break;
     case StartButton:
-        GameFlow.startLevel();
+        TheGui->request = GuiRequest::StartLevel;
         break;
     case CloseButton:
         GameState = GameModeMenu;

@@ -3,7 +3,8 @@
 
 #include "platform/Config.h"
 #include "gui/CountdownTimer.h"
-#include "gui/GameFlowCalls.h"
+#include "rules/Campaign.h"
+#include "rules/Tick.h"
 #include "platform/Globals.h"
 #include "gui/Gui.h"
 
@@ -46,7 +47,7 @@ void StepMapForward()
     if (!CanStepMapForward())
         return;
     ++TheConfig->mapNumber;
-    GameFlow.reloadCustomMaze(true);
+    ReloadCustomMaze(true);
 }
 
 void StepMapBackward()
@@ -54,5 +55,5 @@ void StepMapBackward()
     if (!CanStepMapBackward())
         return;
     --TheConfig->mapNumber;
-    GameFlow.reloadCustomMaze(false);
+    ReloadCustomMaze(false);
 }

@@ -155,6 +155,13 @@ bool Maze::ReadLevel(std::istream& in)
     return true;
 }
 
+bool Maze::IsLevelText(const std::string& text)
+{
+    std::istringstream in(text);
+    LevelLines lines;
+    return ReadLines(in, lines);
+}
+
 void Maze::LoadNumbered(int& mapNumber, bool forward)
 {
     const int mapCount = std::max(TheConfig->mapCount, 1);

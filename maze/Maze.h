@@ -61,6 +61,8 @@ public:
     // line or a level beyond MaxLevelCells / MaxLevelLineLength. Short lines
     // are filled up with walls to the longest one.
     bool ReadLevel(std::istream& in);
+    // True when ReadLevel would accept the text.
+    static bool IsLevelText(const std::string& text);
     // Loads "data/map_N.lev", moving N past missing or unreadable files in the
     // given direction (wrapping between 0 and mapCount - 1); when no slot can
     // be read, plays the built-in maze and leaves N where it started.

@@ -6,19 +6,14 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/Globals.h"
+#include "platform/LevelSettings.h"
 #include "platform/Screen.h"
 
 namespace {
 
 // The defaults, also used for every value a short or damaged file lacks.
-constexpr Controller DefaultGulperController = Human;
-constexpr double DefaultGulperSpeed = 3.4;
-constexpr Controller DefaultGhostsController = Computer;
-constexpr int DefaultGhostCount = 4;
-constexpr double DefaultGhostSpeed = 2.4;
 constexpr int DefaultMapNumber = 1;
 constexpr int DefaultVolume = 100;
-constexpr int DefaultFramesPerSecond = 20;
 constexpr int DefaultTileSet = 0;
 constexpr int FirstLevel = 1;
 constexpr int CustomMapSlots = 100;

@@ -151,6 +151,7 @@ TEST_F(ControlsScreenTest, OpenedDuringPlayEveryButtonReturnsToTheGame)
         EXPECT_EQ(GameState, ControlsInGame);
         EXPECT_EQ(KeyOf(PauseGame), SDLK_o);
         Click(button);
+        RunFrames(1);  // closing is a command of the next tick
         EXPECT_EQ(GameState, Playing);
     }
     const int pauseKey = KeyOf(PauseGame);
@@ -159,6 +160,7 @@ TEST_F(ControlsScreenTest, OpenedDuringPlayEveryButtonReturnsToTheGame)
     ClickAt(StopGulper);
     Click(CloseButton);
     TheGui->OnKeyUp(pauseKey);
+    RunFrames(1);
     EXPECT_EQ(GameState, Playing);
     EXPECT_EQ(KeyOf(StopGulper), pauseKey);
 }

@@ -99,10 +99,10 @@ TEST_F(CustomGameScreenTest, StartReadsTheMapAgainAndPlaysTheSettingsChosen)
     Click(GhostCountUpButton);
     Click(GulperSideButton);
     Click(StartButton);
-    EXPECT_EQ(GameState, LevelIntro);
     EXPECT_EQ(TheMaze->CellAt(5, 5), Wall);
     EXPECT_EQ(TheMaze->cornLeft, 2);
     RunFrames(1);
+    EXPECT_EQ(GameState, LevelIntro);
     EXPECT_EQ(Played(StartingLevelMusic), 1);
     EXPECT_EQ(TheSquad->ghosts.size(), 2u);
     EXPECT_EQ(TheSquad->controller, Human);

@@ -100,6 +100,7 @@ protected:
         GameState = CustomGameMenu;
         Frames(1);
         Click(StartButton);
+        Frames(1);  // the level starts with this frame
         if (pauseOnce) {
             FramesUntil(Playing);
             Frames(40);

@@ -1,10 +1,11 @@
+#include "app/GameFrame.h"
 #include "tests/game/GameTest.h"
 
 #include <filesystem>
 #include <sstream>
 
 #include "platform/Clock.h"
-#include "app/GameFlow.h"
+#include "rules/Tick.h"
 #include "app/HeadlessGame.h"
 
 namespace fs = std::filesystem;

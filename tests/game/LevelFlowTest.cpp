@@ -27,7 +27,7 @@ TEST_F(LevelFlowTest, IntroThenAppearanceThenPlayWithTheTimerThenTheLastCornWins
 {
     StartLevel(TestMazes::CornBesideGulper());
     const int start = Now();
-    EXPECT_EQ(GameState, LevelIntro);
+    EXPECT_EQ(TheGui->request, GuiRequest::StartLevel);  // served before the next tick
     ASSERT_TRUE(RunUntilState(GulperAppearing));
     EXPECT_EQ(Played(StartingLevelMusic), 1);
     EXPECT_EQ(LastFrameTime() - start, 3000);

@@ -89,6 +89,7 @@ TEST_F(PauseTest, PauseAndTheKeysHelpFreezePlayAndSilenceItUntilAnyKeyIsReleased
     RunFrames(1);
     EXPECT_EQ(TheGui->PanelOf(GameState), TheGui->controlsMenu.get());
     Click(CloseButton);
+    RunFrames(1);
     EXPECT_EQ(GameState, Playing);
 }
 

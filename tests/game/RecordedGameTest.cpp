@@ -208,6 +208,7 @@ protected:
         Press(PlayButton);
         Press(CustomGameButton);
         Click(StartButton);
+        Frames(1);  // the level starts with this frame
         FramesUntil(CustomGameMenu);
         Frames(2);
         Press(CloseButton);

@@ -7,10 +7,11 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/ReplayArchive.h"
-#include "app/ReplayRecorder.h"
+#include "replay/Archive.h"
+#include "replay/Checker.h"
+#include "replay/Recorder.h"
 #include "app/ReplayViewer.h"
-#include "app/StateHash.h"
+#include "rules/PlayState.h"
 #include "platform/Clock.h"
 #include "tests/game/GameTest.h"
 
@@ -106,6 +107,7 @@ TEST_F(ReplayArchiveTest, TheNewestTwentyAreKeptAndAKeptReplayIsNeverRemoved)
     EXPECT_TRUE(sandbox->Exists("data/replays/replay_000002.gwr"));
 
     TheGui->OnKeyUp(KeepKey);  // during the pause after the level
+    RunFrames(1);
     EXPECT_EQ(ReadBack("data/replays/kept_000021.gwr"), ReadBack("data/replays/replay_000021.gwr"));
     EXPECT_EQ(archive->Notice(), "Replay kept as data/replays/kept_000021.gwr");
     EXPECT_TRUE(sandbox->Exists("data/replays/kept_000003.gwr"));
@@ -123,6 +125,7 @@ TEST_F(ReplayArchiveTest, TheMainMenuKeyWatchesTheLastLevelAtAnySpeedAndGivesThe
 
     for (const int speedKey : {WatchNormalSpeedKey, WatchQuadrupleSpeedKey}) {
         TheGui->OnKeyUp(WatchKey);
+        RunFrames(1);  // watching starts with this frame
         ASSERT_TRUE(IsWatching());
         EXPECT_EQ(TheScreen->framePeriod, 1000 / replay.settings.framesPerSecond);
         TheScreen->input->OnKeyDown(speedKey);

@@ -50,16 +50,16 @@ protected:
 
 TEST_F(MatchTest, EveryShippedMazePlaysToAnEndWithEveryRuleKept)
 {
-    const MatchSettings settingsToTry[] = {
-        {3.4, 2.4, 4, 60, 20},  // the defaults, one minute
-        {5.0, 4.0, 8, 45, 20},  // the fastest the custom game offers, eight ghosts
-        {1.0, 1.0, 1, 30, 20},  // the slowest, one ghost
+    const LevelSettings settingsToTry[] = {
+        {Computer, Computer, 3.4, 2.4, 4, 60, 20},  // the defaults, one minute
+        {Computer, Computer, 5.0, 4.0, 8, 45, 20},  // the fastest the custom game offers, eight ghosts
+        {Computer, Computer, 1.0, 1.0, 1, 30, 20},  // the slowest, one ghost
     };
     const std::vector<std::string> mazes = ShippedMazes();
     ASSERT_GE(mazes.size(), 100u);
     int endings[3] = {};  // how many matches ended each way
     for (const std::string& maze : mazes) {
-        for (const MatchSettings& settings : settingsToTry) {
+        for (const LevelSettings& settings : settingsToTry) {
             ASSERT_TRUE(LoadMatchMaze(maze)) << maze;
             const MatchResult result =
                 PlayMatch(settings, [&](int frame) { return Invariants(maze, frame); });

@@ -8,7 +8,8 @@
 #include <functional>
 
 #include "app/Program.h"
-#include "app/ReplayRecorder.h"
+#include "replay/Checker.h"
+#include "replay/Recorder.h"
 #include "tests/support/HeadlessTest.h"
 #include "tests/support/Sandbox.h"
 #include "tools/sim/Match.h"
@@ -147,7 +148,7 @@ TEST_F(ReplayPlaybackTest, AChangedCommandIsFoundInTheSecondItChangedPlay)
 {
     std::string maze;
     ASSERT_TRUE(ReadTextFile("data/map_11.lev", maze));
-    ReplaySettings settings;
+    LevelSettings settings;
     settings.timeLimit = 10;
     Replay recorded;
     ASSERT_TRUE(RecordMatch(maze, settings, 0, recorded));

@@ -14,7 +14,9 @@
 #include <string>
 #include <thread>
 
-#include "app/NetSession.h"
+#include "app/HeadlessGame.h"
+#include "net/NetSession.h"
+#include "rules/Tick.h"
 #include "gui/Gui.h"
 #include "platform/Config.h"
 #include "platform/Globals.h"
@@ -174,13 +176,18 @@ bool PlayLevel(NetSession& session, RandomPlayer& player, bool paced, int& frame
             break;
         if (session.Phase() == NetPhase::LevelEnded) {
             played = session.LastReplay();  // the end pause's last frame may start the next level
-            session.RunEndFrame(false);
+            RunHeadlessFrame(FrameCommands(), false);
+            session.EndFrameDone();
         } else if (session.FrameReady()) {
             player.Act(session.LocalSide(), given);
-            session.RunLevelFrame(given, false);
+            FrameCommands commands;
+            session.TakeLevelFrame(given, commands);
+            RunHeadlessFrame(commands, false);
+            session.LevelFrameDone(commands);
             given.list.clear();
         } else {
-            session.RunLevelFrame(given, false);  // counts the wait
+            FrameCommands none;
+            session.TakeLevelFrame(given, none);  // counts the wait
             session.Service(paced ? 1 : 5);
             continue;
         }
@@ -238,7 +245,7 @@ int main(int argc, char** argv)
                 Config& config = *TheConfig;
                 config.gulperController = options.ghostsSide ? Computer : Human;
                 config.ghostsController = options.ghostsSide ? Human : Computer;
-                TheGui->timer->limit = options.timeLimit;
+                TheTick.timer->limit = options.timeLimit;
                 if (!session.HostStartLevel(mazeText))
                     break;
             } else {

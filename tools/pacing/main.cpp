@@ -12,9 +12,9 @@
 #include <string>
 #include <unistd.h>
 
-#include "app/Campaign.h"
+#include "rules/Campaign.h"
 #include "platform/Config.h"
-#include "app/GameFlow.h"
+#include "rules/Tick.h"
 #include "platform/GameState.h"
 #include "platform/Globals.h"
 #include "platform/Clock.h"

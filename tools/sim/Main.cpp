@@ -13,7 +13,8 @@
 #include "tools/sim/Match.h"
 #include "tools/sim/Monkey.h"
 #include "tools/sim/Recording.h"
-#include "app/ReplayRecorder.h"
+#include "replay/Checker.h"
+#include "replay/Recorder.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ constexpr double SpreadStep = 0.1;
 }
 
 // Reads a campaign settings file's values into the settings (controllers are ignored).
-void ReadSettingsFile(const std::string& path, MatchSettings& settings)
+void ReadSettingsFile(const std::string& path, LevelSettings& settings)
 {
     std::ifstream in(path);
     if (!in)
@@ -158,9 +159,9 @@ Options ParseOptions(int argc, char** argv)
 }
 
 // The settings of a single level: the file's, then the command line's.
-MatchSettings LevelSettings(const Options& options)
+LevelSettings SettingsOfOptions(const Options& options)
 {
-    MatchSettings settings;
+    LevelSettings settings;
     if (!options.settingsFile.empty())
         ReadSettingsFile(options.settingsFile, settings);
     settings.gulperSpeed = options.gulperSpeed.value_or(settings.gulperSpeed);
@@ -171,7 +172,7 @@ MatchSettings LevelSettings(const Options& options)
     return settings;
 }
 
-void PrintResult(const std::string& name, const MatchSettings& settings, const MatchResult& result)
+void PrintResult(const std::string& name, const LevelSettings& settings, const MatchResult& result)
 {
     printf("%-18s ghosts %d  speeds %.2f/%.2f  limit %3ds | %-22s  frames %5d  corn %3d/%-3d  "
            "boosts %d/%d  ghosts eaten %d  (%.0f frames/s)  game frames %d\n",
@@ -185,11 +186,11 @@ void PrintResult(const std::string& name, const MatchSettings& settings, const M
 // Plays a level again with both speeds varied around the settings, reloading
 // it before each match, and prints how many of those matches the gulper won.
 template <typename Reload>
-void PrintSpread(const MatchSettings& settings, Reload reload)
+void PrintSpread(const LevelSettings& settings, Reload reload)
 {
     int gulperWins = 0;
     for (int i = 0; i < SpreadSteps * SpreadSteps; ++i) {
-        MatchSettings varied = settings;
+        LevelSettings varied = settings;
         varied.gulperSpeed += (i / SpreadSteps - SpreadSteps / 2) * SpreadStep;
         varied.ghostSpeed += (i % SpreadSteps - SpreadSteps / 2) * SpreadStep;
         reload();
@@ -276,7 +277,7 @@ int RunVerifyMode(const Options& options)
 struct CorpusEntry {
     std::string name;
     std::string maze;  // relative to the game folder
-    ReplaySettings settings;
+    LevelSettings settings;
     std::uint32_t seed = 0;  // 0: computer against computer, nothing else
     MatchSides sides = MatchSides::Computer;
 };
@@ -288,7 +289,7 @@ std::vector<CorpusEntry> CorpusEntries()
         const std::string side = ghosts ? "ghosts" : "gulper";
         for (int level = 1;; ++level) {
             CorpusEntry entry;
-            if (!CampaignReplaySettings(ghosts, level, entry.settings))
+            if (!CampaignLevelSettings(ghosts, level, entry.settings))
                 break;
             entry.name = side + "_level_" + std::to_string(level);
             entry.maze = "data/" + entry.name + ".lev";
@@ -302,21 +303,21 @@ std::vector<CorpusEntry> CorpusEntries()
     // slow ten-minute game full of commands.
     struct Custom {
         int map;
-        ReplaySettings settings;
+        LevelSettings settings;
         std::uint32_t seed;
     };
-    const ReplaySettings defaults;
-    ReplaySettings eight = defaults;
+    const LevelSettings defaults;
+    LevelSettings eight = defaults;
     eight.ghostCount = 8;
     eight.gulperSpeed = 5.0;
     eight.ghostSpeed = 4.0;
-    ReplaySettings slow = defaults;
+    LevelSettings slow = defaults;
     slow.ghostCount = 1;
     slow.ghostSpeed = 1.0;
     slow.framesPerSecond = 30;
-    ReplaySettings shortLimit = defaults;
+    LevelSettings shortLimit = defaults;
     shortLimit.timeLimit = 15;
-    ReplaySettings tenMinutes = slow;
+    LevelSettings tenMinutes = slow;
     tenMinutes.gulperSpeed = 1.0;
     tenMinutes.ghostSpeed = 0.5;
     tenMinutes.framesPerSecond = 20;
@@ -396,7 +397,7 @@ int main(int argc, char** argv)
     StartSimulation(options.data);
 
     if (!options.level.empty()) {
-        const MatchSettings settings = LevelSettings(options);
+        const LevelSettings settings = SettingsOfOptions(options);
         if (!LoadMatchMaze(options.level))
             Fail("cannot read the level " + options.level);
         PrintResult(options.level, settings, PlayMatch(settings));
@@ -408,7 +409,7 @@ int main(int argc, char** argv)
     const bool ghosts = options.campaign == "ghosts";
     int played = 0;
     for (int level = 1;; ++level) {
-        MatchSettings settings;
+        LevelSettings settings;
         if (!LoadCampaignMatch(ghosts, level, settings))
             break;
         settings.framesPerSecond = options.framesPerSecond;
@@ -416,7 +417,7 @@ int main(int argc, char** argv)
                     PlayMatch(settings));
         if (options.spread)
             PrintSpread(settings, [&] {
-                MatchSettings ignored;
+                LevelSettings ignored;
                 LoadCampaignMatch(ghosts, level, ignored);
             });
         ++played;

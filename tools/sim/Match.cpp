@@ -7,13 +7,13 @@
 #include "actors/GameEvents.h"
 #include "actors/GhostSquad.h"
 #include "actors/GulperActor.h"
-#include "app/Campaign.h"
+#include "rules/Campaign.h"
 #include "platform/Clock.h"
 #include "platform/Config.h"
-#include "app/GameFlow.h"
+#include "rules/Tick.h"
 #include "platform/GameState.h"
 #include "app/HeadlessGame.h"
-#include "app/Replay.h"
+#include "replay/ReplayFile.h"
 #include "platform/Globals.h"
 #include "app/Program.h"
 #include "platform/Screen.h"
@@ -57,7 +57,7 @@ void StartSimulation(const std::string& gameFolder)
     Quietly([] { StartHeadlessGame(); });
 }
 
-bool LoadCampaignMatch(bool ghostsCampaign, int level, MatchSettings& settings)
+bool LoadCampaignMatch(bool ghostsCampaign, int level, LevelSettings& settings)
 {
     GameMode = ghostsCampaign ? GhostsCampaignMode : GulperCampaignMode;
     bool loaded = false;
@@ -77,7 +77,7 @@ bool LoadMatchMaze(const std::string& path)
     return loaded;
 }
 
-MatchResult PlayMatch(const MatchSettings& settings, const std::function<bool(int frame)>& afterFrame)
+MatchResult PlayMatch(const LevelSettings& settings, const std::function<bool(int frame)>& afterFrame)
 {
     Config& config = *TheConfig;
     config.gulperController = Computer;

@@ -6,17 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "app/Replay.h"
-
-// How a level is set up: the speeds, the number of ghosts and the time limit.
-struct MatchSettings {
-    double gulperSpeed = 3.4;
-    double ghostSpeed = 2.4;
-    int ghostCount = 4;
-    int timeLimit = 90;  // seconds
-    int framesPerSecond = 20;
-};
-
+#include "platform/LevelSettings.h"
+#include "replay/ReplayFile.h"
 
 struct MatchResult {
     ReplayEnd end = ReplayEnd::TimeOut;  // a match is never left
@@ -36,7 +27,7 @@ void StartSimulation(const std::string& gameFolder);
 
 // Reads the settings of a campaign level the way the game does, with both
 // sides played by the computer; false when the level's maze does not exist.
-bool LoadCampaignMatch(bool ghostsCampaign, int level, MatchSettings& settings);
+bool LoadCampaignMatch(bool ghostsCampaign, int level, LevelSettings& settings);
 
 // Loads a maze file; false when it cannot be read.
 bool LoadMatchMaze(const std::string& path);
@@ -44,7 +35,7 @@ bool LoadMatchMaze(const std::string& path);
 // Plays the loaded maze from its intro to the end of its end pause. The
 // optional check runs after every frame of play and stops the match when it
 // returns false.
-MatchResult PlayMatch(const MatchSettings& settings,
+MatchResult PlayMatch(const LevelSettings& settings,
                       const std::function<bool(int frame)>& afterFrame = nullptr);
 
 

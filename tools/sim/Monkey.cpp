@@ -1,3 +1,4 @@
+#include "app/GameFrame.h"
 #include "tools/sim/Monkey.h"
 
 #include <SDL/SDL.h>
@@ -10,7 +11,7 @@
 #include "actors/GulperActor.h"
 #include "platform/Clock.h"
 #include "platform/Config.h"
-#include "app/GameFlow.h"
+#include "rules/Tick.h"
 #include "platform/GameState.h"
 #include "platform/Globals.h"
 #include "platform/Screen.h"

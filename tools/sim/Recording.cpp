@@ -1,3 +1,4 @@
+#include "rules/Settings.h"
 #include "tools/sim/Recording.h"
 
 #include <algorithm>
@@ -6,7 +7,7 @@
 #include <random>
 
 #include "app/HeadlessGame.h"
-#include "app/ReplayRecorder.h"
+#include "replay/Recorder.h"
 #include "platform/GameState.h"
 #include "platform/Globals.h"
 #include "platform/SoundBank.h"
@@ -62,7 +63,7 @@ private:
 
 }  // namespace
 
-bool RecordMatch(const std::string& mazeText, ReplaySettings settings, std::uint32_t seed,
+bool RecordMatch(const std::string& mazeText, LevelSettings settings, std::uint32_t seed,
                  Replay& replay, MatchSides sides)
 {
     const Controller players = sides == MatchSides::Humans ? Human : Computer;
@@ -92,12 +93,12 @@ bool RecordMatch(const std::string& mazeText, ReplaySettings settings, std::uint
     return true;
 }
 
-bool CampaignReplaySettings(bool ghostsCampaign, int level, ReplaySettings& settings)
+bool CampaignLevelSettings(bool ghostsCampaign, int level, LevelSettings& settings)
 {
-    MatchSettings ignored;
+    LevelSettings ignored;
     if (!LoadCampaignMatch(ghostsCampaign, level, ignored))
         return false;
-    settings = CurrentReplaySettings();
+    settings = CurrentLevelSettings();
     settings.level = level;
     return true;
 }

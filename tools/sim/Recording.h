@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/Replay.h"
+#include "replay/ReplayFile.h"
 
 // Who plays the two sides of a recorded match.
 enum class MatchSides {
@@ -18,11 +18,11 @@ enum class MatchSides {
 // Plays the level of this maze text with these settings from its start to
 // its end and records it. Seed 0: no meddler. False when the maze text is
 // not a level.
-bool RecordMatch(const std::string& mazeText, ReplaySettings settings, std::uint32_t seed,
+bool RecordMatch(const std::string& mazeText, LevelSettings settings, std::uint32_t seed,
                  Replay& replay, MatchSides sides = MatchSides::Computer);
 
 // The settings a campaign level is played with; false when it does not exist.
-bool CampaignReplaySettings(bool ghostsCampaign, int level, ReplaySettings& settings);
+bool CampaignLevelSettings(bool ghostsCampaign, int level, LevelSettings& settings);
 
 // A file's whole content; false when it cannot be read.
 bool ReadTextFile(const std::string& path, std::string& text);

@@ -21,6 +21,7 @@
 
 #include "input/Commands.h"
 #include "platform/GameTypes.h"
+#include "platform/LevelSettings.h"
 
 constexpr char ReplayMagic[4] = {'G', 'W', 'R', 'P'};
 constexpr std::uint16_t ReplayFormatVersion = 1;
@@ -47,20 +48,6 @@ const char* ReplayEndName(ReplayEnd end);
 // changed only then.
 void NoteEnding(ReplayEnd& end);
 
-// The options in force while the level was played.
-struct ReplaySettings {
-    Controller gulperController = Computer;
-    Controller ghostsController = Computer;
-    double gulperSpeed = 3.4;  // pixels per frame
-    double ghostSpeed = 2.4;
-    int ghostCount = 4;
-    int timeLimit = 90;  // seconds
-    int framesPerSecond = 20;
-    int gameMode = 2;    // GameMode (platform/GameState.h)
-    int level = 0;       // the campaign level, or the custom map number
-    bool operator==(const ReplaySettings&) const = default;
-};
-
 struct ReplayOutcome {
     ReplayEnd end = ReplayEnd::Left;
     int playFrames = 0;  // frames of play (the Playing state)
@@ -79,7 +66,7 @@ struct ReplayRecord {
 
 struct Replay {
     std::string gameVersion;
-    ReplaySettings settings;
+    LevelSettings settings;
     ReplayOutcome outcome;
     std::string mazeText;  // the level file as read
     int frameCount = 0;    // frames from the level's start to its end

@@ -1,4 +1,4 @@
-#include "app/ReplayArchive.h"
+#include "replay/Archive.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -6,7 +6,9 @@
 #include <system_error>
 #include <vector>
 
+#include "actors/GameEvents.h"
 #include "platform/GameState.h"
+#include "rules/Settings.h"
 #include "platform/Globals.h"
 #include "maze/Maze.h"
 
@@ -68,15 +70,15 @@ std::string ReplayArchive::PathOf(const char* prefix, int number) const
     return folder + "/" + name;
 }
 
-void ReplayArchive::LevelStarted()
-{
-    levelUnderWay = recording;
-    if (levelUnderWay)
-        recorder.Start(TheMaze->LevelText(), CurrentReplaySettings());
-}
-
 void ReplayArchive::FrameDone(const FrameCommands& commands)
 {
+    // A level that started in this frame (from a menu, or the next level of a
+    // campaign at the end of the last one) is recorded from this frame on.
+    if (GameEvents.CountLast(GameEvent::LevelStarted) > 0) {
+        levelUnderWay = recording;
+        if (levelUnderWay)
+            recorder.Start(TheMaze->LevelText(), CurrentLevelSettings());
+    }
     if (!levelUnderWay)
         return;
     recorder.AddFrame(commands);

@@ -1,4 +1,5 @@
-#include "app/NetSession.h"
+#include "rules/Settings.h"
+#include "net/NetSession.h"
 
 #include <SDL/SDL.h>
 
@@ -8,16 +9,15 @@
 #include <filesystem>
 
 #include "actors/GameEvents.h"
-#include "app/GameFlow.h"
-#include "app/HeadlessGame.h"
-#include "app/StateHash.h"
+#include "rules/Tick.h"
+#include "rules/PlayState.h"
 #include "platform/Config.h"
 #include "platform/GameState.h"
 #include "platform/Globals.h"
 #include "platform/Screen.h"
 #include "platform/SoundBank.h"
-#include "gui/CountdownTimer.h"
-#include "gui/Gui.h"
+#include "maze/Maze.h"
+#include "rules/Settings.h"
 
 namespace {
 
@@ -49,11 +49,6 @@ bool ReadPort(const std::string& text, std::uint16_t& port)
 }  // namespace
 
 // What a level takes over from the player's configuration, given back after it.
-struct NetSession::SavedSettings {
-    Controller gulperController, ghostsController;
-    double gulperSpeed, ghostSpeed;
-    int ghostCount, framesPerSecond, timeLimit;
-};
 
 int TakeNetOption(int argc, char** argv, int i, NetOptions& options, std::string& error)
 {
@@ -327,7 +322,7 @@ bool NetSession::HostStartLevel(const std::string& mazeText)
     NetMessage start;
     start.type = NetMessageType::StartLevel;
     start.settings = {config.gulperSpeed, config.ghostSpeed, config.ghostCount,
-                      TheGui->timer->limit, config.framesPerSecond};
+                      TheTick.timer->limit, config.framesPerSecond};
     // The host plays the side set to Human (the gulper when both are), the player who joined the other.
     const Side hostSide = config.gulperController == Human ? Side::Gulper : Side::Ghosts;
     start.joinerSide = hostSide == Side::Gulper ? Side::Ghosts : Side::Gulper;
@@ -352,13 +347,12 @@ bool NetSession::HostStartLevel(const std::string& mazeText)
 
 void NetSession::StartLevelHere(const NetMessage& start, Side localSide)
 {
-    const Config& config = *TheConfig;
-    auto keep = std::make_unique<SavedSettings>(SavedSettings{
-        config.gulperController, config.ghostsController, config.gulperSpeed, config.ghostSpeed,
-        config.ghostCount, config.framesPerSecond, TheGui->timer->limit});
-    Replay levelStart;
-    levelStart.mazeText = start.mazeText;
-    ReplaySettings& settings = levelStart.settings;
+    if (!Maze::IsLevelText(start.mazeText)) {
+        // Only a host's own maze can fail here after it was sent; either way the level is off.
+        DropPeer("The level sent is not a maze");
+        return;
+    }
+    LevelSettings settings;
     settings.gulperController = Human;  // one of them plays on the other machine
     settings.ghostsController = Human;
     settings.gulperSpeed = start.settings.gulperSpeed;
@@ -367,16 +361,13 @@ void NetSession::StartLevelHere(const NetMessage& start, Side localSide)
     settings.timeLimit = start.settings.timeLimit;
     settings.framesPerSecond = start.settings.framesPerSecond;
     settings.gameMode = CustomMode;
-    settings.level = config.mapNumber;
-    recorder.Start(levelStart.mazeText, settings);
-    if (!StartReplayLevel(levelStart)) {
-        // Only a host's own maze can fail here after it was sent; either way the level is off.
-        DropPeer("The level sent is not a maze");
-        return;
-    }
-    // The timer counts from the level's limit on both machines, whatever it last showed.
-    TheGui->timer->Reset();
-    saved = std::move(keep);
+    settings.level = TheConfig->mapNumber;
+    recorder.Start(start.mazeText, settings);
+    // The level starts with the next tick, which the lockstep runs once both
+    // players' commands for its first frame are here.
+    TheTick.deferred.push_back({DeferredAction::Kind::StartLevel, settings, start.mazeText});
+    if (!saved)
+        saved = std::make_unique<LevelSettings>(CurrentLevelSettings());
     level = start.level;
     delay = start.delay;
     lockstep = std::make_unique<Lockstep>(localSide, start.delay);
@@ -396,14 +387,14 @@ int NetSession::WaitingMilliseconds() const
     return waitStart == 0 ? 0 : static_cast<int>(RealNow() - waitStart);
 }
 
-void NetSession::RunLevelFrame(const FrameCommands& given, bool draw)
+bool NetSession::TakeLevelFrame(const FrameCommands& given, FrameCommands& commands)
 {
     if (!FrameReady()) {
         if (waitStart == 0) {
             waitStart = RealNow();
             ++waitedFrames;
         }
-        return;
+        return false;
     }
     waitStart = 0;
     NetMessage sent;
@@ -412,8 +403,12 @@ void NetSession::RunLevelFrame(const FrameCommands& given, bool draw)
     sent.frame = static_cast<std::uint32_t>(lockstep->Frame() + lockstep->Delay());
     sent.commands = lockstep->ScheduleLocal(given);
     Send(sent);
-    const FrameCommands commands = lockstep->Advance();
-    RunHeadlessFrame(commands, draw);
+    commands = lockstep->Advance();
+    return true;
+}
+
+void NetSession::LevelFrameDone(const FrameCommands& commands)
+{
     recorder.AddFrame(commands);
     FinishLevelFrame();
 }
@@ -461,9 +456,8 @@ bool NetSession::IsLevelState()
     return !IsMenuState(GameState) || GameState == ControlsInGame;
 }
 
-void NetSession::RunEndFrame(bool draw)
+void NetSession::EndFrameDone()
 {
-    RunHeadlessFrame(FrameCommands(), draw);
     if (!IsLevelState())
         BackToMenu();
     StartPendingLevel();
@@ -472,16 +466,8 @@ void NetSession::RunEndFrame(bool draw)
 void NetSession::BackToMenu()
 {
     if (saved) {
-        Config& config = *TheConfig;
-        config.gulperController = saved->gulperController;
-        config.ghostsController = saved->ghostsController;
-        config.gulperSpeed = saved->gulperSpeed;
-        config.ghostSpeed = saved->ghostSpeed;
-        config.ghostCount = saved->ghostCount;
-        config.framesPerSecond = saved->framesPerSecond;
-        TheScreen->SetFramesPerSecond(saved->framesPerSecond);
-        TheGui->timer->limit = saved->timeLimit;
-        TheGui->timer->Reset();
+        ApplyLevelSettings(*saved);
+        TheTick.timer->Reset();
         saved.reset();
     }
     if (phase == NetPhase::Level || phase == NetPhase::LevelEnded)
@@ -493,10 +479,15 @@ void NetSession::AbortLevel(const std::string& why)
     notice = why;
     if (phase != NetPhase::Level && phase != NetPhase::LevelEnded)
         return;
-    if (IsLevelState()) {
-        GameState = CustomGameMenu;
-        ReloadCustomMaze(true);
-        TheSounds->HaltAllSound();
+    // A level not started yet here is not started; one under way ends with
+    // the next tick, which then gives back the player's own settings.
+    const auto starts = [](const DeferredAction& action) {
+        return action.kind == DeferredAction::Kind::StartLevel;
+    };
+    const bool startWaits = std::erase_if(TheTick.deferred, starts) > 0;
+    if (!startWaits && IsLevelState() && saved) {
+        TheTick.deferred.push_back({DeferredAction::Kind::AbortLevel, *saved, {}});
+        saved.reset();
     }
     BackToMenu();
 }

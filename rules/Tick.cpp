@@ -1,41 +1,32 @@
-// The game-state machine: what each frame does in each state, the start and
-// the end of a level, and the keyboard's navigation keys.
-#include "app/GameFlow.h"
+// The game's rules in time: what each tick does in each state, the start and
+// the end of a level, and the commands of a frame carried out in order.
+#include "rules/Settings.h"
+#include "rules/Tick.h"
 
-#include <utility>
+#include <sstream>
 
 #include "actors/GameEvents.h"
 #include "actors/GhostSquad.h"
 #include "actors/GulperActor.h"
-#include "app/Campaign.h"
-#include "app/ReplayArchive.h"
+#include "input/PlayInput.h"
+#include "maze/EditorBrush.h"
+#include "maze/Maze.h"
 #include "platform/Config.h"
 #include "platform/GameState.h"
 #include "platform/Globals.h"
 #include "platform/Screen.h"
-#include "platform/SoundBank.h"
-#include "gui/Caption.h"
-#include "gui/Gui.h"
-#include "input/PlayInput.h"
-#include "maze/EditorBrush.h"
-#include "maze/Maze.h"
+#include "rules/Campaign.h"
+
+TickState TheTick;
 
 namespace {
 
 constexpr int IntroMilliseconds = 3000;  // the pause before a level, with the starting music
 constexpr int EndMilliseconds = 4500;    // the pause after a level and after a campaign
-constexpr int PlayOnce = 0;              // loop counts of the two music pieces: both play once
-constexpr int PlayEndMusicOnce = 1;
-
-// The game's own time, in milliseconds: one frame period more after every
-// tick. The timed pauses are measured with it rather than with the clock, so
-// that each lasts the same number of frames however late a frame runs, and a
-// replay meets every pause's end on the frame it was recorded on.
-int gameTime = 0;
 
 void StartPause(int milliseconds)
 {
-    PauseUntil = gameTime + milliseconds;
+    PauseUntil = TheTick.gameTime + milliseconds;
 }
 
 // Ends a level or a campaign: the state's pause, with the end music.
@@ -112,41 +103,70 @@ void LeaveLevel()
 // Carries out one command of the frame, in the state left by the ones before it.
 void ApplyCommand(const Command& command)
 {
-    switch (command.type) {
-    case CommandType::Pause:
-        if (GameState == Playing) {
-            GameState = Paused;
+    const GameStateId next = NextState(GameState, command.type);
+    if (next == LevelBeingLeft) {
+        LeaveLevel();
+    } else if (next != GameState) {
+        GameState = next;
+        if (next == Paused || next == ControlsInGame)
             GameEvents.Emit(GameEvent::PlayInterrupted);
-        }
+    } else if (GameState == Playing && SideOf(command.type) != Side::Game) {
+        ApplyCharacterCommand(command);
+    }
+}
+
+// Carries out what was asked for between ticks.
+void ApplyDeferred(const DeferredAction& action)
+{
+    switch (action.kind) {
+    case DeferredAction::Kind::StartLevel: {
+        std::istringstream maze(action.mazeText);
+        if (!TheMaze->ReadLevel(maze))
+            return;  // the sender checked it; a level that is not one starts nothing
+        ApplyLevelSettings(action.settings);
+        TheTick.timer->Reset();  // from the level's limit, whatever it last showed
+        StartLevel();
         break;
-    case CommandType::KeysHelp:
-        if (GameState == Playing) {
-            GameState = ControlsInGame;
-            GameEvents.Emit(GameEvent::PlayInterrupted);
-        }
-        break;
-    case CommandType::ExitGame:
-        if (GameState == LevelIntro || GameState == Playing || GameState == GulperAppearing)
-            LeaveLevel();
-        else if (GameState == Paused || GameState == ControlsInGame)
-            GameState = Playing;
-        break;
-    case CommandType::Resume:
-        if (GameState == Paused || GameState == ControlsInGame)
-            GameState = Playing;
-        break;
-    default:
-        if (GameState == Playing)
-            ApplyCharacterCommand(command);
+    }
+    case DeferredAction::Kind::AbortLevel:
+        // Back to the custom game menu, with the settings the player had.
+        GameState = CustomGameMenu;
+        ReloadCustomMaze(true);
+        GameEvents.Emit(GameEvent::PlayInterrupted);
+        ApplyLevelSettings(action.settings);
+        TheTick.timer->Reset();
         break;
     }
 }
 
 }  // namespace
 
+GameStateId NextState(GameStateId state, CommandType command)
+{
+    switch (command) {
+    case CommandType::Pause:
+        return state == Playing ? Paused : state;
+    case CommandType::KeysHelp:
+        return state == Playing ? ControlsInGame : state;
+    case CommandType::Resume:
+        return state == Paused || state == ControlsInGame ? Playing : state;
+    case CommandType::ExitGame:
+        return state == Paused || state == ControlsInGame ? Playing
+               : IsLevelUnderWay(state)                   ? LevelBeingLeft
+                                                          : state;
+    default:
+        return state;
+    }
+}
+
+bool IsLevelUnderWay(GameStateId state)
+{
+    return state == LevelIntro || state == Playing || state == GulperAppearing;
+}
+
 bool PauseIsOver()
 {
-    return gameTime >= PauseUntil;
+    return TheTick.gameTime >= PauseUntil;
 }
 
 void ReloadCustomMaze(bool forward)
@@ -162,8 +182,6 @@ void StartLevel()
     StartPause(IntroMilliseconds);
     GameEvents.Emit(GameEvent::LevelStarted);
     GameState = LevelIntro;
-    if (TheArchive)
-        TheArchive->LevelStarted();
 }
 
 void RunPlayingLogic()
@@ -180,7 +198,7 @@ void RunPlayingLogicAfterSquad()
         return;
     }
     TheGulper->Update();
-    CountdownTimer& timer = *TheGui->timer;
+    LevelTimer& timer = *TheTick.timer;
     if (TheMaze->cornLeft != 0 && timer.framesLeft > 0) {
         timer.Tick();
         return;
@@ -191,6 +209,10 @@ void RunPlayingLogicAfterSquad()
 
 bool Tick(const FrameCommands& commands)
 {
+    std::vector<DeferredAction> deferred;
+    deferred.swap(TheTick.deferred);
+    for (const DeferredAction& action : deferred)
+        ApplyDeferred(action);
     for (const Command& command : commands.list)
         ApplyCommand(command);
 
@@ -218,7 +240,7 @@ bool Tick(const FrameCommands& commands)
         TheSquad->Animate();
         if (TheGulper->PlayAppearing()) {
             GameState = Playing;
-            TheGui->timer->Reset();
+            TheTick.timer->Reset();
         }
         break;
     case GulperDying:
@@ -241,103 +263,6 @@ bool Tick(const FrameCommands& commands)
     default:
         break;  // the menus, options, controls and the editor change only by input
     }
-    gameTime += TheScreen->framePeriod;
+    TheTick.gameTime += TheScreen->framePeriod;
     return false;
-}
-
-void PlayFrameSounds()
-{
-    // No effect outlasts a level's end.
-    if (FrameState == GulperWins || FrameState == GhostsWin)
-        TheSounds->HaltEffects();
-    for (const GameEvent event : GameEvents.pending) {
-        switch (event) {
-        case GameEvent::LevelStarted:
-            TheSounds->PlayMusic(StartingLevelMusic, PlayOnce);
-            break;
-        case GameEvent::CornEaten:
-            TheSounds->PlayEffect(EatingCornSound, 0);
-            break;
-        case GameEvent::GhostEaten:
-            TheSounds->PlayEffect(EatingGhostSound, 0);
-            break;
-        case GameEvent::GhostsMoved:
-            TheSquad->UpdateLoopSound();
-            break;
-        case GameEvent::GhostSelected:
-            TheSounds->PlayEffect(SelectingGhostSound, 0);
-            break;
-        case GameEvent::OrderIssued:
-            TheSounds->PlayEffect(IssuingOrderSound, 0);
-            break;
-        case GameEvent::GulperCaught:
-            TheSounds->HaltEffects();
-            break;
-        case GameEvent::DyingBegins:
-            TheSounds->PlayEffect(DyingSound, 0);
-            break;
-        case GameEvent::GulperWon:
-        case GameEvent::GhostsWon:
-        case GameEvent::CampaignCompleted:
-            TheSounds->PlayMusic(GameEndMusic, PlayEndMusicOnce);
-            break;
-        case GameEvent::PlayInterrupted:
-            TheSounds->HaltAllSound();
-            break;
-        default:
-            break;  // a boost, a revival and the way a level was won have no sound of their own
-        }
-    }
-    GameEvents.EndFrame();
-}
-
-void DrawGame()
-{
-    const Maze& maze = *TheMaze;
-    const GhostSquad& squad = *TheSquad;
-    const GulperActor& gulper = *TheGulper;
-    const Gui& gui = *TheGui;
-    maze.Draw();
-    switch (FrameState) {
-    case LevelIntro:
-        squad.Draw();
-        break;
-    case Playing:
-    case Paused:
-        squad.Draw();
-        gulper.Draw();
-        break;
-    case GulperAppearing:
-        squad.Draw();
-        gulper.DrawAppearing();
-        break;
-    case GulperDying:
-        squad.Draw();
-        gulper.DrawDying();
-        break;
-    default:
-        break;  // the menus show only their panel, the end pauses only their message
-    }
-    gui.DrawFrame();
-    const bool levelOver = FrameState == GulperWins || FrameState == GhostsWin;
-    if (levelOver && TheArchive && !TheArchive->Notice().empty())
-        DrawCaption(gui, TheArchive->Notice());
-}
-
-bool RunGameFrame(const FrameCommands& commands, bool draw)
-{
-    const bool quit = Tick(commands);
-    PlayFrameSounds();
-    if (TheArchive)
-        TheArchive->FrameDone(commands);
-    if (draw)
-        DrawGame();
-    return quit;
-}
-
-bool UpdateGameFrame()
-{
-    FrameCommands commands;
-    std::swap(commands, TheGui->commands);  // the input of the next frame starts afresh
-    return RunGameFrame(commands, true);
 }

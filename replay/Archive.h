@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/ReplayRecorder.h"
+#include "replay/Recorder.h"
 
 constexpr const char* ReplayFolder = "data/replays";
 constexpr int RotatedReplays = 20;  // recorded levels kept before the oldest goes
@@ -15,9 +15,8 @@ class ReplayArchive {
 public:
     explicit ReplayArchive(std::string folder = ReplayFolder);
 
-    // A level has started (its maze and settings are in force): recording begins.
-    void LevelStarted();
-    // After each frame's tick and sounds, with the commands the tick was given.
+    // After each frame's tick and sounds, with the commands the tick was given:
+    // a level that started in the frame is recorded from it on.
     void FrameDone(const FrameCommands& commands);
     // Keeps the replay of the level that ended last; false when there is none
     // or it cannot be written.

@@ -1,5 +1,5 @@
 // Loading one level of a campaign: its settings file, then its maze.
-#include "app/Campaign.h"
+#include "rules/Campaign.h"
 
 #include <cstdio>
 #include <fstream>
@@ -9,7 +9,7 @@
 #include "platform/GameState.h"
 #include "platform/Globals.h"
 #include "platform/Screen.h"
-#include "gui/Gui.h"
+#include "rules/Tick.h"
 #include "maze/Maze.h"
 
 namespace {
@@ -53,8 +53,8 @@ void ReadSettings(std::istream& in)
     TheScreen->SetFramesPerSecond(CampaignFramesPerSecond);
     int limit = DefaultTimeLimit;
     ReadInto(in, limit);
-    TheGui->timer->limit = limit;
-    TheGui->timer->Reset();
+    TheTick.timer->limit = limit;
+    TheTick.timer->Reset();
 }
 
 // Without a settings file the player's side is human and the other the computer.

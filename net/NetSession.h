@@ -2,7 +2,8 @@
 // on both machines, the lockstep frames of that level with their replay and
 // state hashes, and what becomes of the game when the other machine leaves,
 // falls silent, breaks the protocol or goes out of step. The frame loop
-// (app/NetGame.cpp, or a headless tool) asks it for frames; it never draws.
+// (app/NetGame.cpp, or a headless tool) asks it for frames and runs them; it
+// never draws. It starts and ends levels through the tick's deferred actions.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +11,8 @@
 #include <memory>
 #include <string>
 
-#include "app/ReplayRecorder.h"
+#include "platform/LevelSettings.h"
+#include "replay/Recorder.h"
 #include "net/Lockstep.h"
 #include "net/NetLink.h"
 #include "net/Protocol.h"
@@ -63,12 +65,16 @@ public:
     bool HostStartLevel(const std::string& mazeText);
     // In a level: both players' commands for the next frame are here.
     bool FrameReady() const;
-    // One frame of the level: the local player's commands are scheduled and
-    // sent, the tick runs on both players' commands (RunHeadlessFrame), then
-    // the replay and the state hash take the frame.
-    void RunLevelFrame(const FrameCommands& given, bool draw);
-    // After the level's end, one frame of its end pause (no commands count then).
-    void RunEndFrame(bool draw);
+    // A frame of the level, once both players' commands for it are here: the
+    // local player's commands are scheduled and sent, and the frame's
+    // commands of both players are given; false (the frame waits) before.
+    // The caller runs the frame with them, then calls LevelFrameDone.
+    bool TakeLevelFrame(const FrameCommands& given, FrameCommands& commands);
+    // After the frame ran: the replay and the state hash take it.
+    void LevelFrameDone(const FrameCommands& commands);
+    // After a frame of the level's end pause (run with no commands): back to
+    // the menu once it is over, and a level the host started meanwhile.
+    void EndFrameDone();
 
     NetPhase Phase() const { return phase; }
     NetRole Role() const { return options.role; }
@@ -113,8 +119,7 @@ private:
     std::string notice;
     std::unique_ptr<Lockstep> lockstep;  // of the current or last level
     ReplayRecorder recorder;
-    struct SavedSettings;
-    std::unique_ptr<SavedSettings> saved;  // the player's own settings while a level uses the host's
+    std::unique_ptr<LevelSettings> saved;  // the player's own settings while a level uses the host's
     std::uint16_t level = 0;  // the host's count of the levels started
     // A level the host started while this machine still plays the last one
     // or its end pause, and the messages that came after it: handled once

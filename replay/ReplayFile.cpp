@@ -1,4 +1,4 @@
-#include "app/Replay.h"
+#include "replay/ReplayFile.h"
 
 #include <cstring>
 #include <fstream>
@@ -124,7 +124,7 @@ struct Reader {
     }
 };
 
-bool ReadSettings(Reader& in, ReplaySettings& settings)
+bool ReadSettings(Reader& in, LevelSettings& settings)
 {
     int gulper = 0, ghosts = 0;
     if (!in.Number(gulper, 1, static_cast<int>(Computer), "gulper controller") ||
@@ -233,7 +233,7 @@ std::string EncodeReplay(const Replay& replay)
     out.U16(ReplayFormatVersion);
     out.Text(replay.gameVersion, 2);
 
-    const ReplaySettings& settings = replay.settings;
+    const LevelSettings& settings = replay.settings;
     out.U8(static_cast<int>(settings.gulperController));
     out.U8(static_cast<int>(settings.ghostsController));
     out.F64(settings.gulperSpeed);
