@@ -124,7 +124,7 @@ void VisitPlayState(Visitor& v)
     GhostSquad& squad = *TheSquad;
     v.Field({"squad", 0, "count"}, squad.count, Hashed::Yes);
     v.GhostCount(squad);
-    for (int i = 0; i < squad.count; ++i) {
+    for (int i = 0; i < static_cast<int>(squad.ghosts.size()); ++i) {
         GhostActor& ghost = *squad.ghosts[i];
         const int number = i + 1;
         VisitActor(v, "ghost", number, ghost);
@@ -154,6 +154,19 @@ void VisitPlayState(Visitor& v)
     v.Field({"timer", 0, "units"}, timer.units, Hashed::No);
     v.Field({"timer", 0, "minutes"}, timer.minutes, Hashed::No);
     v.Field({"timer", 0, "framesToNextSecond"}, timer.framesToNextSecond, Hashed::No);
+}
+
+// Makes or removes ghosts until the squad has count of them; the fields of
+// a new one are the list's to set.
+void MatchGhostsToCount(GhostSquad& squad)
+{
+    while (static_cast<int>(squad.ghosts.size()) > squad.count) {
+        delete squad.ghosts.back();
+        squad.ghosts.pop_back();
+    }
+    while (static_cast<int>(squad.ghosts.size()) < squad.count)
+        squad.ghosts.push_back(new GhostActor(squad.ghosts.empty() ? 1.0 : squad.ghosts[0]->speed,
+                                              squad.controller, GhostSprites, 0));
 }
 
 // --- the hash ---
@@ -287,13 +300,7 @@ struct Restorer {
             failed = true;
             squad.count = 0;
         }
-        while (static_cast<int>(squad.ghosts.size()) > squad.count) {
-            delete squad.ghosts.back();
-            squad.ghosts.pop_back();
-        }
-        while (static_cast<int>(squad.ghosts.size()) < squad.count)
-            squad.ghosts.push_back(new GhostActor(squad.ghosts.empty() ? 1.0 : squad.ghosts[0]->speed,
-                                                  squad.controller, GhostSprites, 0));
+        MatchGhostsToCount(squad);
     }
 };
 
@@ -348,6 +355,57 @@ struct Flattener {
     void GhostCount(GhostSquad&) {}
 };
 
+// Changes the field of the given place in the list (counting a container
+// as one field) to another value, and tells which field it was.
+struct Nudger {
+    int target;             // the place in the list of the field to change
+    int place = 0;          // the place of the field visited next
+    PlayField changed = {}; // the field changed
+
+    template <typename T>
+    static void Change(T& value)
+    {
+        if constexpr (std::is_same_v<T, bool>)
+            value = !value;
+        else if constexpr (std::is_same_v<T, CellPos>)
+            ++value.x;
+        else if constexpr (std::is_enum_v<T>)
+            value = static_cast<T>(static_cast<long long>(value) + 1);
+        else if constexpr (std::is_arithmetic_v<T>)
+            value = static_cast<T>(value + 1);
+        else
+            reinterpret_cast<unsigned char*>(&value)[0] ^= 1;  // the random sequence's state
+    }
+    void Note(FieldName name, Hashed hashed)
+    {
+        changed = {Flattener::NameOf(name), hashed == Hashed::Yes};
+    }
+    template <typename T>
+    void Field(FieldName name, T& value, Hashed hashed)
+    {
+        if (place++ != target)
+            return;
+        Change(value);
+        Note(name, hashed);
+    }
+    template <typename T>
+    void Sequence(FieldName name, std::vector<T>& values, Hashed hashed)
+    {
+        if (place++ != target)
+            return;
+        if (values.empty()) {
+            values.push_back(T{});
+        } else {
+            T value = values.back();
+            Change(value);
+            values.back() = value;
+        }
+        Note(name, hashed);
+    }
+    // A nudged count brings a ghost more, so that the state stays whole.
+    void GhostCount(GhostSquad& squad) { MatchGhostsToCount(squad); }
+};
+
 std::vector<std::pair<std::string, std::string>> FieldsOf(const PlaySnapshot& snapshot)
 {
     Flattener flat;
@@ -392,6 +450,20 @@ bool RestorePlay(const PlaySnapshot& snapshot)
     }
     TheMaze->background.Forget();
     return true;
+}
+
+int PlayFieldCount()
+{
+    Nudger counter{-1, 0, {}};
+    VisitPlayState(counter);
+    return counter.place;
+}
+
+PlayField NudgePlayField(int index)
+{
+    Nudger nudger{index, 0, {}};
+    VisitPlayState(nudger);
+    return nudger.changed;
 }
 
 std::string FirstDifference(const PlaySnapshot& here, const PlaySnapshot& there)

@@ -41,3 +41,12 @@ bool RestorePlay(const PlaySnapshot& snapshot);
 // "ghost 3 stateTimer: 41 here, 40 there"; empty when they are alike. It
 // restores each in turn to read it, then gives back the play state it found.
 std::string FirstDifference(const PlaySnapshot& here, const PlaySnapshot& there);
+
+// For the tests of the list itself: how many fields it has (a container
+// counts as one), and changing the field at a place in it to another value.
+struct PlayField {
+    std::string name;     // as FirstDifference names it
+    bool hashed = false;  // part of the state hash
+};
+int PlayFieldCount();
+PlayField NudgePlayField(int index);
