@@ -1,6 +1,7 @@
 // Replays: how fast a replay is played back and checked headless (frames per
 // second, eight ghosts on the shipped campaign levels), and what recording
-// costs a frame (the recorder's part alone, with its hash every second).
+// costs a frame (the recorder's part alone, with its hash every second), and
+// saving plus restoring the play state.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -10,6 +11,7 @@
 #include "app/HeadlessGame.h"
 #include "replay/Checker.h"
 #include "replay/Recorder.h"
+#include "rules/PlayState.h"
 #include "bench/Stopwatch.h"
 #include "tests/support/Sandbox.h"
 #include "tools/sim/Match.h"
@@ -75,12 +77,10 @@ void RecordFrame(benchmark::State& state)
         StartReplayLevel(replay);
         ReplayRecorder recorder;
         recorder.Start(replay.mazeText, replay.settings);
-        const FrameCommands none;
-        std::size_t record = 0;
+        ReplayCursor cursor(replay);
         double seconds = 0;
-        for (int frame = 0; frame < replay.frameCount; ++frame) {
-            const bool given = record < replay.records.size() && replay.records[record].frame == frame;
-            const FrameCommands& commands = given ? replay.records[record++].commands : none;
+        while (!cursor.AtEnd()) {
+            const FrameCommands& commands = cursor.Next();
             RunHeadlessFrame(commands, false);
             seconds += SecondsOf([&] { recorder.AddFrame(commands); });
         }
@@ -89,7 +89,31 @@ void RecordFrame(benchmark::State& state)
     }
 }
 
+// Saving and restoring the play state in the middle of a level with eight
+// ghosts (what rollback does for every frame it plays again); the counter
+// snapshot_bytes is the size of one snapshot.
+void SaveAndRestorePlay(benchmark::State& state)
+{
+    const std::vector<Replay>& replays = EightGhostReplays();
+    std::size_t next = 0;
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const Replay& replay = replays[next++ % replays.size()];
+        StartReplayLevel(replay);
+        ReplayCursor cursor(replay);
+        while (cursor.Frame() < replay.frameCount / 2)
+            RunHeadlessFrame(cursor.Next(), false);
+        state.SetIterationTime(SecondsOf([&] {
+            const PlaySnapshot snapshot = SavePlay();
+            RestorePlay(snapshot);
+            bytes = snapshot.bytes.size();
+        }));
+    }
+    state.counters["snapshot_bytes"] = static_cast<double>(bytes);
+}
+
 }  // namespace
 
+BENCHMARK(SaveAndRestorePlay)->UseManualTime()->Iterations(48)->Unit(benchmark::kMicrosecond);
 BENCHMARK(VerifyReplay)->UseManualTime()->Iterations(48)->Unit(benchmark::kMillisecond);
 BENCHMARK(RecordFrame)->UseManualTime()->Iterations(24)->Unit(benchmark::kMicrosecond);

@@ -25,6 +25,8 @@ constexpr std::uint64_t FnvPrime = 1099511628211ull;
 // What a restore accepts as the size of any container: no listed one is
 // larger than the largest level's grid.
 constexpr std::uint32_t MaxSequence = MaxLevelCells;
+// Room made for a snapshot at once: a full-size level with eight ghosts.
+constexpr std::size_t TypicalSnapshotBytes = 40 << 10;
 
 // Whether a listed field is part of the state hash.
 enum class Hashed : bool { No, Yes };
@@ -236,8 +238,11 @@ struct Saver {
         const auto size = static_cast<std::uint32_t>(values.size());
         Put(&size, sizeof size);
         if constexpr (std::is_same_v<T, bool>) {
+            const std::size_t start = out.size();
+            out.resize(start + values.size());
+            std::uint8_t* flags = out.data() + start;
             for (const bool value : values)
-                out.push_back(value ? 1 : 0);
+                *flags++ = value ? 1 : 0;
         } else {
             Put(values.data(), values.size() * sizeof(T));
         }
@@ -278,12 +283,15 @@ struct Restorer {
             return;
         }
         if constexpr (std::is_same_v<T, bool>) {
-            values.assign(size, false);
-            for (std::uint32_t i = 0; i < size; ++i) {
-                std::uint8_t flag = 0;
-                Take(&flag, 1);
-                values[i] = flag != 0;
+            if (in.size() - at < size) {
+                failed = true;
+                return;
             }
+            values.resize(size);
+            const std::uint8_t* flags = in.data() + at;
+            for (std::uint32_t i = 0; i < size; ++i)
+                values[i] = flags[i] != 0;
+            at += size;
         } else {
             if (in.size() - at < std::size_t{size} * sizeof(T)) {
                 failed = true;
@@ -428,6 +436,7 @@ std::uint64_t HashGameState()
 PlaySnapshot SavePlay()
 {
     PlaySnapshot snapshot;
+    snapshot.bytes.reserve(TypicalSnapshotBytes);
     Saver saver{snapshot.bytes};
     VisitPlayState(saver);
     return snapshot;
@@ -437,6 +446,7 @@ bool RestorePlay(const PlaySnapshot& snapshot)
 {
     // Bytes that turn out not to be a snapshot leave the game as it was.
     PlaySnapshot before;
+    before.bytes.reserve(snapshot.bytes.size());
     Saver saver{before.bytes};
     VisitPlayState(saver);
 

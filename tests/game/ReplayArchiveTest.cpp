@@ -4,7 +4,10 @@
 // one never goes, and watching gives the player's own settings back.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <vector>
 #include <memory>
 
 #include "replay/Archive.h"
@@ -88,6 +91,49 @@ TEST_F(ReplayArchiveTest, ALevelPlayedIsWrittenWhenItEndsAndPlaysBackAsItWasPlay
     const ReplayCheck check = CheckReplay(replay);
     EXPECT_TRUE(check.matches) << check.difference;
     EXPECT_EQ(check.outcome, replay.outcome);
+}
+
+// The keys screen opened in play and closed by its OK, Cancel or close
+// button, or by a key: closing it is a command like any other, so the
+// level's replay plays back as it was played.
+TEST_F(ReplayArchiveTest, TheKeysScreenClosedEachWayPlaysBackAsRecorded)
+{
+    TheConfig->gulperController = Human;
+    TheConfig->ghostsController = Computer;
+    Click(PlayButton);
+    Click(CustomGameButton);
+    ASSERT_TRUE(StartAndPlay());
+    const auto closeByKey = [] { TheGui->OnKeyUp(SDLK_SPACE); };
+    const std::vector<std::function<void()>> closings = {
+        [] { Click(OkButton); }, [] { Click(CancelButton); }, [] { Click(CloseButton); }, closeByKey};
+    for (const auto& close : closings) {
+        RunFrames(7);
+        TapKey(MoveGulperLeft);
+        RunFrames(5);
+        TapKey(KeysHelpScreen);
+        RunFrames(3);
+        ASSERT_EQ(GameState, ControlsInGame);
+        close();
+        RunFrames(1);
+        ASSERT_EQ(GameState, Playing);
+    }
+    RunFrames(20);
+    TapKey(ExitGame);
+    RunFrames(2);
+    const Replay replay = ReadBack(archive->LatestPath());
+    int resumes = 0;
+    for (const ReplayRecord& record : replay.records)
+        for (const Command& command : record.commands.list)
+            resumes += command.type == CommandType::Resume;
+    EXPECT_EQ(resumes, 4);
+    if (const char* corpus = std::getenv("GULPWISE_KEYS_SCREEN_REPLAY"))
+        std::filesystem::copy_file(archive->LatestPath(), corpus,
+                                   std::filesystem::copy_options::overwrite_existing);
+
+    TheArchive = nullptr;  // checking records nothing
+    const ReplayCheck check = CheckReplay(replay);
+    EXPECT_TRUE(check.matches) << check.difference;
+    EXPECT_EQ(check.outcome.end, ReplayEnd::Left);
 }
 
 TEST_F(ReplayArchiveTest, TheNewestTwentyAreKeptAndAKeptReplayIsNeverRemoved)
