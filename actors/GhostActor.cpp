@@ -111,7 +111,7 @@ void GhostActor::Draw() const
 {
     // A paused game shows every ghost: one caught in the hidden phase of its
     // blinking would stay invisible while the player studies the board.
-    const bool shown = blink != AfraidHidden || FrameState == Paused;
+    const bool shown = blink != AfraidHidden || GameState == Paused;
     const int walkingColumn = IndexOf(direction) + PhaseColumns * animPhase;
     if (state == Hunting)
         DrawSprite(sprites, walkingColumn, colour);

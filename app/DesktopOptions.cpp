@@ -11,19 +11,10 @@
 namespace {
 
 constexpr long MaxFrames = 1000000000;
-long framesLeft = 0;       // frames the run may still take; 0: no limit
-bool (*gameFrame)() = nullptr;  // the frame the limit wraps
-
-bool LimitedFrame()
-{
-    if (gameFrame())
-        return true;
-    return --framesLeft <= 0;
-}
 
 }  // namespace
 
-int TakeDesktopOption(int argc, char** argv, int i)
+int TakeDesktopOption(int argc, char** argv, int i, DesktopOptions& options)
 {
     const char* option = argv[i];
     if (std::strcmp(option, "--fullscreen") == 0) {
@@ -35,7 +26,7 @@ int TakeDesktopOption(int argc, char** argv, int i)
         return 1;
     }
     if (std::strcmp(option, "--pad-plays-ghosts") == 0) {
-        PadPlaysGhosts = true;
+        options.padPlaysGhosts = true;
         return 1;
     }
     if (std::strcmp(option, "--quit-after-frames") != 0)
@@ -46,14 +37,6 @@ int TakeDesktopOption(int argc, char** argv, int i)
     const long frames = std::strtol(argv[i + 1], &end, 10);
     if (*argv[i + 1] == '\0' || *end != '\0' || frames < 1 || frames > MaxFrames)
         return -1;
-    framesLeft = frames;
+    options.frameLimit = frames;
     return 2;
-}
-
-void ApplyFrameLimit()
-{
-    if (framesLeft <= 0)
-        return;
-    gameFrame = TheScreen->runFrame;
-    TheScreen->runFrame = LimitedFrame;
 }

@@ -8,9 +8,12 @@ constexpr const char* DesktopUsage =
     "  --pad-plays-ghosts      with two human players, the first gamepad plays the ghosts\n"
     "  --quit-after-frames N   end the game by itself after N frames\n";
 
+// What the options chose that the program applies itself.
+struct DesktopOptions {
+    long frameLimit = 0;  // frames to run before ending by itself; 0: no limit
+    bool padPlaysGhosts = false;  // with two humans, the first gamepad plays the ghosts
+};
+
 // Reads argv[i] when it is one of these options; returns how many arguments
 // it took, 0 when it is not one of them, -1 when its value is missing or bad.
-int TakeDesktopOption(int argc, char** argv, int i);
-
-// Once the globals exist: ends the frame loop after the frames asked for, if any.
-void ApplyFrameLimit();
+int TakeDesktopOption(int argc, char** argv, int i, DesktopOptions& options);

@@ -1,9 +1,13 @@
 #include "app/HeadlessGame.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include "platform/Clock.h"
-#include "app/GameFrame.h"
+#include "app/PlayMode.h"
+#include "gui/GameView.h"
+#include "gui/Gui.h"
+#include "rules/Tick.h"
 #include "platform/Globals.h"
 #include "app/Program.h"
 #include "platform/Screen.h"
@@ -26,8 +30,11 @@ void StopHeadlessGame()
 
 bool RunHeadlessFrame(const FrameCommands& commands, bool draw)
 {
-    ServeGuiRequest();
-    const bool quit = RunGameFrame(commands, draw);
+    if (std::exchange(TheGui->request, GuiRequest::None) == GuiRequest::StartLevel)
+        StartLevel();
+    const bool quit = RunGameFrame(commands);
+    if (draw)
+        DrawGame();
     AdvanceManualClock(TheScreen->framePeriod);
     return quit;
 }

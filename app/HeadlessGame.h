@@ -20,8 +20,8 @@ constexpr int HeadlessClockStart = 1000;
 void StartHeadlessGame(GameParts parts = GameParts::WholeGame);
 // Destroys the globals (saving the configuration) and goes back to the real clock.
 void StopHeadlessGame();
-// One frame as the frame loop runs it, short of showing the window: what the
-// menus asked for, the tick
+// One frame as the frame loop runs it, short of showing the window: a level
+// started from a menu, the tick
 // with these commands, its sounds, the drawing unless left out, then one
 // frame period on the manual clock. True when the frame asks the program to end.
 bool RunHeadlessFrame(const FrameCommands& commands, bool draw = true);

@@ -7,8 +7,6 @@
 #include "platform/Globals.h"
 #include "platform/Screen.h"
 #include "platform/SoundBank.h"
-#include "app/GameFrame.h"
-#include "app/ReplayViewer.h"
 #include "gui/Gui.h"
 #include "maze/EditorBrush.h"
 #include "maze/Maze.h"
@@ -47,14 +45,10 @@ void CreateGlobals()
                               TheConfig->ghostCount);
     TheBrush = new EditorBrush();
     TheGui = new Gui();
-    // The layers below reach the game's top only through these.
-    TheScreen->input = TheGui;
-    TheScreen->runFrame = UpdateGameFrame;
 }
 
 void DestroyGlobals()
 {
-    StopWatching();  // the player's own settings are the ones saved
     SDL_FreeSurface(GhostSprites);
     GhostSprites = nullptr;
     Destroy(TheBrush);

@@ -7,16 +7,20 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 
-#include "platform/Globals.h"
 #include "app/DesktopOptions.h"
-#include "app/NetGame.h"
+#include "app/FrameDriver.h"
+#include "app/NetMode.h"
+#include "app/PlayMode.h"
 #include "app/Program.h"
-#include "replay/ReplayFile.h"
-#include "replay/Archive.h"
-#include "app/ReplayViewer.h"
+#include "app/WatchMode.h"
+#include "gui/Gui.h"
+#include "platform/Globals.h"
 #include "platform/Screen.h"
+#include "replay/Archive.h"
+#include "replay/ReplayFile.h"
 
 namespace {
 
@@ -39,10 +43,11 @@ int main(int argc, char** argv)
 {
     const char* replayPath = nullptr;
     NetOptions network;
+    DesktopOptions desktop;
     bool networkPlay = false;
     for (int i = 1; i < argc;) {
         std::string error;
-        int taken = TakeDesktopOption(argc, argv, i);
+        int taken = TakeDesktopOption(argc, argv, i, desktop);
         if (taken == 0 && strcmp(argv[i], "--replay") == 0 && i + 1 < argc) {
             replayPath = argv[i + 1];
             taken = 2;
@@ -62,18 +67,24 @@ int main(int argc, char** argv)
     Replay replay;
     if (replayPath && !ReadReplayToWatch(replayPath, replay))
         return EXIT_FAILURE;
-
     ReplayArchive archive;
-    TheArchive = &archive;
     CreateGlobals();
-    if (replayPath && !StartWatchingFile(replayPath, replay, AfterWatching::EndProgram))
-        exit(EXIT_FAILURE);  // like the other start-up failures: nothing is saved
-    ApplyFrameLimit();
-    if (networkPlay)
-        RunNetGame(network);
-    else
-        TheScreen->Run();
+    TheGui->padPlaysGhosts = desktop.padPlaysGhosts;
+    std::unique_ptr<Mode> first;
+    if (replayPath) {
+        first = StartWatchingFile(replayPath, replay, AfterWatching::EndProgram, &archive);
+        if (!first)
+            exit(EXIT_FAILURE);  // like the other start-up failures: nothing is saved
+    } else if (networkPlay) {
+        first = std::make_unique<NetMode>(network, &archive);
+    } else {
+        first = std::make_unique<PlayMode>(&archive);
+    }
+    {
+        FrameDriver driver(std::move(first));
+        driver.frameLimit = desktop.frameLimit;
+        driver.Run();
+    }  // the mode ends first: a replay being watched gives the player's settings back
     DestroyGlobals();
-    TheArchive = nullptr;
     return 0;
 }

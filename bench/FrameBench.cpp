@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include "rules/FrameSounds.h"
-#include "app/GameFrame.h"
+#include "app/PlayMode.h"
 #include "rules/Tick.h"
 #include "platform/GameState.h"
 #include "platform/Globals.h"

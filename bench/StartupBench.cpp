@@ -10,7 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "app/GameFrame.h"
+#include "app/PlayMode.h"
 #include "rules/Tick.h"
 #include "platform/Globals.h"
 #include "app/Program.h"

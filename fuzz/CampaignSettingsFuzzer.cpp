@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/GameFrame.h"
+#include "app/PlayMode.h"
 #include "rules/Campaign.h"
 #include "rules/Tick.h"
 #include "platform/GameState.h"

@@ -8,6 +8,7 @@
 #include "gui/Gui.h"
 #include "maze/Maze.h"
 #include "platform/GameState.h"
+#include "rules/Tick.h"
 #include "platform/Globals.h"
 
 void DrawGame(const std::string& caption)
@@ -17,7 +18,7 @@ void DrawGame(const std::string& caption)
     const GulperActor& gulper = *TheGulper;
     const Gui& gui = *TheGui;
     maze.Draw();
-    switch (FrameState) {
+    switch (TheTick.frameState) {
     case LevelIntro:
         squad.Draw();
         break;

@@ -94,6 +94,7 @@ public:
     bool groupSelection;  // the "Group selection" key is held: clicks and boxes add
     FrameCommands commands;  // what the players did in play since the last tick
     PadReader padReader;     // the first gamepad's d-pad and stick
+    bool padPlaysGhosts = false;  // with two humans the first pad plays the ghosts (a command-line choice)
     GuiRequest request = GuiRequest::None;  // asked for since the last frame
 
     // The state the game will be in once the commands given since the last

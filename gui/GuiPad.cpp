@@ -42,7 +42,7 @@ bool Gui::OnPadEvent(const SDL_Event& event)
     }
     if (state == Playing) {
         const Side side = PadSide(TheConfig->gulperController == Human,
-                                  TheConfig->ghostsController == Human, PadPlaysGhosts);
+                                  TheConfig->ghostsController == Human, padPlaysGhosts);
         AddPadCommands(pad, side, commands);
         if (released && pad.value == PadStart)
             commands.Add(CommandType::Pause);

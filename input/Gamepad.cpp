@@ -43,7 +43,6 @@ int StickDirection(int x, int y)
 
 }  // namespace
 
-bool PadPlaysGhosts = false;
 
 PadInput PadReader::Take(int now)
 {

@@ -56,5 +56,3 @@ Side PadSide(bool humanGulper, bool humanGhosts, bool padPlaysGhosts);
 // release and belong to the interface.
 void AddPadCommands(const PadInput& input, Side side, FrameCommands& out);
 
-// The command line's swap: the first pad plays the ghosts when both sides are human.
-extern bool PadPlaysGhosts;

@@ -12,14 +12,13 @@ constexpr int ReliableChannel = 0;
 constexpr int PeerSlots = 2;  // the peer, and one more to turn away
 constexpr std::uint32_t NoData = 0;
 
-// The simulated loss: the share and its generator. ENet's interception hook
-// carries no state of its own, so they are the process's.
-int lossPercent = 0;
-std::mt19937 lossRandom;
-
-int LoseSome(ENetHost*, ENetEvent*)
+// ENet's interception hook is given only the host. The host's compressor
+// context, which ENet reads only when a compressor's functions are set (and
+// none is), carries the link whose simulated loss it applies.
+int LoseSome(ENetHost* host, ENetEvent*)
 {
-    return lossPercent > 0 && static_cast<int>(lossRandom() % 100) < lossPercent ? 1 : 0;
+    auto* link = static_cast<NetLink*>(host->compressor.context);
+    return link && link->LosesADatagram() ? 1 : 0;
 }
 
 // ENet is set up once per process and taken down at exit.
@@ -51,6 +50,7 @@ bool NetLink::CreateHost(const void* address, std::string& error)
         error = "the port is in use or cannot be opened";
         return false;
     }
+    host->compressor = ENetCompressor{this, nullptr, nullptr, nullptr};
     host->intercept = LoseSome;
     return true;
 }
@@ -90,6 +90,11 @@ void NetLink::SimulateLoss(int percent, std::uint32_t seed)
 {
     lossPercent = percent;
     lossRandom.seed(seed);
+}
+
+bool NetLink::LosesADatagram()
+{
+    return lossPercent > 0 && static_cast<int>(lossRandom() % 100) < lossPercent;
 }
 
 void NetLink::Send(const std::vector<std::uint8_t>& bytes)

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,8 @@ public:
     // share of the datagrams received is lost (ENet sends them again).
     void SimulateLatency(int milliseconds) { latency = milliseconds; }
     void SimulateLoss(int percent, std::uint32_t seed);
+    // Draws whether the next datagram received is lost.
+    bool LosesADatagram();
 
 private:
     bool CreateHost(const void* address, std::string& error);
@@ -69,5 +72,7 @@ private:
     _ENetPeer* peer = nullptr;  // the one peer, connecting or connected
     bool connected = false;     // the peer's connection is made
     int latency = 0;
+    int lossPercent = 0;        // share of the datagrams received that the test conditions lose
+    std::mt19937 lossRandom;    // draws which
     std::deque<Held> held;      // messages held back by the simulated latency
 };

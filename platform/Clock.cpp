@@ -2,38 +2,41 @@
 
 #include <SDL/SDL.h>
 
+#include <optional>
+
 namespace {
-bool manual = false;  // true: time is manualTime, moved by Sleep and AdvanceManualClock
-int manualTime = 0;
+// The manual clock's time, moved only by Sleep and AdvanceManualClock; none
+// while the media library's clock is in use.
+std::optional<int> manualTime;
 }  // namespace
 
 int Now()
 {
-    return manual ? manualTime : static_cast<int>(SDL_GetTicks());
+    return manualTime ? *manualTime : static_cast<int>(SDL_GetTicks());
 }
 
 void Sleep(int milliseconds)
 {
     if (milliseconds <= 0)
         return;
-    if (manual)
-        manualTime += milliseconds;
+    if (manualTime)
+        *manualTime += milliseconds;
     else
         SDL_Delay(static_cast<Uint32>(milliseconds));
 }
 
 void UseManualClock(int startTime)
 {
-    manual = true;
     manualTime = startTime;
 }
 
 void UseRealClock()
 {
-    manual = false;
+    manualTime.reset();
 }
 
 void AdvanceManualClock(int milliseconds)
 {
-    manualTime += milliseconds;
+    if (manualTime)
+        *manualTime += milliseconds;
 }

@@ -1,5 +1,4 @@
-// The frame loop and the routing of input events to the interface.
-#include "platform/Clock.h"
+// The routing of input events to their handler.
 #include "platform/Globals.h"
 #include "platform/Screen.h"
 
@@ -50,38 +49,17 @@ bool RouteEvent(InputHandler& input, const SDL_Event& event)
 
 }  // namespace
 
-bool Screen::Run()
-{
-    nextFrameTime = Now() + framePeriod;
-    if (ProcessEvents())
-        return false;
-    for (;;) {
-        if (runFrame())
-            break;
-        const int now = Now();
-        if (now < nextFrameTime)
-            Sleep(nextFrameTime - now);
-        // The schedule is a fixed grid: it advances one period per frame and is
-        // never reset, so frames after a late one run without delay until it is met.
-        nextFrameTime += framePeriod;
-        Present();
-        if (ProcessEvents())
-            break;
-    }
-    return false;
-}
-
 // Every event queued since the last frame is handled in this frame, in queue
 // order: mouse motion alone can fill the queue many times a second, and a key
 // release left waiting behind it would be late or lost.
-bool Screen::ProcessEvents()
+bool Screen::ProcessEvents(InputHandler& input)
 {
     SDL_Event event;
     while (pollEvent(&event)) {
         if (TakeDisplayKey(event))
             continue;
         ToGamePixels(event);
-        if (input && RouteEvent(*input, event))
+        if (RouteEvent(input, event))
             return true;
     }
     return false;

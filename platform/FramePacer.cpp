@@ -14,3 +14,9 @@ int FramePacer::FramesDue(double elapsedMs, int periodMs)
     owed -= static_cast<double>(due) * periodMs;
     return due;
 }
+
+int FramePacer::MillisecondsToNextFrame(int periodMs) const
+{
+    const double left = periodMs - owed;
+    return left <= 0 ? 0 : static_cast<int>(left + 0.999);
+}

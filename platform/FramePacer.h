@@ -1,8 +1,10 @@
-// The fixed frame grid for a host that calls back at its own rate (a
-// browser's display refresh) instead of letting the game sleep: real time is
-// accumulated and one frame is due per whole period, so the game runs at its
-// own frame rate whatever the display's. A long gap (a hidden page, a stall)
-// is dropped instead of caught up, so the game never fast-forwards.
+// The game's one pacing policy, on the desktop and in the browser alike: real
+// time is accumulated and one frame is due per whole period, so the game runs
+// at its own frame rate whatever the display's or the scheduler's. Frames
+// that fell behind are run without delay, at most MaxCatchUp at a time; a
+// longer gap (a hidden page, a stall, a debugger) is dropped instead of
+// caught up, so the game never fast-forwards. The desktop sleeps until the
+// next frame is due; a browser calls back at its display's rate.
 #pragma once
 
 class FramePacer {
@@ -13,6 +15,10 @@ public:
     int FramesDue(double elapsedMs, int periodMs);
     // Forgets the time gathered so far: the next frame comes one whole period from now.
     void Restart() { owed = 0; }
+    // Milliseconds until the next frame is due, rounded up.
+    int MillisecondsToNextFrame(int periodMs) const;
+    // How late the frames run now are: the time gathered past the last whole period.
+    double Lateness() const { return owed; }
 
 private:
     double owed = 0;  // real time gathered but not yet spent on frames, in milliseconds

@@ -37,9 +37,6 @@ enum : int {
 extern GameStateId GameState;  // MainMenu at start
 extern int GameMode;    // one of the modes above; CustomMode at start
 extern int PauseUntil;  // the game time (ms, counted by the ticks) at which the current timed pause ends
-// The state the last tick began in, after its commands: the world is drawn
-// as this state shows it, the interface as GameState shows it.
-extern GameStateId FrameState;
 
 // True when the state is one of the menu, option, controls or editor screens.
 bool IsMenuState(GameStateId state);

@@ -18,7 +18,6 @@ Gui* TheGui = nullptr;
 GameStateId GameState = MainMenu;
 int GameMode = CustomMode;
 int PauseUntil = 0;
-GameStateId FrameState = MainMenu;
 
 bool IsMenuState(GameStateId state)
 {

@@ -40,8 +40,7 @@ Screen::Screen(int framesPerSecond, bool startWindowed, int width, int height)
     : width(width), height(height), framePeriod(1000 / framesPerSecond),
       framesPerSecond(framesPerSecond), nextFrameTime(0), surface(nullptr),
       windowed(true), display(nullptr), picture(nullptr), desktopWidth(width),
-      desktopHeight(height), audioOpen(false), pollEvent(SDL_PollEvent),
-      input(nullptr), runFrame(nullptr)
+      desktopHeight(height), audioOpen(false), pollEvent(SDL_PollEvent)
 {
     if (!StartMediaLibrary()) {
         fprintf(stdout, "Unable to init SDL: %s\n", SDL_GetError());

@@ -38,12 +38,9 @@ public:
     Screen(const Screen&) = delete;
     Screen& operator=(const Screen&) = delete;
 
-    // The frame loop: runs frames on a fixed grid of periods until a frame,
-    // an input handler or the window asks to quit. Returns false.
-    bool Run();
-    // Routes every queued input event to the interface's handlers, in queue
-    // order; returns true as soon as a handler asks the program to end.
-    bool ProcessEvents();
+    // Routes every queued input event to the handler, in queue order; returns
+    // true as soon as the handler or the window asks the program to end.
+    bool ProcessEvents(InputHandler& input);
     // Sets the frame rate and the period (1000 / rate, integer division).
     void SetFramesPerSecond(int rate);
 
@@ -89,10 +86,6 @@ public:
     // Where input events come from: the media library's queue, or a scripted
     // source in tests and in the simulator's monkey player.
     int (*pollEvent)(SDL_Event* event);
-    // The game above the platform, set by the program once it is made: where
-    // events go, and one frame of the game (true asks the program to end).
-    InputHandler* input;
-    bool (*runFrame)();
 
 private:
     SDL_Surface* OpenVideo(bool fullscreen) const;

@@ -14,8 +14,6 @@
 
 namespace fs = std::filesystem;
 
-ReplayArchive* TheArchive = nullptr;
-
 namespace {
 
 constexpr int NumberDigits = 6;

@@ -42,8 +42,6 @@ private:
     std::string notice;
 };
 
-// The window game's archive; null in tests and tools, which record nothing.
-extern ReplayArchive* TheArchive;
 
 // The file name of a rotated replay and of a kept one, and their number.
 constexpr const char* RotatedPrefix = "replay_";

@@ -34,7 +34,7 @@ void ReplayRecorder::AddFrame(const FrameCommands& commands)
     outcome.boostsEaten += GameEvents.CountLast(GameEvent::BoostEaten);
     outcome.ghostsEaten += GameEvents.CountLast(GameEvent::GhostEaten);
     NoteEnding(outcome.end);
-    if (FrameState == Playing && ++outcome.playFrames % replay.settings.framesPerSecond == 0)
+    if (TheTick.frameState == Playing && ++outcome.playFrames % replay.settings.framesPerSecond == 0)
         replay.secondHashes.push_back(HashGameState());
 
     const bool ended = GameState == GulperWins || GameState == GhostsWin;

@@ -5,6 +5,7 @@
 #include "actors/GameEvents.h"
 #include "actors/GhostSquad.h"
 #include "platform/GameState.h"
+#include "rules/Tick.h"
 #include "platform/Globals.h"
 #include "platform/SoundBank.h"
 
@@ -18,7 +19,7 @@ constexpr int PlayEndMusicOnce = 1;
 void PlayFrameSounds()
 {
     // No effect outlasts a level's end.
-    if (FrameState == GulperWins || FrameState == GhostsWin)
+    if (TheTick.frameState == GulperWins || TheTick.frameState == GhostsWin)
         TheSounds->HaltEffects();
     for (const GameEvent event : GameEvents.pending) {
         switch (event) {

@@ -77,7 +77,7 @@ void VisitPlayState(Visitor& v)
     v.Field({"game", 0, "state"}, GameState, Hashed::Yes);
     v.Field({"game", 0, "mode"}, GameMode, Hashed::No);
     v.Field({"game", 0, "pauseUntil"}, PauseUntil, Hashed::No);
-    v.Field({"game", 0, "frameState"}, FrameState, Hashed::No);
+    v.Field({"game", 0, "frameState"}, TheTick.frameState, Hashed::No);
     v.Field({"game", 0, "gameTime"}, TheTick.gameTime, Hashed::No);
 
     // The options a level is played with, which a campaign's level sets,

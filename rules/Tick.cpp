@@ -220,8 +220,8 @@ bool Tick(const FrameCommands& commands)
     // during a Playing frame is still drawn as play, and the dying animation
     // or the end pause begins with the next frame. The interface already
     // shows the new state.
-    FrameState = GameState;
-    switch (FrameState) {
+    TheTick.frameState = GameState;
+    switch (TheTick.frameState) {
     case LevelIntro:
         TheSquad->Animate();
         if (PauseIsOver())

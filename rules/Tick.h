@@ -35,6 +35,9 @@ struct TickState {
     // so that each lasts the same number of frames however late a frame runs,
     // and a replay meets every pause's end on the frame it was recorded on.
     int gameTime = 0;
+    // The state the last tick began in, after its commands: the world is
+    // drawn as this state shows it, the interface as GameState shows it.
+    GameStateId frameState = MainMenu;
     LevelTimer* timer = nullptr;  // the level's countdown; the interface owns and shows it
     std::vector<DeferredAction> deferred;  // carried out by the next tick, in order
 };

@@ -5,6 +5,8 @@
 #include <functional>
 #include <vector>
 
+#include "app/FrameDriver.h"
+#include "app/PlayMode.h"
 #include "platform/Clock.h"
 #include "tests/game/GameTest.h"
 
@@ -88,7 +90,7 @@ protected:
             if (static_cast<int>(presented.size()) == frames)
                 queued.push_back(Event(SDL_QUIT));
         };
-        TheScreen->Run();
+        FrameDriver(std::make_unique<PlayMode>(nullptr)).Run();
         return presented;
     }
 };
@@ -98,7 +100,7 @@ TEST_F(FrameLoopTest, FramesArePresentedOnTheGridOfPeriodsUntilTheWindowIsClosed
     EXPECT_EQ(RunLoop(4), (std::vector<int>{50, 100, 150, 200}));
     queued.push_back(Event(SDL_QUIT));  // before the first frame: no frame at all
     const int start = Now();
-    TheScreen->Run();
+    FrameDriver(std::make_unique<PlayMode>(nullptr)).Run();
     EXPECT_EQ(Now(), start);
 }
 
@@ -119,8 +121,8 @@ TEST_F(FrameLoopTest, AFrameRateChangeAppliesFromTheNextFrame)
         if (frame == 2)
             TheScreen->SetFramesPerSecond(25);
     });
-    // The frame after the change keeps the time already scheduled; then every 40 ms.
-    EXPECT_EQ(presented, (std::vector<int>{50, 100, 150, 190, 230}));
+    // The next frame comes one new period after the change; then every 40 ms.
+    EXPECT_EQ(presented, (std::vector<int>{50, 100, 140, 180, 220}));
 }
 
 TEST_F(FrameLoopTest, EveryQueuedEventIsHandledInOneFrameInQueueOrder)
@@ -131,17 +133,17 @@ TEST_F(FrameLoopTest, EveryQueuedEventIsHandledInOneFrameInQueueOrder)
         queued.push_back(Event(SDL_MOUSEMOTION, 0, 10 + i % 50, 10));
     queued.push_back(Event(SDL_KEYDOWN, KeyOf(ExitGame)));
     queued.push_back(Event(SDL_KEYUP, KeyOf(ExitGame)));
-    EXPECT_FALSE(TheScreen->ProcessEvents());
+    EXPECT_FALSE(TheScreen->ProcessEvents(*TheGui));
     EXPECT_TRUE(queued.empty());
     EXPECT_EQ(GameState, MainMenu);  // "Play" went to the game mode menu, "Exit game" came back
 
     queued.push_back(Event(SDL_KEYUP, KeyOf(ExitGame)));  // on the main menu: ends the program
     QueueClick(OptionsButton);
-    EXPECT_TRUE(TheScreen->ProcessEvents());
+    EXPECT_TRUE(TheScreen->ProcessEvents(*TheGui));
     EXPECT_EQ(GameState, MainMenu);  // the click behind the quitting key is not handled
     EXPECT_EQ(queued.size(), 2u);
     queued = {Event(SDL_QUIT)};
-    EXPECT_TRUE(TheScreen->ProcessEvents());
+    EXPECT_TRUE(TheScreen->ProcessEvents(*TheGui));
 }
 
 TEST_F(FrameLoopTest, EachMouseButtonAndDragGoesToItsHandler)
@@ -151,7 +153,7 @@ TEST_F(FrameLoopTest, EachMouseButtonAndDragGoesToItsHandler)
     queued.push_back(Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE, 20, 280));
     queued.push_back(Event(SDL_MOUSEBUTTONUP, SDL_BUTTON_MIDDLE, 20, 280));
     QueueClick(OptionsButton);
-    EXPECT_FALSE(TheScreen->ProcessEvents());
+    EXPECT_FALSE(TheScreen->ProcessEvents(*TheGui));
     EXPECT_EQ(GameState, OptionsMenu);
 
     // In play, only a drag with the left button alone makes a selection box.
@@ -159,10 +161,10 @@ TEST_F(FrameLoopTest, EachMouseButtonAndDragGoesToItsHandler)
     TheConfig->ghostsController = Human;
     queued.push_back(Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 100, 100));
     queued.push_back(Event(SDL_MOUSEMOTION, 0, 150, 160, SDL_BUTTON_LMASK | SDL_BUTTON_RMASK));
-    EXPECT_FALSE(TheScreen->ProcessEvents());
+    EXPECT_FALSE(TheScreen->ProcessEvents(*TheGui));
     EXPECT_FALSE(TheGui->selectionBox.active);
     queued.push_back(Event(SDL_MOUSEMOTION, 0, 150, 160, SDL_BUTTON_LMASK));
-    EXPECT_FALSE(TheScreen->ProcessEvents());
+    EXPECT_FALSE(TheScreen->ProcessEvents(*TheGui));
     EXPECT_TRUE(TheGui->selectionBox.active);
     EXPECT_EQ(TheGui->selectionBox.x1, 150);
 }

@@ -1,4 +1,4 @@
-#include "app/GameFrame.h"
+#include "app/PlayMode.h"
 #include "tests/game/GameTest.h"
 
 #include <filesystem>
@@ -47,10 +47,12 @@ void GameTest::PrepareFiles()
     PrepareGameFiles();
 }
 
+ReplayArchive* GameTest::recordedBy = nullptr;
+
 bool GameTest::RunFrames(int count)
 {
     for (int i = 0; i < count; ++i) {
-        const bool quit = UpdateGameFrame();
+        const bool quit = UpdateGameFrame(recordedBy);
         AdvanceManualClock(TheScreen->framePeriod);
         if (quit)
             return true;

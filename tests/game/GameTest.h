@@ -24,6 +24,8 @@
 #include "maze/Maze.h"
 #include "tests/support/HeadlessTest.h"
 
+class ReplayArchive;
+
 using Rows = std::vector<std::string>;
 
 class GameTest : public HeadlessTest {
@@ -37,6 +39,7 @@ protected:
     // Frames as the frame loop runs them (a frame, then one period on the
     // clock); true as soon as a frame asks the program to end.
     static bool RunFrames(int count);
+    static ReplayArchive* recordedBy;  // the archive the frames are recorded into; null: none
     // At most 1000 frames until the state is reached; framesRun counts them.
     static bool RunUntilState(GameStateId state);
     static int framesRun;

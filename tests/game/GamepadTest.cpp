@@ -54,12 +54,7 @@ bool HasCommand(CommandType type, int a)
 
 class GamepadTest : public GameTest {
 protected:
-    void TearDown() override
-    {
-        PadPlaysGhosts = false;
-        GameTest::TearDown();
-    }
-    static void Handle() { ASSERT_FALSE(TheScreen->ProcessEvents()); }
+    static void Handle() { ASSERT_FALSE(TheScreen->ProcessEvents(*TheGui)); }
 };
 
 TEST_F(GamepadTest, OnMenusThePadMovesAVisibleHighlightAndClicksTheHighlightedButton)
@@ -125,7 +120,7 @@ TEST_F(GamepadTest, WithTwoHumansThePadPlaysTheGulperUnlessSwapped)
     EXPECT_FALSE(HasCommand(CommandType::SelectNext, 0));
     RunFrames(1);
 
-    PadPlaysGhosts = true;
+    TheGui->padPlaysGhosts = true;
     PushHat(SDL_HAT_RIGHTUP);  // the half just pressed wins
     PushTap(PadRightShoulder);
     PushTap(PadA);

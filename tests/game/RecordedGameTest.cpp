@@ -16,6 +16,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "rules/Tick.h"
 #include "tests/game/GameTest.h"
 
 namespace {
@@ -59,7 +60,7 @@ protected:
         for (int i = 0; i < count; ++i) {
             RunFrames(1);
             std::ostringstream line;
-            line << lines.size() << ' ' << FrameState << ' ' << std::hex << WindowHash() << std::dec;
+            line << lines.size() << ' ' << TheTick.frameState << ' ' << std::hex << WindowHash() << std::dec;
             for (int sound = 0; sound < SoundCount; ++sound) {
                 for (; heard[sound] < Played(sound); ++heard[sound])
                     if (!IsLoopSound(sound))

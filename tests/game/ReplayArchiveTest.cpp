@@ -13,7 +13,9 @@
 #include "replay/Archive.h"
 #include "replay/Checker.h"
 #include "replay/Recorder.h"
-#include "app/ReplayViewer.h"
+#include "app/FrameDriver.h"
+#include "app/PlayMode.h"
+#include "app/WatchMode.h"
 #include "rules/PlayState.h"
 #include "platform/Clock.h"
 #include "tests/game/GameTest.h"
@@ -29,12 +31,12 @@ protected:
     {
         GameTest::SetUp();
         archive = std::make_unique<ReplayArchive>();
-        TheArchive = archive.get();
+        recordedBy = archive.get();
     }
     void TearDown() override
     {
-        StopWatching();
-        TheArchive = nullptr;
+        driver.reset();  // a replay being watched gives the player's settings back
+        recordedBy = nullptr;
         GameTest::TearDown();
     }
 
@@ -61,13 +63,22 @@ protected:
         return replay;
     }
 
+    // The frame loop's frames, from the game's own mode on.
+    void StartFrameLoop() { driver = std::make_unique<FrameDriver>(std::make_unique<PlayMode>(archive.get())); }
+    bool Frame()
+    {
+        const bool goOn = driver->Frame();
+        AdvanceManualClock(TheScreen->framePeriod);
+        return goOn;
+    }
+    WatchMode* Watching() { return dynamic_cast<WatchMode*>(&driver->Current()); }
+
     // The viewer's frames, as the frame loop runs them, until the watching ends.
-    static int WatchToTheEnd(std::uint64_t& hashAtEnd)
+    int WatchToTheEnd(std::uint64_t& hashAtEnd)
     {
         int frames = 0;
-        for (; IsWatching() && frames < 5000; ++frames) {
-            TheScreen->runFrame();
-            AdvanceManualClock(TheScreen->framePeriod);
+        for (; Watching() && frames < 5000; ++frames) {
+            Frame();
             if (GameState == GulperWins || GameState == GhostsWin)
                 hashAtEnd = hashAtEnd ? hashAtEnd : HashGameState();
         }
@@ -75,6 +86,7 @@ protected:
     }
 
     std::unique_ptr<ReplayArchive> archive;
+    std::unique_ptr<FrameDriver> driver;
 };
 
 TEST_F(ReplayArchiveTest, ALevelPlayedIsWrittenWhenItEndsAndPlaysBackAsItWasPlayed)
@@ -87,7 +99,7 @@ TEST_F(ReplayArchiveTest, ALevelPlayedIsWrittenWhenItEndsAndPlaysBackAsItWasPlay
     EXPECT_EQ(replay.settings.gameMode, GulperCampaignMode);
     EXPECT_EQ(replay.settings.timeLimit, 30);
 
-    TheArchive = nullptr;  // checking records nothing
+    recordedBy = nullptr;  // checking records nothing
     const ReplayCheck check = CheckReplay(replay);
     EXPECT_TRUE(check.matches) << check.difference;
     EXPECT_EQ(check.outcome, replay.outcome);
@@ -130,7 +142,7 @@ TEST_F(ReplayArchiveTest, TheKeysScreenClosedEachWayPlaysBackAsRecorded)
         std::filesystem::copy_file(archive->LatestPath(), corpus,
                                    std::filesystem::copy_options::overwrite_existing);
 
-    TheArchive = nullptr;  // checking records nothing
+    recordedBy = nullptr;  // checking records nothing
     const ReplayCheck check = CheckReplay(replay);
     EXPECT_TRUE(check.matches) << check.difference;
     EXPECT_EQ(check.outcome.end, ReplayEnd::Left);
@@ -145,7 +157,7 @@ TEST_F(ReplayArchiveTest, TheNewestTwentyAreKeptAndAKeptReplayIsNeverRemoved)
                        "old");
     sandbox->Write("data/replays/kept_000003.gwr", "kept");
     archive = std::make_unique<ReplayArchive>();  // numbering goes on after the files there
-    TheArchive = archive.get();
+    recordedBy = archive.get();
 
     PlayLevelWithTurns();
     EXPECT_TRUE(sandbox->Exists("data/replays/replay_000021.gwr"));
@@ -169,12 +181,13 @@ TEST_F(ReplayArchiveTest, TheMainMenuKeyWatchesTheLastLevelAtAnySpeedAndGivesThe
     TheConfig->ghostsController = Human;
     const std::string playersMaze = TheMaze->LevelText();
 
+    StartFrameLoop();
     for (const int speedKey : {WatchNormalSpeedKey, WatchQuadrupleSpeedKey}) {
         TheGui->OnKeyUp(WatchKey);
-        RunFrames(1);  // watching starts with this frame
-        ASSERT_TRUE(IsWatching());
+        Frame();  // watching starts with the next frame
+        ASSERT_TRUE(Watching());
         EXPECT_EQ(TheScreen->framePeriod, 1000 / replay.settings.framesPerSecond);
-        TheScreen->input->OnKeyDown(speedKey);
+        driver->Current().Input().OnKeyDown(speedKey);
         std::uint64_t hashAtEnd = 0;
         const int frames = WatchToTheEnd(hashAtEnd);
         EXPECT_EQ(hashAtEnd, replay.endHash) << "watched with key " << char(speedKey);
@@ -183,35 +196,38 @@ TEST_F(ReplayArchiveTest, TheMainMenuKeyWatchesTheLastLevelAtAnySpeedAndGivesThe
         }
 
         EXPECT_EQ(GameState, MainMenu);
-        EXPECT_EQ(TheScreen->input, TheGui);
+        EXPECT_EQ(&driver->Current().Input(), TheGui);
         EXPECT_EQ(TheScreen->framePeriod, 40);
         EXPECT_EQ(TheConfig->ghostsController, Human);
         EXPECT_EQ(TheMaze->LevelText(), playersMaze);
     }
-    RunFrames(1);  // the main menu's frame
+    Frame();  // the main menu's frame
     EXPECT_EQ(archive->LatestPath(), "data/replays/replay_000001.gwr");  // watching records nothing
 }
 
 TEST_F(ReplayArchiveTest, PausedWatchingStandsStillAndStepsOneFrameAtATime)
 {
     PlayLevelWithTurns();
-    ASSERT_TRUE(WatchReplayFile(archive->LatestPath().c_str(), AfterWatching::EndProgram));
-    InputHandler& keys = *TheScreen->input;
+    Replay replay;
+    ASSERT_TRUE(ReadReplayToWatch(archive->LatestPath().c_str(), replay));
+    driver = std::make_unique<FrameDriver>(
+        StartWatchingFile("watched", replay, AfterWatching::EndProgram, archive.get()));
+    InputHandler& keys = driver->Current().Input();
     for (int frame = 0; GameState != Playing && frame < 1000; ++frame)
-        TheScreen->runFrame();
+        Frame();
     keys.OnKeyDown(WatchPauseKey);
     const std::uint64_t paused = HashGameState();
-    TheScreen->runFrame();
+    Frame();
     EXPECT_EQ(HashGameState(), paused);
     const int timeLeft = TheGui->timer->framesLeft;
     keys.OnKeyDown(WatchStepKey);
-    TheScreen->runFrame();
+    Frame();
     EXPECT_EQ(TheGui->timer->framesLeft, timeLeft - 1);
-    TheScreen->runFrame();
+    Frame();
     EXPECT_EQ(TheGui->timer->framesLeft, timeLeft - 1);
 
     EXPECT_TRUE(keys.OnKeyDown(SDLK_ESCAPE));  // started to watch: Escape ends the program
-    EXPECT_FALSE(IsWatching());
+    EXPECT_TRUE(Watching()->Ended());
 }
 
 }  // namespace

@@ -18,7 +18,9 @@
 #include "platform/GameState.h"
 #include "platform/Globals.h"
 #include "platform/Clock.h"
+#include "app/FrameDriver.h"
 #include "app/HeadlessGame.h"
+#include "app/PlayMode.h"
 #include "platform/Screen.h"
 #include "gui/Gui.h"
 #include "tools/pacing/CpuMeter.h"
@@ -170,7 +172,7 @@ void RunOnce(const char* name, Scene scene, int rate, const Options& options)
     if (scene == Scene::SleepOnly)
         SleepOnly(presents, TheScreen->framePeriod, run.endTime);
     else
-        TheScreen->Run();
+        FrameDriver(std::make_unique<PlayMode>(nullptr)).Run();
     const CpuShare share = cpu.Share();
     const LatenessSummary late = presents.Summarise(TheScreen->framePeriod);
 

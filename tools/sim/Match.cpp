@@ -109,7 +109,7 @@ MatchResult PlayMatch(const LevelSettings& settings, const std::function<bool(in
         ++result.gameFrames;
         result.ghostsEaten += GameEvents.CountLast(GameEvent::GhostEaten);
         NoteEnding(result.end);
-        if (FrameState != Playing)
+        if (TheTick.frameState != Playing)
             continue;
         ++result.frames;
         if (GameState != Playing) {  // the level's last frame of play

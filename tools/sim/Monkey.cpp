@@ -1,4 +1,4 @@
-#include "app/GameFrame.h"
+#include "app/PlayMode.h"
 #include "tools/sim/Monkey.h"
 
 #include <SDL/SDL.h>
@@ -259,7 +259,7 @@ MonkeyReport RunMonkey(const std::vector<std::string>& mazes, const MonkeyOption
             bool quit = UpdateGameFrame();
             AdvanceManualClock(TheScreen->framePeriod);
             report.events += monkey.Act();
-            quit = TheScreen->ProcessEvents() || quit;
+            quit = TheScreen->ProcessEvents(*TheGui) || quit;
             ++report.frames;
             states.insert(GameState);
             CheckRules(report.frames, report.violations);
@@ -274,7 +274,7 @@ MonkeyReport RunMonkey(const std::vector<std::string>& mazes, const MonkeyOption
             }
         }
         monkey.LetGo();
-        TheScreen->ProcessEvents();
+        TheScreen->ProcessEvents(*TheGui);
     }
     report.statesSeen = static_cast<int>(states.size());
     TheScreen->pollEvent = SDL_PollEvent;

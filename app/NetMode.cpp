@@ -1,4 +1,4 @@
-#include "app/NetGame.h"
+#include "app/NetMode.h"
 
 #include <SDL/SDL.h>
 
@@ -7,10 +7,11 @@
 #include <memory>
 #include <sstream>
 
-#include "rules/Tick.h"
 #include <utility>
-#include "app/HeadlessGame.h"
-#include "platform/Clock.h"
+
+#include "app/PlayMode.h"
+#include "replay/Archive.h"
+#include "rules/Tick.h"
 #include "platform/Config.h"
 #include "platform/GameState.h"
 #include "platform/Globals.h"
@@ -25,15 +26,12 @@ namespace {
 constexpr int StatusX = 36, StatusY = 177;  // the strip that tells what the network does
 constexpr int StatusW = 432, StatusH = 24;
 constexpr int OfflineNoticeMilliseconds = 5000;  // how long a last notice stays once alone
-constexpr int MaxLagFrames = 5;  // a loop further behind its schedule starts a new one
-constexpr int WaitSliceMilliseconds = 5;  // a frame waiting for the peer looks again this often
-
-NetSession* session = nullptr;  // while RunNetGame runs
+constexpr int WaitSliceMilliseconds = 2;  // a frame waiting for the peer looks again this often
 
 // The host's Start!: the level goes to both machines.
-void StartNetLevel()
+void StartNetLevel(NetSession* session)
 {
-    if (!session || session->Phase() == NetPhase::Offline) {
+    if (session->Phase() == NetPhase::Offline) {
         StartLevel();
         return;
     }
@@ -48,7 +46,7 @@ void StartNetLevel()
 // and the "Exit game" key ends network play.
 class NetInput : public InputHandler {
 public:
-    explicit NetInput(Gui& gui) : gui(gui) {}
+    NetInput(Gui& gui, const NetSession& session) : gui(gui), session(&session) {}
 
     bool OnKeyDown(int key) override { return Passes() && gui.OnKeyDown(key); }
     bool OnKeyUp(int key) override
@@ -69,17 +67,18 @@ public:
     bool cancelled = false;  // the player ended network play
 
 private:
-    static bool InLevel()
+    bool InLevel() const
     {
         return session->Phase() == NetPhase::Level || session->Phase() == NetPhase::LevelEnded;
     }
-    static bool Passes()
+    bool Passes() const
     {
         return InLevel() || session->Phase() == NetPhase::Offline ||
                session->Role() == NetRole::Host;
     }
 
     Gui& gui;
+    const NetSession* session;
 };
 
 // The host plays one side and the player who joined the other: on the custom
@@ -105,7 +104,7 @@ private:
 // The network's message in a strip over the game, in the game's panels and font.
 class StatusStrip {
 public:
-    void Draw(const std::string& text)
+    void Draw(const std::string& text) const
     {
         if (text.empty())
             return;
@@ -121,8 +120,9 @@ public:
     }
 
 private:
-    std::string shown;
-    std::unique_ptr<Panel> panel;
+    // A drawing cache: the panel of the text shown last, made again when the text changes.
+    mutable std::string shown;
+    mutable std::unique_ptr<Panel> panel;
 };
 
 void GoOffline(NetSession& net)
@@ -134,96 +134,103 @@ void GoOffline(NetSession& net)
 
 }  // namespace
 
-void RunNetGame(const NetOptions& options)
+struct NetMode::Parts {
+    NetInput input;
+    SideChoice sides;
+    StatusStrip strip;
+};
+
+NetMode::NetMode(const NetOptions& options, ReplayArchive* archive)
+    : session(options), archive(archive), statusSince(SDL_GetTicks())
 {
-    // Both machines' timed pauses must last the same frames: the game's clock
-    // moves one period per frame, and only the loop's pacing reads real time.
-    UseManualClock(HeadlessClockStart);
-    NetSession net(options);
-    session = &net;
     Gui& gui = *TheGui;
-    NetInput input(gui);
-    TheScreen->input = &input;
-    if (net.Open()) {
+    parts = std::make_unique<Parts>(Parts{NetInput(gui, session), SideChoice(), StatusStrip()});
+    if (session.Open()) {
         GameMode = CustomMode;
         GameState = CustomGameMenu;
         ReloadCustomMaze(true);
         if (options.role == NetRole::Host)
             gui.controllerNames[static_cast<int>(Computer)] = "Peer";
     }
-    SideChoice sides;
-    StatusStrip strip;
-    std::string lastStatus;
-    Uint32 statusSince = SDL_GetTicks();
-    Uint32 next = SDL_GetTicks();
-    bool quit = false;
-    while (!quit) {
-        if (TheScreen->ProcessEvents())
-            break;
-        net.Service(0);
-        const NetPhase phase = net.Phase();
-        const bool hostOnMenus = options.role == NetRole::Host &&
-                                 (phase == NetPhase::Listening || phase == NetPhase::Lobby);
-        if (input.cancelled || (hostOnMenus && GameState != CustomGameMenu)) {
-            input.cancelled = false;
-            GoOffline(net);
-        }
-        if (hostOnMenus)
-            sides.KeepOpposite();
+}
 
-        // The menus' Start! on the host: the level goes to both machines.
-        if (std::exchange(gui.request, GuiRequest::None) == GuiRequest::StartLevel)
-            StartNetLevel();
+NetMode::~NetMode()
+{
+    session.Close();
+    TheGui->controllerNames[static_cast<int>(Computer)] = "AI";
+}
 
-        bool ran = true;
-        if (net.Phase() == NetPhase::Level) {
-            FrameCommands commands;
-            ran = net.TakeLevelFrame(gui.commands, commands);
-            if (ran) {
-                gui.commands.list.clear();
-                RunHeadlessFrame(commands, true);
-                net.LevelFrameDone(commands);
-            }
-        } else if (net.Phase() == NetPhase::LevelEnded) {
-            RunHeadlessFrame(FrameCommands(), true);
-            net.EndFrameDone();
-        } else {
-            quit = RunHeadlessFrame(gui.commands, true);
-            gui.commands.list.clear();
-        }
+InputHandler& NetMode::Input()
+{
+    return parts->input;
+}
 
-        const std::string status = net.Status();
-        if (status != lastStatus) {
-            lastStatus = status;
-            statusSince = SDL_GetTicks();
-        }
-        const bool stale = net.Phase() == NetPhase::Offline &&
-                           static_cast<int>(SDL_GetTicks() - statusSince) > OfflineNoticeMilliseconds;
-        const int period = TheScreen->framePeriod;
-        if (ran) {
-            if (!stale)
-                strip.Draw(status);
-            // Sleep out the period in the network's wait, so that messages are handled at once.
-            for (int left = static_cast<int>(next - SDL_GetTicks()); left > 0;
-                 left = static_cast<int>(next - SDL_GetTicks()))
-                net.Service(left);
-            next += period;
-            if (static_cast<int>(SDL_GetTicks() - next) > MaxLagFrames * period)
-                next = SDL_GetTicks();
-            TheScreen->Present();
-        } else {
-            // Waiting for the other player: the same frame is shown again each period.
-            if (static_cast<int>(SDL_GetTicks() - next) >= 0) {
-                DrawGame();
-                strip.Draw(status);
-                TheScreen->Present();
-                next = SDL_GetTicks() + period;
-            }
-            net.Service(WaitSliceMilliseconds);
-        }
+void NetMode::Wait(int milliseconds)
+{
+    session.Service(milliseconds);
+}
+
+bool NetMode::Update()
+{
+    Gui& gui = *TheGui;
+    session.Service(0);
+    const NetPhase phase = session.Phase();
+    const bool hostOnMenus = session.Role() == NetRole::Host &&
+                             (phase == NetPhase::Listening || phase == NetPhase::Lobby);
+    if (parts->input.cancelled || (hostOnMenus && GameState != CustomGameMenu)) {
+        parts->input.cancelled = false;
+        GoOffline(session);
     }
-    net.Close();
-    TheScreen->input = &gui;
-    gui.controllerNames[static_cast<int>(Computer)] = "AI";
-    session = nullptr;
+    if (hostOnMenus)
+        parts->sides.KeepOpposite();
+
+    bool quit = false;
+    const GuiRequest request = std::exchange(gui.request, GuiRequest::None);
+    if (session.Phase() == NetPhase::Level) {
+        // The frame waits for the other player's commands, at most its period;
+        // then it is shown again and the next frame tries once more.
+        const Uint32 giveUp = SDL_GetTicks() + static_cast<Uint32>(TheScreen->framePeriod);
+        FrameCommands commands;
+        bool ready = session.TakeLevelFrame(gui.commands, commands);
+        while (!ready && session.Phase() == NetPhase::Level &&
+               static_cast<int>(giveUp - SDL_GetTicks()) > 0) {
+            session.Service(WaitSliceMilliseconds);
+            ready = session.TakeLevelFrame(gui.commands, commands);
+        }
+        if (ready) {
+            gui.commands.list.clear();
+            RunGameFrame(commands, archive);
+            session.LevelFrameDone(commands);
+        }
+    } else if (session.Phase() == NetPhase::LevelEnded) {
+        if (request == GuiRequest::KeepReplay && archive)
+            archive->KeepLast();
+        RunGameFrame(FrameCommands(), archive);
+        session.EndFrameDone();
+    } else {
+        // The menus' Start! sends the level to both machines.
+        if (request == GuiRequest::StartLevel)
+            StartNetLevel(&session);
+        else if (request == GuiRequest::KeepReplay && archive)
+            archive->KeepLast();
+        FrameCommands commands;
+        std::swap(commands, gui.commands);
+        quit = RunGameFrame(commands, archive);
+    }
+
+    const std::string status = session.Status();
+    if (status != lastStatus) {
+        lastStatus = status;
+        statusSince = SDL_GetTicks();
+    }
+    return quit;
+}
+
+void NetMode::Draw() const
+{
+    DrawGame(PlayCaption(archive));
+    const bool stale = session.Phase() == NetPhase::Offline &&
+                       static_cast<int>(SDL_GetTicks() - statusSince) > OfflineNoticeMilliseconds;
+    if (!stale)
+        parts->strip.Draw(lastStatus);
 }

@@ -1,0 +1,176 @@
+// Watching a replay: the viewer's keys, its frames and its caption.
+#include "app/WatchMode.h"
+
+#include <cstdio>
+#include <sstream>
+
+#include "app/PlayMode.h"
+#include "gui/GameView.h"
+#include "gui/Gui.h"
+#include "maze/Maze.h"
+#include "platform/GameState.h"
+#include "platform/Globals.h"
+#include "platform/SoundBank.h"
+#include "replay/Archive.h"
+#include "replay/Recorder.h"
+#include "rules/FrameSounds.h"
+#include "rules/Settings.h"
+#include "rules/Tick.h"
+
+namespace {
+
+constexpr int FastSpeed = 2;
+constexpr int FastestSpeed = 4;
+
+}  // namespace
+
+WatchMode::WatchMode(const Replay& watched, AfterWatching afterwards, ReplayArchive* archive)
+    : replay(watched), after(afterwards), archive(archive),
+      playerSettings(CurrentLevelSettings()), playerState(GameState),
+      playerMaze(TheMaze->LevelText())
+{
+}
+
+std::unique_ptr<WatchMode> WatchMode::Start(const Replay& replay, AfterWatching after,
+                                            ReplayArchive* archive)
+{
+    std::unique_ptr<WatchMode> mode(new WatchMode(replay, after, archive));
+    if (archive)
+        archive->recording = false;  // the level watched is not a level played
+    if (!StartReplayLevel(mode->replay)) {
+        if (archive)
+            archive->recording = true;
+        mode->ended = true;  // nothing to give back
+        return nullptr;
+    }
+    TheGui->commands.list.clear();
+    return mode;
+}
+
+WatchMode::~WatchMode()
+{
+    End();
+}
+
+bool WatchMode::End()
+{
+    if (!ended) {
+        ended = true;
+        TheSounds->HaltAllSound();
+        ApplyLevelSettings(playerSettings);
+        GameState = playerState;
+        std::istringstream maze(playerMaze);
+        TheMaze->ReadLevel(maze);
+        if (archive)
+            archive->recording = true;
+    }
+    return after == AfterWatching::EndProgram;
+}
+
+bool WatchMode::LevelIsOver() const
+{
+    // A level that was won or lost ends with its pause; one that was left
+    // ends with its last recorded frame.
+    if (GameState == GulperWins || GameState == GhostsWin)
+        return PauseIsOver();
+    return cursor.AtEnd();
+}
+
+std::string WatchMode::CaptionText() const
+{
+    const int seconds = cursor.Frame() / replay.settings.framesPerSecond;
+    char speedText[16];
+    snprintf(speedText, sizeof speedText, "x%d", speed);
+    char text[128];
+    snprintf(text, sizeof text, "REPLAY  %d:%02d  %s    P pause   1 2 4 speed   Esc end",
+             seconds / 60, seconds % 60, paused ? "paused: . or Right steps a frame" : speedText);
+    return text;
+}
+
+bool WatchMode::Update()
+{
+    if (ended)
+        return false;
+    int ticks = paused ? (stepAsked ? 1 : 0) : speed;
+    stepAsked = false;
+    for (; ticks > 0; --ticks) {
+        if (LevelIsOver())
+            return End();
+        Tick(cursor.Next());
+        PlayFrameSounds();
+    }
+    return false;
+}
+
+void WatchMode::Draw() const
+{
+    DrawGame(ended ? std::string() : CaptionText());
+}
+
+std::unique_ptr<Mode> WatchMode::TakeNext()
+{
+    if (!ended || after == AfterWatching::EndProgram)
+        return nullptr;
+    return std::make_unique<PlayMode>(archive);
+}
+
+bool WatchMode::OnKeyDown(int key)
+{
+    if (ended)
+        return false;
+    switch (key) {
+    case SDLK_ESCAPE:
+        return End();
+    case WatchPauseKey:
+    case SDLK_SPACE:
+        paused = !paused;
+        break;
+    case WatchStepKey:
+    case SDLK_RIGHT:
+        stepAsked = paused;
+        break;
+    case WatchNormalSpeedKey:
+        speed = 1;
+        break;
+    case WatchDoubleSpeedKey:
+        speed = FastSpeed;
+        break;
+    case WatchQuadrupleSpeedKey:
+        speed = FastestSpeed;
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+bool ReadReplayToWatch(const char* path, Replay& replay)
+{
+    std::string error;
+    if (ReadReplay(path, replay, error))
+        return true;
+    fprintf(stderr, "Cannot watch the replay %s: %s\n", path, error.c_str());
+    return false;
+}
+
+std::unique_ptr<WatchMode> StartWatchingFile(const char* path, const Replay& replay,
+                                             AfterWatching after, ReplayArchive* archive)
+{
+    std::unique_ptr<WatchMode> mode = WatchMode::Start(replay, after, archive);
+    if (!mode)
+        fprintf(stderr, "Cannot watch the replay %s: its maze is not a level\n", path);
+    return mode;
+}
+
+std::unique_ptr<Mode> WatchLatestReplay(ReplayArchive* archive)
+{
+    const std::string path = archive ? archive->LatestPath() : "";
+    if (path.empty()) {
+        fprintf(stdout, "No level has been recorded yet.\n");
+        return nullptr;
+    }
+    Replay replay;
+    if (!ReadReplayToWatch(path.c_str(), replay))
+        return nullptr;
+    return StartWatchingFile(path.c_str(), replay, AfterWatching::MainMenu, archive);
+}
