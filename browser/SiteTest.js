@@ -118,14 +118,14 @@ const sleep = ms => new Promise(resolve => setTimeout(resolve, ms));
     await shot('menu');
 
     // The frame rate and the cost of a frame, in the menu.
-    const frames0 = await page.evaluate(() => Module._GulpwiseFramesRun());
+    const frames0 = await page.evaluate(() => Module._GulpwiseFramesRun(Module.gulpwiseGame));
     const cpu0 = browserCpuSeconds(profile), wall0 = Date.now();
     await sleep(5000);
-    const frames1 = await page.evaluate(() => Module._GulpwiseFramesRun());
+    const frames1 = await page.evaluate(() => Module._GulpwiseFramesRun(Module.gulpwiseGame));
     const seconds = (Date.now() - wall0) / 1000;
     const cpuPercent = (browserCpuSeconds(profile) - cpu0) / seconds * 100;
     const rate = (frames1 - frames0) / seconds;
-    const stepMs = await page.evaluate(() => Module._GulpwiseMedianStepMs());
+    const stepMs = await page.evaluate(() => Module._GulpwiseMedianStepMs(Module.gulpwiseGame));
     check(Math.abs(rate - 20) < 1, `the menu runs at 20 frames a second (${rate.toFixed(2)})`);
 
     // A custom game, computer against computer, started by clicks, to its end.

@@ -8,34 +8,43 @@
 #include <emscripten.h>
 
 #include <algorithm>
+#include <memory>
 #include <filesystem>
 #include <sstream>
 #include <string>
 #include <system_error>
 #include <vector>
 
+#include "app/FrameDriver.h"
+#include "app/PlayMode.h"
 #include "app/Program.h"
 #include "replay/Archive.h"
 #include "maze/EditorBrush.h"
 #include "maze/Maze.h"
-#include "platform/Clock.h"
 #include "platform/Config.h"
-#include "platform/FramePacer.h"
 #include "platform/GameState.h"
 #include "platform/Globals.h"
 #include "platform/Screen.h"
+
+constexpr int TimedSteps = 256;  // the last steps whose time is kept
+
+// The game in the page: the frame driver and what the page asks about it.
+// main makes it and hands it to the browser's frame callback and, as a
+// number, to the page, which passes it back to the functions it calls.
+struct WebGame {
+    // Every level played is recorded, as in the window; the replays are kept
+    // in the browser's storage like every other file under data/.
+    ReplayArchive archive;
+    FrameDriver driver{std::make_unique<PlayMode>(&archive)};
+    double lastCallback = 0;     // when the browser last called back, in milliseconds
+    GameStateId savedInState{};  // the state in which the options were last saved
+    std::vector<double> stepTimes = std::vector<double>(TimedSteps);  // milliseconds of the last steps, a ring
+};
 
 namespace {
 
 constexpr const char* ShippedData = "/shipped/data";  // the data folder as the site ships it
 constexpr const char* PlayerData = "data";            // the same, kept in the browser's storage
-constexpr int TimedSteps = 256;                       // the last steps whose time is kept
-
-FramePacer pacer;
-double lastCallback = 0;       // when the browser last called back, in milliseconds
-GameStateId savedInState{};    // the state in which the options were last saved
-long framesRun = 0;            // frames stepped since start-up
-std::vector<double> stepTimes; // milliseconds of the last steps (step and drawing), a ring
 
 // Like the desktop's game folder: a shipped file is copied only when the player has none.
 void CopyMissingShippedFiles()
@@ -54,11 +63,11 @@ void CopyMissingShippedFiles()
 
 // Options and campaign progress are written when the game changes state, so
 // that a closed page keeps them (the desktop writes them at exit, which a page never reaches).
-void SaveOptionsOnStateChange()
+void SaveOptionsOnStateChange(WebGame& game)
 {
-    if (GameState == savedInState)
+    if (GameState == game.savedInState)
         return;
-    savedInState = GameState;
+    game.savedInState = GameState;
     TheConfig->Save();
 }
 
@@ -70,27 +79,25 @@ void EndGame()
 }
 
 // The browser's frame callback: runs the frames due on the game's grid, then shows the window.
-void OnDisplayFrame()
+void OnDisplayFrame(void* argument)
 {
+    WebGame& game = *static_cast<WebGame*>(argument);
     const double now = emscripten_get_now();
-    const int due = pacer.FramesDue(now - lastCallback, TheScreen->framePeriod);
-    lastCallback = now;
-    for (int i = 0; i < due; ++i) {
-        const double start = emscripten_get_now();
-        // The game's clock moves one period per frame: time passes only while frames run.
-        AdvanceManualClock(TheScreen->framePeriod);
-        if (TheScreen->ProcessEvents() || TheScreen->runFrame()) {
-            EndGame();
-            return;
-        }
-        if (i == due - 1)
-            TheScreen->Present();
-        stepTimes[framesRun % TimedSteps] = emscripten_get_now() - start;
-        if (++framesRun == 1)
+    const long before = game.driver.framesRun;
+    const bool goOn = game.driver.RunDue(now - game.lastCallback);
+    game.lastCallback = now;
+    const long ran = game.driver.framesRun - before;
+    if (ran > 0) {
+        // Each frame's share of the callback's time (steps and drawing).
+        const double perFrame = (emscripten_get_now() - now) / static_cast<double>(ran);
+        for (long frame = before; frame < game.driver.framesRun; ++frame)
+            game.stepTimes[frame % TimedSteps] = perFrame;
+        if (before == 0)
             EM_ASM(if (Module.onFirstFrame) Module.onFirstFrame(););
+        SaveOptionsOnStateChange(game);
     }
-    if (due > 0)
-        SaveOptionsOnStateChange();
+    if (!goOn)
+        EndGame();
 }
 
 }  // namespace
@@ -99,10 +106,10 @@ void OnDisplayFrame()
 extern "C" {
 
 // The page was hidden and is shown again: the game goes on where it stopped.
-EMSCRIPTEN_KEEPALIVE void GulpwiseResume()
+EMSCRIPTEN_KEEPALIVE void GulpwiseResume(WebGame* game)
 {
-    pacer.Restart();
-    lastCallback = emscripten_get_now();
+    game->driver.Restart();
+    game->lastCallback = emscripten_get_now();
 }
 
 // Writes the options now (the page is being hidden or closed).
@@ -137,16 +144,16 @@ EMSCRIPTEN_KEEPALIVE int GulpwiseGameState()
     return static_cast<int>(GameState);
 }
 
-EMSCRIPTEN_KEEPALIVE long GulpwiseFramesRun()
+EMSCRIPTEN_KEEPALIVE long GulpwiseFramesRun(const WebGame* game)
 {
-    return framesRun;
+    return game->driver.framesRun;
 }
 
 // The median time of one step with its drawing over the last steps, in milliseconds.
-EMSCRIPTEN_KEEPALIVE double GulpwiseMedianStepMs()
+EMSCRIPTEN_KEEPALIVE double GulpwiseMedianStepMs(const WebGame* game)
 {
-    const size_t count = std::min<size_t>(framesRun, TimedSteps);
-    std::vector<double> times(stepTimes.begin(), stepTimes.begin() + count);
+    const size_t count = std::min<size_t>(game->driver.framesRun, TimedSteps);
+    std::vector<double> times(game->stepTimes.begin(), game->stepTimes.begin() + count);
     if (times.empty())
         return 0;
     std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
@@ -158,16 +165,13 @@ EMSCRIPTEN_KEEPALIVE double GulpwiseMedianStepMs()
 int main()
 {
     CopyMissingShippedFiles();
-    UseManualClock(0);
-    // Every level played is recorded, as in the window; the replays are kept
-    // in the browser's storage like every other file under data/.
-    static ReplayArchive archive;
-    TheArchive = &archive;
     CreateGlobals();
-    savedInState = GameState;
-    stepTimes.assign(TimedSteps, 0);
-    lastCallback = emscripten_get_now();
+    // Made once and never destroyed: a page never exits.
+    auto* game = new WebGame();
+    game->savedInState = GameState;
+    game->lastCallback = emscripten_get_now();
+    EM_ASM({ Module.gulpwiseGame = $0; }, game);
     // Zero frames a second: called at the display's refresh.
-    emscripten_set_main_loop(OnDisplayFrame, 0, false);
+    emscripten_set_main_loop_arg(OnDisplayFrame, game, 0, false);
     return 0;
 }

@@ -60,7 +60,7 @@ canvas.addEventListener('mousedown', function() { canvas.focus(); });
 document.addEventListener('visibilitychange', function() {
   if (!Module._GulpwiseResume) return;
   if (document.hidden) Module._GulpwiseSaveOptions();
-  else Module._GulpwiseResume();
+  else Module._GulpwiseResume(Module.gulpwiseGame);
 });
 window.addEventListener('pagehide', function() {
   if (Module._GulpwiseSaveOptions) Module._GulpwiseSaveOptions();

@@ -9,12 +9,23 @@
 //
 // Record anew (when a change of the game's look or rules is intended):
 //     GULPWISE_RECORD=1 build/tests/game_tests --gtest_filter=RecordedGameTest.*
+//
+// When a frame differs, the test names it, the state and the line of the
+// script that ran it, and writes two pictures into the folder the test was
+// started in (build/tests/ under ctest): the frame as drawn now, and the frame before it,
+// the last one that still agreed with the recording. The recording keeps
+// only hashes; to see the recorded picture of frame N, run the recorded
+// build with GULPWISE_SAVE_FRAME=N, which writes that frame as drawn there.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <source_location>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "rules/Tick.h"
 #include "tests/game/GameTest.h"
@@ -22,6 +33,9 @@
 namespace {
 
 constexpr const char* RecordingPath = GULPWISE_TESTS_DIR "/game/recorded_game.txt";
+// Where the test was started (ctest: the build's tests folder), before the
+// game's sandbox folder became the working folder: pictures go there.
+const std::filesystem::path StartFolder = std::filesystem::current_path();
 
 // The ghosts' looping sounds start again whenever the mixer has let them
 // stop, which depends on the audio device's own timing: they are left out.
@@ -47,6 +61,11 @@ protected:
     void SetUp() override
     {
         GameTest::SetUp();
+        std::ifstream file(RecordingPath);
+        for (std::string line; std::getline(file, line);)
+            recorded.push_back(line);
+        if (const char* frame = std::getenv("GULPWISE_SAVE_FRAME"))
+            frameToSave = std::atoi(frame);
         std::memset(TheScreen->surface->pixels, 0,
                     static_cast<size_t>(TheScreen->surface->pitch) * TheScreen->surface->h);
         for (int sound = 0; sound < SoundCount; ++sound)
@@ -54,8 +73,9 @@ protected:
         CaptureOutput();
     }
 
-    // Frames as the loop runs them, each written down.
-    void Frames(int count)
+    // Frames as the loop runs them, each written down, and compared with the
+    // recording as they come.
+    void Frames(int count, std::source_location from = std::source_location::current())
     {
         for (int i = 0; i < count; ++i) {
             RunFrames(1);
@@ -67,23 +87,70 @@ protected:
                         line << " s" << sound;
             }
             lines.push_back(line.str());
+            scriptLines.push_back(static_cast<int>(from.line()));
+            Compare();
         }
     }
-    void FramesUntil(GameStateId state)
+
+    // The picture of the window as a file, in the test run's working folder.
+    static void SavePicture(const std::vector<unsigned char>& pixels, const std::string& name)
+    {
+        SDL_Surface* window = TheScreen->surface;
+        SDL_Surface* copy = SDL_CreateRGBSurfaceFrom(
+            const_cast<unsigned char*>(pixels.data()), window->w, window->h,
+            window->format->BitsPerPixel, window->pitch, window->format->Rmask,
+            window->format->Gmask, window->format->Bmask, window->format->Amask);
+        SDL_SaveBMP(copy, (StartFolder / name).string().c_str());
+        SDL_FreeSurface(copy);
+    }
+    static std::vector<unsigned char> WindowPixels()
+    {
+        const SDL_Surface* window = TheScreen->surface;
+        const auto* pixels = static_cast<const unsigned char*>(window->pixels);
+        return {pixels, pixels + static_cast<size_t>(window->pitch) * window->h};
+    }
+
+    // The frame just written down against the recording: at the first
+    // difference, the two pictures and where the script was.
+    void Compare()
+    {
+        const std::size_t frame = lines.size() - 1;
+        if (static_cast<int>(frame) == frameToSave)
+            SavePicture(WindowPixels(), "recorded_game_frame_" + std::to_string(frame) + ".bmp");
+        if (!firstDifference.empty() || std::getenv("GULPWISE_RECORD"))
+            return;
+        if (frame < recorded.size() && lines[frame] == recorded[frame]) {
+            lastAlike = WindowPixels();
+            return;
+        }
+        const std::string now = "recorded_game_frame_" + std::to_string(frame) + "_now.bmp";
+        const std::string before =
+            "recorded_game_frame_" + std::to_string(frame - 1) + "_last_alike.bmp";
+        SavePicture(WindowPixels(), now);
+        if (!lastAlike.empty())
+            SavePicture(lastAlike, before);
+        std::ostringstream text;
+        text << "frame " << frame << " in state " << GameState << ", run by line "
+             << scriptLines.back() << " of " << __FILE__ << ": now \"" << lines[frame]
+             << "\", recorded \"" << (frame < recorded.size() ? recorded[frame] : "nothing")
+             << "\"; pictures " << (StartFolder / now).string() << " and " << before;
+        firstDifference = text.str();
+    }
+    void FramesUntil(GameStateId state, std::source_location from = std::source_location::current())
     {
         for (int i = 0; i < 4000 && GameState != state; ++i)
-            Frames(1);
+            Frames(1, from);
         ASSERT_EQ(GameState, state);
     }
-    void Press(int id)
+    void Press(int id, std::source_location from = std::source_location::current())
     {
         Click(id);
-        Frames(2);
+        Frames(2, from);
     }
-    void Tap(int action)
+    void Tap(int action, std::source_location from = std::source_location::current())
     {
         TapKey(action);
-        Frames(3);
+        Frames(3, from);
     }
 
     void Menus()
@@ -240,6 +307,11 @@ protected:
 
     int heard[SoundCount] = {};
     std::vector<std::string> lines;
+    std::vector<int> scriptLines;      // the line of this file that ran each frame
+    std::vector<std::string> recorded; // the recording's lines
+    std::vector<unsigned char> lastAlike;  // the last frame that agreed with the recording
+    std::string firstDifference;       // where the game first differed, in words
+    int frameToSave = -1;              // GULPWISE_SAVE_FRAME: the frame to write as a picture
 };
 
 TEST_F(RecordedGameTest, EveryFrameSoundAndFileIsAsRecorded)
@@ -260,11 +332,8 @@ TEST_F(RecordedGameTest, EveryFrameSoundAndFileIsAsRecorded)
             file << line << "\n";
         GTEST_SKIP() << "recorded " << lines.size() << " lines";
     }
-    std::ifstream file(RecordingPath);
-    std::vector<std::string> recorded;
-    for (std::string line; std::getline(file, line);)
-        recorded.push_back(line);
     ASSERT_FALSE(recorded.empty()) << "no recording at " << RecordingPath;
+    EXPECT_EQ(firstDifference, "");
     for (size_t i = 0; i < std::min(lines.size(), recorded.size()); ++i)
         ASSERT_EQ(lines[i], recorded[i]) << "first difference at line " << i
                                          << " (frame, state, window hash, sounds)";
