@@ -13,7 +13,7 @@
 #include "rules/Tick.h"
 #include "platform/Globals.h"
 #include "bench/AllocationCount.h"
-#include "bench/HeadlessGame.h"
+#include "bench/BenchGame.h"
 #include "bench/Stopwatch.h"
 #include "maze/Maze.h"
 
@@ -32,7 +32,7 @@ bool AllGhostsHunting()
 // when no such frame comes.
 bool ReachAHunt()
 {
-    HeadlessGame& game = TheGame();
+    BenchGame& game = TheGame();
     game.StartNextLevel(FullSquad);
     for (int frame = 0; frame < MostWarmUpFrames; ++frame) {
         if (game.KeepPlaying(FullSquad))
@@ -41,7 +41,7 @@ bool ReachAHunt()
             return true;
         RunPlayingLogic();
         GameEvents.EndFrame();
-        HeadlessGame::PassFramePeriod();
+        BenchGame::PassFramePeriod();
     }
     return false;
 }
@@ -73,7 +73,7 @@ void GulperThink(benchmark::State& state)
 // The squad's frame as it runs in play; the rest of each frame runs untimed.
 void SquadUpdate(benchmark::State& state)
 {
-    HeadlessGame& game = TheGame();
+    BenchGame& game = TheGame();
     game.StartNextLevel(FullSquad);
     Stopwatch stopwatch;
     for (auto _ : state) {
@@ -81,7 +81,7 @@ void SquadUpdate(benchmark::State& state)
         state.SetIterationTime(stopwatch.Time([] { TheSquad->Update(); }));
         RunPlayingLogicAfterSquad();
         GameEvents.EndFrame();
-        HeadlessGame::PassFramePeriod();
+        BenchGame::PassFramePeriod();
     }
     state.counters["allocs_per_frame"] = benchmark::Counter(
         static_cast<double>(stopwatch.allocations), benchmark::Counter::kAvgIterations);

@@ -11,7 +11,7 @@
 #include "platform/GameState.h"
 #include "platform/Globals.h"
 #include "platform/Screen.h"
-#include "bench/HeadlessGame.h"
+#include "bench/BenchGame.h"
 #include "bench/Stopwatch.h"
 #include "maze/Maze.h"
 
@@ -38,7 +38,7 @@ void CountAllocations(benchmark::State& state, const Stopwatch& stopwatch)
 // the squad, the gulper, the timer, the end of the level and the animations.
 void PlayingLogic(benchmark::State& state)
 {
-    HeadlessGame& game = TheGame();
+    BenchGame& game = TheGame();
     game.StartNextLevel(FullSquad);
     Stopwatch stopwatch;
     const FrameCommands none;
@@ -48,7 +48,7 @@ void PlayingLogic(benchmark::State& state)
             Tick(none);
             PlayFrameSounds();
         }));
-        HeadlessGame::PassFramePeriod();
+        BenchGame::PassFramePeriod();
     }
     CountAllocations(state, stopwatch);
 }
@@ -57,14 +57,14 @@ void PlayingLogic(benchmark::State& state)
 // ghosts, the gulper and the interface drawn into the window.
 void PlayingFrame(benchmark::State& state, bool cached)
 {
-    HeadlessGame& game = TheGame();
+    BenchGame& game = TheGame();
     UseBackgroundCache(*TheMaze, cached);
     game.StartNextLevel(FullSquad);
     Stopwatch stopwatch;
     for (auto _ : state) {
         game.KeepPlaying(FullSquad);
         state.SetIterationTime(stopwatch.Time([] { UpdateGameFrame(); }));
-        HeadlessGame::PassFramePeriod();
+        BenchGame::PassFramePeriod();
     }
     CountAllocations(state, stopwatch);
 }
@@ -72,7 +72,7 @@ void PlayingFrame(benchmark::State& state, bool cached)
 // Maze::Draw of a level in play, with nothing changed since the last frame.
 void MazeDraw(benchmark::State& state, bool cached)
 {
-    HeadlessGame& game = TheGame();
+    BenchGame& game = TheGame();
     UseBackgroundCache(*TheMaze, cached);
     game.StartNextLevel(FullSquad);
     for (auto _ : state)
@@ -82,7 +82,7 @@ void MazeDraw(benchmark::State& state, bool cached)
 // Maze::Draw right after the tile set changed: every cell is drawn anew.
 void MazeDrawNewTileSet(benchmark::State& state)
 {
-    HeadlessGame& game = TheGame();
+    BenchGame& game = TheGame();
     UseBackgroundCache(*TheMaze, true);
     game.StartNextLevel(FullSquad);
     for (auto _ : state) {
@@ -99,7 +99,7 @@ void MenuFrame(benchmark::State& state)
     GameState = MainMenu;
     for (auto _ : state) {
         UpdateGameFrame();
-        HeadlessGame::PassFramePeriod();
+        BenchGame::PassFramePeriod();
     }
 }
 

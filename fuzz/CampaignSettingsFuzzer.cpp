@@ -9,7 +9,7 @@
 #include "rules/Campaign.h"
 #include "rules/Tick.h"
 #include "platform/GameState.h"
-#include "fuzz/HeadlessGame.h"
+#include "fuzz/FuzzGame.h"
 
 namespace {
 constexpr int Level = 1;

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "fuzz/HeadlessGame.h"
+#include "fuzz/FuzzGame.h"
 #include "input/Commands.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

@@ -6,7 +6,7 @@
 #include "platform/Config.h"
 #include "platform/Globals.h"
 #include "platform/Screen.h"
-#include "fuzz/HeadlessGame.h"
+#include "fuzz/FuzzGame.h"
 
 namespace {
 constexpr int CustomMapSlots = 100;

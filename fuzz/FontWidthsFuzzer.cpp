@@ -7,7 +7,7 @@
 
 #include "platform/Globals.h"
 #include "platform/Screen.h"
-#include "fuzz/HeadlessGame.h"
+#include "fuzz/FuzzGame.h"
 #include "gui/BitmapFont.h"
 
 namespace {

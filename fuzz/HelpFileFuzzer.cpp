@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/Globals.h"
-#include "fuzz/HeadlessGame.h"
+#include "fuzz/FuzzGame.h"
 #include "gui/BitmapFont.h"
 #include "gui/Gui.h"
 #include "gui/Screens.h"

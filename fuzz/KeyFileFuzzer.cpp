@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <sstream>
 
-#include "fuzz/HeadlessGame.h"
+#include "fuzz/FuzzGame.h"
 #include "input/KeyBindings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

@@ -9,7 +9,7 @@
 
 #include "platform/Config.h"
 #include "platform/Globals.h"
-#include "fuzz/HeadlessGame.h"
+#include "fuzz/FuzzGame.h"
 #include "maze/Maze.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "replay/ReplayFile.h"
-#include "fuzz/HeadlessGame.h"
+#include "fuzz/FuzzGame.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

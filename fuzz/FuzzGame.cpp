@@ -1,4 +1,4 @@
-#include "fuzz/HeadlessGame.h"
+#include "fuzz/FuzzGame.h"
 
 #include <cstdio>
 #include <cstdlib>

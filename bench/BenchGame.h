@@ -9,12 +9,12 @@
 
 #include "tests/support/Sandbox.h"
 
-class HeadlessGame {
+class BenchGame {
 public:
-    HeadlessGame();   // enters the game folder and creates the globals
-    ~HeadlessGame();  // destroys the globals and the folder
-    HeadlessGame(const HeadlessGame&) = delete;
-    HeadlessGame& operator=(const HeadlessGame&) = delete;
+    BenchGame();   // enters the game folder and creates the globals
+    ~BenchGame();  // destroys the globals and the folder
+    BenchGame(const BenchGame&) = delete;
+    BenchGame& operator=(const BenchGame&) = delete;
 
     // Loads the next shipped campaign level (the gulper's twelve, then the
     // ghosts' twelve, round and round) and starts it in the Playing state
@@ -32,7 +32,7 @@ private:
 
 // The one game of a benchmark program, started on first use. The media
 // library hands every new screen the same window, so a program keeps one.
-HeadlessGame& TheGame();
+BenchGame& TheGame();
 
 // The ghosts of a full squad: the most the game plays with.
 constexpr int FullSquad = 8;

@@ -1,4 +1,4 @@
-#include "bench/HeadlessGame.h"
+#include "bench/BenchGame.h"
 
 #include <cstdlib>
 
@@ -16,7 +16,7 @@ namespace {
 constexpr int CampaignLevels = 12;  // shipped levels of each campaign
 }  // namespace
 
-HeadlessGame::HeadlessGame()
+BenchGame::BenchGame()
 {
     UseHeadlessDrivers();
     folder = std::make_unique<Sandbox>();
@@ -24,13 +24,13 @@ HeadlessGame::HeadlessGame()
     StartHeadlessGame();
 }
 
-HeadlessGame::~HeadlessGame()
+BenchGame::~BenchGame()
 {
     StopHeadlessGame();
     folder.reset();
 }
 
-void HeadlessGame::StartNextLevel(int ghosts)
+void BenchGame::StartNextLevel(int ghosts)
 {
     const int round = nextLevel++ % (2 * CampaignLevels);
     GameMode = round < CampaignLevels ? GulperCampaignMode : GhostsCampaignMode;
@@ -46,7 +46,7 @@ void HeadlessGame::StartNextLevel(int ghosts)
     TheGui->timer->Reset();
 }
 
-bool HeadlessGame::KeepPlaying(int ghosts)
+bool BenchGame::KeepPlaying(int ghosts)
 {
     if (GameState == Playing)
         return false;
@@ -54,13 +54,13 @@ bool HeadlessGame::KeepPlaying(int ghosts)
     return true;
 }
 
-void HeadlessGame::PassFramePeriod()
+void BenchGame::PassFramePeriod()
 {
     AdvanceManualClock(TheScreen->framePeriod);
 }
 
-HeadlessGame& TheGame()
+BenchGame& TheGame()
 {
-    static HeadlessGame game;
+    static BenchGame game;
     return game;
 }
