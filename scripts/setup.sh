@@ -9,7 +9,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # installed together with the mixer, whose package would otherwise pull in
 # the old SDL 1.2 library.
 packages=(build-essential cmake pkg-config ccache libsdl1.2-compat-dev libsdl-mixer1.2-dev
-          libgtest-dev libbenchmark-dev libenet-dev)
+          libgtest-dev libbenchmark-dev libenet-dev libboost-dev)
 # The fuzz targets (scripts/fuzz.sh): clang with libFuzzer and the sanitizer
 # run-times, and llvm-symbolizer for readable stack traces.
 fuzz_packages=(clang libclang-rt-14-dev llvm)
