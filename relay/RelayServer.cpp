@@ -762,8 +762,8 @@ std::string RelayServer::Impl::NewCode()
 {
     std::uniform_int_distribution<std::size_t> pick(0, RelayCodeAlphabet.size() - 1);
     for (int attempt = 0; attempt < RandomCodeAttempts; ++attempt) {
-        std::string code;
-        for (std::size_t i = 0; i < RelayCodeLength; ++i)
+        std::string code = options.codePrefix;
+        while (code.size() < RelayCodeLength)
             code += RelayCodeAlphabet[pick(random)];
         if (!rooms.contains(code))
             return code;
@@ -824,6 +824,13 @@ RelayServer::~RelayServer()
 
 bool RelayServer::Start(std::string& error)
 {
+    const std::string& prefix = impl->options.codePrefix;
+    if (prefix.size() >= RelayCodeLength ||
+        prefix.find_first_not_of(RelayCodeAlphabet) != std::string::npos) {
+        error = "a code prefix is at most " + std::to_string(RelayCodeLength - 1) + " characters of " +
+                std::string(RelayCodeAlphabet);
+        return false;
+    }
     if (!impl->options.site.empty()) {
         std::error_code fileError;
         impl->site = std::filesystem::canonical(impl->options.site, fileError);

@@ -29,6 +29,7 @@ struct RelayOptions {
     std::size_t sendQueueBytes = 4 << 20;   // a connection whose unsent messages exceed this is dropped
     std::size_t backlogBytes = 1 << 20;     // the most a room keeps for spectators who join late
     std::string site;                       // a folder to serve over HTTP; empty: none
+    std::string codePrefix;                 // what every room code starts with (a relay's letter); may be empty
     std::ostream* log = nullptr;            // where room events go, one line each; null: nowhere
 };
 

@@ -32,6 +32,8 @@ over plain HTTP on the same port.
   --rate N                 messages a second per connection (default 60)
   --burst N                messages in a burst per connection (default 200)
   --site DIR               also serve the files of DIR over HTTP (the browser version)
+  --code-prefix LETTERS    every room code starts with these (a relay's letter when
+                           several relays run side by side; see docs/online.md)
   --help                   this text
 )";
 
@@ -79,6 +81,8 @@ int main(int argc, char** argv)
             options.bind = value;
         } else if (option == "--site") {
             options.site = value;
+        } else if (option == "--code-prefix") {
+            options.codePrefix = value;
         } else if (option == "--max-rooms") {
             good = ReadNumber(value, 1, 1000000, number);
             options.maxRooms = static_cast<int>(number);

@@ -84,6 +84,25 @@ TEST(RelayServer, PlayersMeetByCodeAndMessagesGoAcross)
     EXPECT_TRUE(WaitUntil([&] { return server.Counts().rooms == 0; }));
 }
 
+TEST(RelayServer, CodePrefixNamesTheRelay)
+{
+    RelayOptions options;
+    options.codePrefix = "K";
+    ServerThread server(options);
+    for (int i = 0; i < 5; ++i) {
+        Room room;
+        ASSERT_TRUE(OpenRoom(server.Url(), room));
+        EXPECT_EQ(room.code[0], 'K') << room.code;
+        EXPECT_TRUE(PlaysOn(room, 2));
+    }
+    options.codePrefix = "0";
+    asio::io_context io;
+    RelayServer bad(io, options);
+    std::string error;
+    EXPECT_FALSE(bad.Start(error));
+    EXPECT_NE(error.find("code prefix"), std::string::npos) << error;
+}
+
 TEST(RelayServer, RelayRefusesUnknownRoomsFullRoomsAndTooManyRooms)
 {
     RelayOptions options;
@@ -327,6 +346,21 @@ TEST(RelayServer, ConnectionsOverTheLimitsAreTurnedAway)
     EXPECT_TRUE(PlaysOn(room));
 }
 
+TEST(RelayServer, ConnectionsOverTheTotalAreTurnedAway)
+{
+    RelayOptions options;
+    options.maxConnections = 4;
+    ServerThread server(options);
+    Room room;
+    ASSERT_TRUE(OpenRoom(server.Url(), room));
+    RawClient third(server.Port()), fourth(server.Port());
+    ASSERT_TRUE(WaitUntil([&] { return server.Counts().connections == 4; }));
+    RawClient over(server.Port());
+    EXPECT_EQ(over.ReadRawUntilClosed(), "");
+    EXPECT_EQ(server.Counts().refused, 1);
+    EXPECT_TRUE(PlaysOn(room));
+}
+
 TEST(RelayServer, ClientThatNeverReadsIsDroppedAndTheRoomPlaysOn)
 {
     RelayOptions options;
@@ -474,4 +508,45 @@ TEST(RelayServer, SiteIsServedWithoutLeavingItsFolder)
     check("/missing.html", 404, "", "");
     check("/health", 200, "application/json", Get(server.Port(), "/health").body);
     fs::remove_all(top);
+}
+
+TEST(RelayLink, OfflineLinkWaitsInPollInsteadOfSpinning)
+{
+    RelayLink link;
+    LinkEvent event;
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(link.Poll(event, 30));
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(30));
+    EXPECT_FALSE(link.HasPeer());
+    link.Send({1});  // goes nowhere, harms nothing
+}
+
+TEST(RelayLink, UnreachableRelayEndsWithAReason)
+{
+    std::uint16_t port = 0;
+    {
+        // A port nobody listens on: one the system just gave out, closed again.
+        asio::io_context io;
+        tcp::acceptor acceptor(io, tcp::endpoint(asio::ip::make_address("127.0.0.1"), 0));
+        port = acceptor.local_endpoint().port();
+    }
+    RelayLink link;
+    std::string error;
+    ASSERT_TRUE(link.Create("ws://127.0.0.1:" + std::to_string(port), error));
+    ASSERT_TRUE(Expect(link, LinkEventKind::Left));
+    EXPECT_EQ(link.LeftReason().rfind("cannot reach the relay at 127.0.0.1:" + std::to_string(port), 0), 0u)
+        << link.LeftReason();
+}
+
+TEST(RelayLink, RoundTripIsMeasured)
+{
+    ServerThread server;
+    Room room;
+    ASSERT_TRUE(OpenRoom(server.Url(), room));
+    EXPECT_TRUE(WaitUntil([&] {
+        LinkEvent ignored;
+        room.creator.Poll(ignored, 10);
+        return room.creator.RoundTripMilliseconds() >= 0;
+    }));
+    EXPECT_LT(room.creator.RoundTripMilliseconds(), PatienceMs);
 }
