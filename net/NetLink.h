@@ -10,27 +10,18 @@
 #include <string>
 #include <vector>
 
+#include "net/Transport.h"
+
 struct _ENetHost;
 struct _ENetPeer;
-
-enum class LinkEventKind {
-    Joined,    // the peer is connected
-    Message,   // the peer sent bytes
-    Left,      // the peer disconnected, timed out, or could not be reached
-};
-
-struct LinkEvent {
-    LinkEventKind kind = LinkEventKind::Left;
-    std::vector<std::uint8_t> bytes;  // Message
-};
 
 // A peer that stays silent this long is gone.
 constexpr int NetSilenceMilliseconds = 10000;
 
-class NetLink {
+class NetLink : public NetTransport {
 public:
     NetLink() = default;
-    ~NetLink();
+    ~NetLink() override;
     NetLink(const NetLink&) = delete;
     NetLink& operator=(const NetLink&) = delete;
 
@@ -40,14 +31,14 @@ public:
     // Starts connecting to a host; the outcome comes as Joined or Left.
     bool Connect(const std::string& host, std::uint16_t port, std::string& error);
     // The next event, waiting up to the given time for one; false when none came.
-    bool Poll(LinkEvent& event, int waitMilliseconds);
+    bool Poll(LinkEvent& event, int waitMilliseconds) override;
     // Sends a message to the peer, if there is one.
-    void Send(const std::vector<std::uint8_t>& bytes);
+    void Send(const std::vector<std::uint8_t>& bytes) override;
     // Disconnects the peer once what was sent has gone; a host then waits for another.
-    void Leave();
+    void Leave() override;
     // Disconnects the peer at once, without a word: for a peer that broke the protocol.
-    void Drop();
-    bool HasPeer() const { return peer != nullptr; }
+    void Drop() override;
+    bool HasPeer() const override { return peer != nullptr; }
     // What a host sends a second machine that tries to connect, before turning it away.
     std::vector<std::uint8_t> busyReply;
 

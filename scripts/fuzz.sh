@@ -11,7 +11,7 @@
 # leaks; the input that did it is left in build-fuzz/artifacts/. Without
 # arguments after the time, every target runs: level_file, config_file,
 # key_file, font_widths, campaign_settings, help_file, command_record,
-# replay_file, net_message.
+# replay_file, net_message, relay_message.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$top/scripts/setup.sh"
@@ -21,7 +21,7 @@ shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
     targets=(level_file config_file key_file font_widths campaign_settings help_file command_record
-             replay_file net_message)
+             replay_file net_message relay_message)
 fi
 
 install_missing "${packages[@]}" "${fuzz_packages[@]}"

@@ -9,13 +9,14 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # installed together with the mixer, whose package would otherwise pull in
 # the old SDL 1.2 library.
 packages=(build-essential cmake pkg-config ccache libsdl1.2-compat-dev libsdl-mixer1.2-dev
-          libgtest-dev libbenchmark-dev libenet-dev)
+          libgtest-dev libbenchmark-dev libenet-dev libboost-dev)
 # The fuzz targets (scripts/fuzz.sh): clang with libFuzzer and the sanitizer
 # run-times, and llvm-symbolizer for readable stack traces.
 fuzz_packages=(clang libclang-rt-14-dev llvm)
-# The Debian package (./package) and its checks: dpkg-shlibdeps for the
-# dependencies, the validators of the menu entry, the metainfo and the package.
-package_packages=(dpkg-dev desktop-file-utils appstream lintian)
+# The Debian packages (./package) and their checks: dpkg-shlibdeps for the
+# dependencies, the validators of the menu entry, the metainfo and the
+# packages, and systemd-analyze for the relay's service.
+package_packages=(dpkg-dev desktop-file-utils appstream lintian systemd)
 
 install_missing() {
     local missing=()
