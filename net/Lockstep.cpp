@@ -1,5 +1,7 @@
 #include "net/Lockstep.h"
 
+#include <algorithm>
+
 Lockstep::Lockstep(Side localSide, int delay)
     : localSide(localSide), delay(delay), local(delay), remote(delay),
       remoteNext(static_cast<std::uint32_t>(delay))
@@ -82,4 +84,38 @@ void Lockstep::CompareHashes()
             remoteHashes.erase(theirs);
         }
     }
+}
+
+WatchSchedule::WatchSchedule(int delay)
+    : gulper(delay), ghosts(delay), gulperNext(static_cast<std::uint32_t>(delay)),
+      ghostsNext(static_cast<std::uint32_t>(delay))
+{
+}
+
+bool WatchSchedule::Accept(Side side, std::uint32_t sentFrame, const FrameCommands& commands)
+{
+    std::uint32_t& next = side == Side::Gulper ? gulperNext : ghostsNext;
+    if (sentFrame != next)
+        return false;
+    for (const Command& command : commands.list)
+        if (SideOf(command.type) != side && SideOf(command.type) != Side::Game)
+            return false;
+    (side == Side::Gulper ? gulper : ghosts).push_back(commands);
+    ++next;
+    return true;
+}
+
+int WatchSchedule::FramesBehind() const
+{
+    return static_cast<int>(std::min(gulper.size(), ghosts.size()));
+}
+
+FrameCommands WatchSchedule::Advance()
+{
+    FrameCommands merged = gulper.front();
+    merged.list.insert(merged.list.end(), ghosts.front().list.begin(), ghosts.front().list.end());
+    gulper.pop_front();
+    ghosts.pop_front();
+    ++frame;
+    return merged;
 }

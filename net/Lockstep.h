@@ -56,3 +56,26 @@ private:
     std::int64_t lastRemoteHash = -1;  // the frame of the other side's last hash
     std::map<std::uint32_t, std::uint64_t> localHashes, remoteHashes;  // not yet compared
 };
+
+// What a spectator follows: both players' commands as they sent them, each
+// for the frame it acts in (the first delay frames have none), merged the
+// way the players' machines merge them.
+class WatchSchedule {
+public:
+    explicit WatchSchedule(int delay);
+    int Frame() const { return frame; }  // the next frame to tick, from 0
+    // One player's commands for a frame; false when they are out of order or
+    // not that player's to give.
+    bool Accept(Side side, std::uint32_t sentFrame, const FrameCommands& commands);
+    // Both players' commands for Frame() are here.
+    bool Ready() const { return !gulper.empty() && !ghosts.empty(); }
+    // Frames both players have sent and the spectator has yet to tick.
+    int FramesBehind() const;
+    // The commands of Frame(), the gulper's player's first; moves on one frame.
+    FrameCommands Advance();
+
+private:
+    int frame = 0;
+    std::deque<FrameCommands> gulper, ghosts;  // each side's commands from Frame() on
+    std::uint32_t gulperNext, ghostsNext;      // the frame each side's next commands are for
+};

@@ -4,6 +4,7 @@
 #include <SDL/SDL.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -33,6 +34,14 @@ std::uint32_t RealNow()
 const char* SideName(Side side)
 {
     return side == Side::Gulper ? "the gulper" : "the ghosts";
+}
+
+// True for a room code as a player may type it: RelayCodeLength letters and digits.
+bool IsRoomCode(const std::string& text)
+{
+    return text.size() == RelayCodeLength &&
+           std::all_of(text.begin(), text.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
 }
 
 // "HOST[:PORT]" or "PORT" into its parts; false for a port that is not one.
@@ -82,28 +91,72 @@ int TakeNetOption(int argc, char** argv, int i, NetOptions& options, std::string
         options.address = where;
         return 2;
     }
+    if (arg == "--relay") {
+        if (!more) {
+            error = "--relay needs the relay's address: ws://HOST[:PORT]";
+            return -1;
+        }
+        std::string host, port, path;
+        if (!ParseRelayUrl(argv[i + 1], host, port, path)) {
+            error = std::string("not a relay address (ws://HOST[:PORT]): ") + argv[i + 1];
+            return -1;
+        }
+        options.relayUrl = argv[i + 1];
+        return 2;
+    }
+    if (arg == "--create") {
+        options.role = NetRole::Host;
+        return 1;
+    }
+    if (arg == "--join-code" || arg == "--watch-code") {
+        options.role = arg == "--join-code" ? NetRole::Join : NetRole::Watch;
+        if (!more || !IsRoomCode(argv[i + 1])) {
+            error = arg + " needs a room code of " + std::to_string(RelayCodeLength) +
+                    " letters and digits";
+            return -1;
+        }
+        options.roomCode = argv[i + 1];
+        for (char& c : options.roomCode)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return 2;
+    }
     return 0;
 }
 
 bool ParseNetArguments(int argc, char** argv, NetOptions& options, std::string& error)
 {
-    for (int i = 1; i < argc; ++i)
-        if (TakeNetOption(argc, argv, i, options, error) != 0)
+    bool found = false;
+    for (int i = 1; i < argc; ++i) {
+        const int taken = TakeNetOption(argc, argv, i, options, error);
+        if (taken < 0)
             return true;
-    return false;
+        found = found || taken > 0;
+        if (taken > 1)
+            i += taken - 1;
+    }
+    return found;
 }
 
 NetSession::NetSession(const NetOptions& options) : options(options)
 {
     if (this->options.gameVersion.empty())
         this->options.gameVersion = GameVersion;
-    link.SimulateLatency(options.latency);
-    link.SimulateLoss(options.lossPercent, options.port);
+    if (!options.relayUrl.empty()) {
+        auto online = std::make_unique<RelayLink>();
+        relay = online.get();
+        link = std::move(online);
+        return;
+    }
+    auto straight = std::make_unique<NetLink>();
+    direct = straight.get();
+    direct->SimulateLatency(options.latency);
+    direct->SimulateLoss(options.lossPercent, options.port);
     NetMessage busy;
     busy.type = NetMessageType::Refuse;
     busy.refusal = NetRefusal::Busy;
     busy.gameVersion = this->options.gameVersion;
-    EncodeNetMessage(busy, link.busyReply);
+    EncodeNetMessage(busy, direct->busyReply);
+    link = std::move(straight);
 }
 
 NetSession::~NetSession()
@@ -115,11 +168,19 @@ NetSession::~NetSession()
 bool NetSession::Open()
 {
     std::string error;
-    const bool opened =
-        options.role == NetRole::Host
-            ? link.Listen(options.address.empty() ? nullptr : options.address.c_str(),
-                          options.port, error)
-            : link.Connect(options.address, options.port, error);
+    bool opened = false;
+    if (relay) {
+        opened = options.role == NetRole::Host    ? relay->Create(options.relayUrl, error)
+                 : options.role == NetRole::Join ? relay->Join(options.relayUrl, options.roomCode, error)
+                                                  : relay->Watch(options.relayUrl, options.roomCode, error);
+    } else if (options.role == NetRole::Host) {
+        opened = direct->Listen(options.address.empty() ? nullptr : options.address.c_str(),
+                                options.port, error);
+    } else if (options.role == NetRole::Join) {
+        opened = direct->Connect(options.address, options.port, error);
+    } else {
+        error = "watching needs a relay";
+    }
     if (!opened) {
         notice = "Network: " + error;
         phase = NetPhase::Offline;
@@ -133,9 +194,9 @@ void NetSession::Close()
 {
     if (phase == NetPhase::Level || phase == NetPhase::LevelEnded)
         BackToMenu();
-    link.Leave();
+    link->Leave();
     LinkEvent ignored;
-    link.Poll(ignored, 0);  // sends the farewell
+    link->Poll(ignored, 0);  // sends the farewell
     phase = NetPhase::Offline;
     notice.clear();
 }
@@ -149,7 +210,21 @@ void NetSession::Send(const NetMessage& message)
 {
     std::vector<std::uint8_t> bytes;
     EncodeNetMessage(message, bytes);
-    link.Send(bytes);
+    SendBytes(message, bytes);
+}
+
+void NetSession::SendBytes(const NetMessage& message, const std::vector<std::uint8_t>& bytes)
+{
+    if (!relay) {
+        link->Send(bytes);
+        return;
+    }
+    std::uint8_t flags = RelayFlag::ToPeer;
+    if (message.type == NetMessageType::StartLevel)
+        flags |= RelayFlag::ToSpectators | RelayFlag::HistoryStart;
+    else if (message.type == NetMessageType::Commands || message.type == NetMessageType::Hash)
+        flags |= RelayFlag::ToSpectators;
+    relay->Send(bytes, flags);
 }
 
 void NetSession::SendPing()
@@ -166,11 +241,16 @@ void NetSession::Service(int waitMilliseconds)
     if (phase == NetPhase::Offline)
         return;
     LinkEvent event;
-    while (link.Poll(event, waitMilliseconds)) {
+    while (link->Poll(event, waitMilliseconds)) {
         waitMilliseconds = 0;
         switch (event.kind) {
         case LinkEventKind::Joined:
             lastHeard = RealNow();
+            if (Watching()) {
+                // A spectator says nothing: the game's stream has begun.
+                phase = NetPhase::Lobby;
+                break;
+            }
             if (options.role == NetRole::Join) {
                 NetMessage hello;
                 hello.type = NetMessageType::Hello;
@@ -184,23 +264,32 @@ void NetSession::Service(int waitMilliseconds)
             NetMessage message;
             if (!DecodeNetMessage(event.bytes.data(), event.bytes.size(), message))
                 DropPeer("The other player sent a bad message");
+            else if (Watching())
+                HandleWatched(message, event.sender);
             else
                 Handle(message);
             break;
         }
-        case LinkEventKind::Left:
-            PeerGone(phase == NetPhase::Connecting ? "Cannot reach the host"
-                                                   : "The other player left");
+        case LinkEventKind::Left: {
+            std::string why = phase == NetPhase::Connecting ? "Cannot reach the host"
+                              : Watching()                  ? "The game being watched has ended"
+                                                            : "The other player left";
+            if (relay && !relay->LeftReason().empty())
+                why = phase == NetPhase::Connecting || Watching()
+                          ? "Online: " + relay->LeftReason()
+                          : why + " (" + relay->LeftReason() + ")";
+            PeerGone(why);
             break;
+        }
         }
         if (phase == NetPhase::Offline)
             return;
     }
-    if (!link.HasPeer())
+    if (!link->HasPeer() || Watching())
         return;
     if (phase != NetPhase::Connecting &&
         static_cast<int>(RealNow() - lastHeard) > NetSilenceMilliseconds) {
-        link.Drop();
+        link->Drop();
         PeerGone("The other player fell silent");
         return;
     }
@@ -280,7 +369,7 @@ void NetSession::HandleHandshake(const NetMessage& message)
     const std::string theirs = "version " + message.gameVersion.substr(0, 16) + " (protocol " +
                                std::to_string(message.protocol) + ")";
     if (message.type == NetMessageType::Refuse) {
-        link.Leave();
+        link->Leave();
         PeerGone(message.refusal == NetRefusal::Busy ? "The host already has a player"
                                                      : "Refused: the host runs " + theirs);
         return;
@@ -292,10 +381,10 @@ void NetSession::HandleHandshake(const NetMessage& message)
             refuse.refusal = NetRefusal::Versions;
             refuse.gameVersion = options.gameVersion;
             Send(refuse);
-            link.Leave();
+            link->Leave();
             notice = "Refused a player of " + theirs;
         } else {
-            link.Leave();
+            link->Leave();
             PeerGone("Refused: the host runs " + theirs);
         }
         return;
@@ -340,7 +429,7 @@ bool NetSession::HostStartLevel(const std::string& mazeText)
         notice = "These settings cannot be played over the network";
         return false;
     }
-    link.Send(bytes);
+    SendBytes(start, bytes);
     StartLevelHere(start, hostSide);
     return phase == NetPhase::Level;
 }
@@ -363,6 +452,7 @@ void NetSession::StartLevelHere(const NetMessage& start, Side localSide)
     settings.gameMode = CustomMode;
     settings.level = TheConfig->mapNumber;
     recorder.Start(start.mazeText, settings);
+    hostSettings = settings;
     // The level starts with the next tick, which the lockstep runs once both
     // players' commands for its first frame are here.
     TheTick.deferred.push_back({DeferredAction::Kind::StartLevel, settings, start.mazeText});
@@ -379,7 +469,9 @@ void NetSession::StartLevelHere(const NetMessage& start, Side localSide)
 
 bool NetSession::FrameReady() const
 {
-    return phase == NetPhase::Level && lockstep->Ready();
+    if (Watching())
+        return phase == NetPhase::Level && watched && watched->Ready();
+    return phase == NetPhase::Level && lockstep && lockstep->Ready();
 }
 
 int NetSession::WaitingMilliseconds() const
@@ -389,6 +481,12 @@ int NetSession::WaitingMilliseconds() const
 
 bool NetSession::TakeLevelFrame(const FrameCommands& given, FrameCommands& commands)
 {
+    if (Watching()) {
+        if (phase != NetPhase::Level || !watched || !watched->Ready())
+            return false;
+        commands = watched->Advance();
+        return true;
+    }
     if (!FrameReady()) {
         if (waitStart == 0) {
             waitStart = RealNow();
@@ -415,6 +513,14 @@ void NetSession::LevelFrameDone(const FrameCommands& commands)
 
 void NetSession::FinishLevelFrame()
 {
+    if (Watching()) {
+        if (recorder.Finished()) {
+            phase = NetPhase::LevelEnded;
+            if (!IsLevelState())
+                BackToMenu();
+        }
+        return;
+    }
     const int frame = lockstep->Frame() - 1;
     const int perSecond = recorder.replay.settings.framesPerSecond;
     if ((frame + 1) % perSecond == 0 || recorder.Finished()) {
@@ -471,7 +577,7 @@ void NetSession::BackToMenu()
         saved.reset();
     }
     if (phase == NetPhase::Level || phase == NetPhase::LevelEnded)
-        phase = link.HasPeer() ? NetPhase::Lobby : NetPhase::Offline;
+        phase = link->HasPeer() ? NetPhase::Lobby : NetPhase::Offline;
 }
 
 void NetSession::AbortLevel(const std::string& why)
@@ -497,17 +603,19 @@ void NetSession::PeerGone(const std::string& why)
     pendingStart.reset();
     afterPendingStart.clear();
     AbortLevel(why);
-    if (options.role == NetRole::Host) {
+    // A host straight on the network listens for another player; a room on
+    // a relay is over once its other player has gone.
+    if (options.role == NetRole::Host && !relay) {
         phase = NetPhase::Listening;
     } else {
-        link.Leave();
+        link->Leave();
         phase = NetPhase::Offline;
     }
 }
 
 void NetSession::DropPeer(const std::string& why)
 {
-    link.Drop();
+    link->Drop();
     PeerGone(why);
 }
 
@@ -526,21 +634,64 @@ void NetSession::KeepDesyncReplay()
     WriteReplay(path.c_str(), replay);
 }
 
+void NetSession::HandleWatched(const NetMessage& message, int sender)
+{
+    switch (message.type) {
+    case NetMessageType::StartLevel:
+        if (sender == 0)
+            StartWatchedLevel(message);
+        return;
+    case NetMessageType::Commands: {
+        if (!watched || message.level != level || phase != NetPhase::Level)
+            return;  // a level this spectator did not see start
+        const Side hostSide = joinerSide == Side::Gulper ? Side::Ghosts : Side::Gulper;
+        if (!watched->Accept(sender == 0 ? hostSide : joinerSide, message.frame, message.commands))
+            DropPeer("A player of the game watched sent commands out of turn");
+        return;
+    }
+    default:
+        return;  // the players' handshakes, hashes and pings are theirs
+    }
+}
+
+void NetSession::StartWatchedLevel(const NetMessage& start)
+{
+    if (phase == NetPhase::Level || phase == NetPhase::LevelEnded)
+        AbortLevel("");  // the level before it is over for the players
+    if (phase == NetPhase::Offline)
+        return;
+    phase = NetPhase::Lobby;
+    joinerSide = start.joinerSide;
+    StartLevelHere(start, start.joinerSide);
+    lockstep.reset();
+    watched = std::make_unique<WatchSchedule>(start.delay);
+}
+
 std::string NetSession::Status() const
 {
     switch (phase) {
-    case NetPhase::Listening:
-        return notice.empty() ? "Waiting for a player on port " + std::to_string(options.port)
-                              : notice + "; waiting on port " + std::to_string(options.port);
+    case NetPhase::Listening: {
+        const std::string where = relay ? (RoomCode().empty() ? std::string("on the relay")
+                                                              : "in room " + RoomCode())
+                                        : "on port " + std::to_string(options.port);
+        return notice.empty() ? "Waiting for a player " + where : notice + "; waiting " + where;
+    }
     case NetPhase::Connecting:
+        if (relay)
+            return "Joining room " + options.roomCode +
+                   (Watching() ? " to watch" : "");
         return "Connecting to " + options.address + ":" + std::to_string(options.port);
     case NetPhase::Lobby:
+        if (Watching())
+            return "Watching room " + options.roomCode + ": waiting for the next level";
         return options.role == NetRole::Host ? (notice.empty() ? "A player has joined" : notice)
                                              : (notice.empty() ? "Waiting for the host to start"
                                                                : notice);
     case NetPhase::Level:
         if (WaitingMilliseconds() >= ShowWaitingAfter)
             return "Waiting for the other player";
+        if (Watching())
+            return GameState == LevelIntro ? "Watching room " + options.roomCode : "";
         return GameState == LevelIntro ? std::string("You play ") + SideName(LocalSide()) : "";
     case NetPhase::LevelEnded:
         return "";

@@ -15,21 +15,27 @@
 #include "replay/Recorder.h"
 #include "net/Lockstep.h"
 #include "net/NetLink.h"
+#include "net/RelayLink.h"
 #include "net/Protocol.h"
 
-enum class NetRole { Host, Join };
+// Host: sets up the game and starts its levels; Join: plays the other side;
+// Watch: follows a game through a relay without playing.
+enum class NetRole { Host, Join, Watch };
 
 struct NetOptions {
     NetRole role = NetRole::Host;
     std::string address;  // Join: the host's name or address; Host: the address to bind, empty: any
     std::uint16_t port = DefaultNetPort;
+    std::string relayUrl;     // online play through this relay; empty: straight to the peer by ENet
+    std::string roomCode;     // online Join and Watch: the room; a Host through a relay opens one
     std::string gameVersion;  // sent in the handshake; empty: the game's own
     int latency = 0;          // test conditions, see NetLink
     int lossPercent = 0;
 };
 
-// Reads argv[i] when it is "--host [PORT]" or "--join HOST[:PORT]": returns
-// how many arguments it took, 0 when it is neither, -1 (error says why) when
+// Reads argv[i] when it is "--host [PORT]", "--join HOST[:PORT]", "--relay
+// URL", "--create", "--join-code CODE" or "--watch-code CODE": returns how
+// many arguments it took, 0 when it is none of them, -1 (error says why) when
 // its value is bad.
 int TakeNetOption(int argc, char** argv, int i, NetOptions& options, std::string& error);
 // Finds "--host [PORT]" or "--join HOST[:PORT]" anywhere on the command line;
@@ -79,6 +85,10 @@ public:
     NetPhase Phase() const { return phase; }
     NetRole Role() const { return options.role; }
     Side LocalSide() const;
+    bool Watching() const { return options.role == NetRole::Watch; }
+    // A spectator's frames that both players have played and it has not yet:
+    // it catches up by running several in a frame.
+    int FramesBehind() const { return watched ? watched->FramesBehind() : 0; }
     // What the screen should say now, or empty: the phase, or the last notice.
     std::string Status() const;
     // The last thing that went wrong or happened (the peer left, a refusal, ...).
@@ -90,6 +100,11 @@ public:
     const Replay& LastReplay() const { return recorder.replay; }
     // The count of levels started in this network game.
     int LevelNumber() const { return level; }
+    // Online: the room's code once the relay has opened it; empty otherwise.
+    std::string RoomCode() const { return relay ? relay->RoomCode() : std::string(); }
+    bool Online() const { return relay != nullptr; }
+    // The settings of the level the host started last (what a joiner waits with).
+    const LevelSettings& HostSettings() const { return hostSettings; }
     int delay = MinNetDelay;      // of the current or last level
     int waitedFrames = 0;         // frames of the level that had to wait for the peer
     int roundTrip = -1;           // milliseconds, smoothed; -1: not measured yet
@@ -113,11 +128,24 @@ private:
     static bool IsLevelState();
     void KeepDesyncReplay();
 
+    // Sends a message where it belongs: to the other player, and online also
+    // to the spectators when it is part of the game (a level's start begins
+    // what a late spectator is sent).
+    void SendBytes(const NetMessage& message, const std::vector<std::uint8_t>& bytes);
+    // A spectator's message from one of the players.
+    void HandleWatched(const NetMessage& message, int sender);
+    void StartWatchedLevel(const NetMessage& start);
+
     NetOptions options;
-    NetLink link;
+    std::unique_ptr<NetTransport> link;  // the connection: direct or relay
+    NetLink* direct = nullptr;           // the same, when it is ENet straight to the peer
+    RelayLink* relay = nullptr;          // the same, when it goes through a relay
+    LevelSettings hostSettings;          // of the level the host started last
     NetPhase phase = NetPhase::Offline;
     std::string notice;
     std::unique_ptr<Lockstep> lockstep;  // of the current or last level
+    std::unique_ptr<WatchSchedule> watched;  // a spectator's: both players' commands
+    Side joinerSide = Side::Ghosts;      // a spectator's: the side the player who joined plays
     ReplayRecorder recorder;
     std::unique_ptr<LevelSettings> saved;  // the player's own settings while a level uses the host's
     std::uint16_t level = 0;  // the host's count of the levels started

@@ -16,6 +16,7 @@
 
 #include "app/HeadlessGame.h"
 #include "net/NetSession.h"
+#include "replay/ReplayFile.h"
 #include "rules/Tick.h"
 #include "gui/Gui.h"
 #include "platform/Config.h"
@@ -29,14 +30,20 @@ namespace fs = std::filesystem;
 namespace {
 
 const char* const Usage =
-    "usage: gulpwise-netpeer --host PORT | --join HOST:PORT [--data DIR] [--level FILE]\n"
+    "usage: gulpwise-netpeer --host PORT | --join HOST:PORT\n"
+    "         | --relay URL --create | --relay URL --join-code CODE | --relay URL --watch-code CODE\n"
+    "         [--data DIR] [--level FILE]\n"
     "         [--levels N] [--time SECONDS] [--side gulper|ghosts] [--seed N] [--paced]\n"
-    "         [--latency MS] [--loss PERCENT] [--version TEXT]\n"
+    "         [--latency MS] [--loss PERCENT] [--version TEXT] [--replays DIR]\n"
     "The host listens on 127.0.0.1 only, starts N levels (default 1) of the level file\n"
     "(default data/map_1.lev) and plays --side (default gulper); each side's player\n"
     "gives random commands from --seed. --paced runs at the real frame rate and\n"
     "prints the CPU used; --latency holds back each message sent, --loss drops that\n"
-    "share of the datagrams received, --version pretends another game version.\n";
+    "share of the datagrams received, --version pretends another game version.\n"
+    "Through a relay, --create opens a room (printing \"room CODE\" on a line of its own)\n"
+    "and hosts, --join-code joins the room, --watch-code watches it without playing;\n"
+    "the spectator prints the same line per level as the players.\n"
+    "--replays writes each level's replay into DIR as level_N.gwr.\n";
 
 constexpr int StartWaitMilliseconds = 20000;  // for the peer to come and agree
 
@@ -49,6 +56,7 @@ struct Options {
     bool ghostsSide = false;
     unsigned seed = 1;
     bool paced = false;
+    std::string replays;  // the folder for each level's replay; empty: none written
 };
 
 [[noreturn]] void Fail(const std::string& why)
@@ -70,8 +78,11 @@ Options ParseOptions(int argc, char** argv)
                 Fail(arg + " needs a value");
             return argv[++i];
         };
-        if (arg == "--host" || arg == "--join")
+        if (arg == "--host" || arg == "--join" || arg == "--relay" || arg == "--join-code" ||
+            arg == "--watch-code")
             value();
+        else if (arg == "--create")
+            continue;
         else if (arg == "--data")
             options.data = value();
         else if (arg == "--level")
@@ -92,11 +103,18 @@ Options ParseOptions(int argc, char** argv)
             options.net.lossPercent = std::atoi(value().c_str());
         else if (arg == "--version")
             options.net.gameVersion = value();
+        else if (arg == "--replays")
+            options.replays = fs::absolute(value()).string();
         else
             Fail("unknown option " + arg);
     }
-    if (options.net.role == NetRole::Host)
+    if (options.net.role == NetRole::Host && options.net.relayUrl.empty())
         options.net.address = "127.0.0.1";
+    if (!options.net.relayUrl.empty() && options.net.role == NetRole::Join &&
+        options.net.roomCode.empty())
+        Fail("--relay needs --create, --join-code or --watch-code");
+    if (options.net.relayUrl.empty() && options.net.role == NetRole::Watch)
+        Fail("--watch-code needs --relay");
     return options;
 }
 
@@ -179,7 +197,8 @@ bool PlayLevel(NetSession& session, RandomPlayer& player, bool paced, int& frame
             RunHeadlessFrame(FrameCommands(), false);
             session.EndFrameDone();
         } else if (session.FrameReady()) {
-            player.Act(session.LocalSide(), given);
+            if (!session.Watching())
+                player.Act(session.LocalSide(), given);
             FrameCommands commands;
             session.TakeLevelFrame(given, commands);
             RunHeadlessFrame(commands, false);
@@ -200,7 +219,10 @@ bool PlayLevel(NetSession& session, RandomPlayer& player, bool paced, int& frame
     }
     if (session.LevelNumber() == levelNumber)
         played = session.LastReplay();
-    return session.Phase() == NetPhase::Lobby || session.LevelNumber() != levelNumber;
+    // A level that ended on this machine is not cut by the other player
+    // leaving during its end pause.
+    const bool ended = played.outcome.end != ReplayEnd::Left;
+    return ended || session.Phase() == NetPhase::Lobby || session.LevelNumber() != levelNumber;
 }
 
 void Report(const NetSession& session, const Replay& replay, int level, int frames)
@@ -232,6 +254,16 @@ int main(int argc, char** argv)
     const CpuMeter cpu;
     const auto wallStart = std::chrono::steady_clock::now();
     if (session.Open()) {
+        if (host && session.Online()) {
+            // The room's code, for the other player (and spectators) to join by.
+            while (session.RoomCode().empty() && session.Phase() == NetPhase::Listening &&
+                   session.Notice().empty())
+                session.Service(10);
+            if (!session.RoomCode().empty()) {
+                printf("room %s\n", session.RoomCode().c_str());
+                fflush(stdout);
+            }
+        }
         WaitWhile(session, host ? NetPhase::Listening : NetPhase::Connecting);
         // The delay is chosen from the round trip: the host measures it first.
         const auto measured = std::chrono::steady_clock::now() + std::chrono::seconds(1);
@@ -253,10 +285,18 @@ int main(int argc, char** argv)
                 if (session.Phase() != NetPhase::Level)
                     break;
             }
+            printf("level %d started\n", played + 1);
+            fflush(stdout);
             int frames = 0;
             Replay replay;
             cut = !PlayLevel(session, player, options.paced, frames, replay);
             Report(session, replay, ++played, frames);
+            if (!options.replays.empty()) {
+                const std::string path =
+                    options.replays + "/level_" + std::to_string(played) + ".gwr";
+                if (!WriteReplay(path.c_str(), replay))
+                    fprintf(stderr, "gulpwise-netpeer: cannot write %s\n", path.c_str());
+            }
             if (cut)
                 break;
         }
