@@ -27,6 +27,19 @@ constexpr int StatusX = 36, StatusY = 177;  // the strip that tells what the net
 constexpr int StatusW = 432, StatusH = 24;
 constexpr int OfflineNoticeMilliseconds = 5000;  // how long a last notice stays once alone
 constexpr int WaitSliceMilliseconds = 2;  // a frame waiting for the peer looks again this often
+constexpr int MaxCatchUpFrames = 8;
+constexpr int StatusMargin = 8;  // pixels kept free at the strip's ends
+
+// The text, cut short with "..." where it is wider than the strip in this font.
+std::string FitText(const BitmapFont& font, std::string text)
+{
+    const int room = StatusW - StatusMargin;
+    if (font.TextWidth(text) <= room)
+        return text;
+    while (!text.empty() && font.TextWidth(text + "...") > room)
+        text.pop_back();
+    return text + "...";
+}       // frames a late spectator runs at most in one frame
 
 // The host's Start!: the level goes to both machines.
 void StartNetLevel(NetSession* session)
@@ -51,7 +64,8 @@ public:
     bool OnKeyDown(int key) override { return Passes() && gui.OnKeyDown(key); }
     bool OnKeyUp(int key) override
     {
-        if (!InLevel() && session->Phase() != NetPhase::Offline &&
+        // The "Exit game" key ends network play outside a level, and a spectator's watching at any time.
+        if ((!InLevel() || session->Watching()) && session->Phase() != NetPhase::Offline &&
             gui.keyBindings.Matches(ExitGame, key)) {
             cancelled = true;
             return false;
@@ -73,6 +87,8 @@ private:
     }
     bool Passes() const
     {
+        if (session->Watching())
+            return session->Phase() == NetPhase::Offline;  // a spectator only watches
         return InLevel() || session->Phase() == NetPhase::Offline ||
                session->Role() == NetRole::Host;
     }
@@ -112,8 +128,13 @@ public:
             const Gui& gui = *TheGui;
             panel = std::make_unique<Panel>(StatusX, StatusY, StatusW, StatusH,
                                             gui.images[Menu432x342]);
-            panel->AddWidget(std::make_unique<TextWidget>(*gui.largeFont, text, 0, 2, StatusW,
-                                                          StatusH - 2, AlignCentre, AlignTop));
+            // A text too wide for the large font takes the small one, and is
+            // cut to the strip if even that is too wide.
+            const bool large = gui.largeFont->TextWidth(text) <= StatusW - StatusMargin;
+            const BitmapFont& font = large ? *gui.largeFont : *gui.smallFont;
+            panel->AddWidget(std::make_unique<TextWidget>(font, FitText(font, text), 0, 2, StatusW,
+                                                          StatusH - 2, AlignCentre,
+                                                          large ? AlignTop : AlignMiddle));
             shown = text;
         }
         panel->Draw();
@@ -167,7 +188,11 @@ InputHandler& NetMode::Input()
 
 void NetMode::Wait(int milliseconds)
 {
-    session.Service(milliseconds);
+    // Offline, the network has nothing to wait on: the frame sleeps as in local play.
+    if (session.Phase() == NetPhase::Offline)
+        Mode::Wait(milliseconds);
+    else
+        session.Service(milliseconds);
 }
 
 bool NetMode::Update()
@@ -201,6 +226,16 @@ bool NetMode::Update()
             gui.commands.list.clear();
             RunGameFrame(commands, archive);
             session.LevelFrameDone(commands);
+        }
+        // A spectator who came late catches up with the players, a few frames at a time.
+        for (int extra = 1; ready && session.Watching() && extra < MaxCatchUpFrames &&
+                            session.Phase() == NetPhase::Level && session.FramesBehind() > 1;
+             ++extra) {
+            ready = session.TakeLevelFrame(gui.commands, commands);
+            if (ready) {
+                RunGameFrame(commands, archive);
+                session.LevelFrameDone(commands);
+            }
         }
     } else if (session.Phase() == NetPhase::LevelEnded) {
         if (request == GuiRequest::KeepReplay && archive)

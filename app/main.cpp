@@ -28,7 +28,11 @@ constexpr int UsageStatus = 2;
 constexpr const char* OwnUsage =
     "  --replay FILE           watch a replay, then end\n"
     "  --host [PORT]           network play: wait for another player (port 24862 unless given)\n"
-    "  --join HOST[:PORT]      network play: join the game set up on HOST\n";
+    "  --join HOST[:PORT]      network play: join the game set up on HOST\n"
+    "  --relay URL             online play's relay (default from data/online.cfg, ws://127.0.0.1:24863)\n"
+    "  --create                online play: open a room on the relay and wait for a player\n"
+    "  --join-code CODE        online play: join the room CODE\n"
+    "  --watch-code CODE       online play: watch the room CODE\n";
 
 int Usage(const char* option, const std::string& why)
 {
@@ -54,7 +58,8 @@ int main(int argc, char** argv)
         }
         if (taken == 0) {
             taken = TakeNetOption(argc, argv, i, network, error);
-            networkPlay = networkPlay || taken > 0;
+            // --relay alone only names the relay for the online menu.
+            networkPlay = networkPlay || (taken > 0 && std::strcmp(argv[i], "--relay") != 0);
         }
         if (taken <= 0)
             return Usage(argv[i], error.empty() ? "unknown or incomplete option" : error);

@@ -50,6 +50,16 @@ FrameCommands Lockstep::Advance()
     return merged;
 }
 
+bool Lockstep::RemoteGives(CommandType type) const
+{
+    if (remote.empty())
+        return false;
+    for (const Command& command : remote.front().list)
+        if (command.type == type)
+            return true;
+    return false;
+}
+
 void Lockstep::NoteLocalHash(std::uint32_t hashFrame, std::uint64_t hash)
 {
     localHashes[hashFrame] = hash;

@@ -33,6 +33,8 @@ public:
     bool Ready() const { return !remote.empty(); }
     // The commands of Frame(), the gulper's player's first; moves on one frame.
     FrameCommands Advance();
+    // The other side gives a command of this type in Frame() (once Ready).
+    bool RemoteGives(CommandType type) const;
 
     // The state hash after a frame, from this machine and from the other;
     // false when the other's frame is out of order or further ahead than its

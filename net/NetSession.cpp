@@ -22,6 +22,7 @@
 
 namespace {
 
+constexpr int HelloMilliseconds = 5000;  // a machine that connects must say hello within this
 constexpr int PingMilliseconds = 500;     // between pings: the round trip, and proof of life
 constexpr int ShowWaitingAfter = 1000;    // a frame waiting this long says so on screen
 constexpr double RoundTripSmoothing = 0.25;  // the weight of a new round-trip sample
@@ -102,10 +103,12 @@ int TakeNetOption(int argc, char** argv, int i, NetOptions& options, std::string
             return -1;
         }
         options.relayUrl = argv[i + 1];
+        options.online = true;
         return 2;
     }
     if (arg == "--create") {
         options.role = NetRole::Host;
+        options.online = true;
         return 1;
     }
     if (arg == "--join-code" || arg == "--watch-code") {
@@ -115,6 +118,7 @@ int TakeNetOption(int argc, char** argv, int i, NetOptions& options, std::string
                     " letters and digits";
             return -1;
         }
+        options.online = true;
         options.roomCode = argv[i + 1];
         for (char& c : options.roomCode)
             c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -141,7 +145,7 @@ NetSession::NetSession(const NetOptions& options) : options(options)
 {
     if (this->options.gameVersion.empty())
         this->options.gameVersion = GameVersion;
-    if (!options.relayUrl.empty()) {
+    if (options.online) {
         auto online = std::make_unique<RelayLink>();
         relay = online.get();
         link = std::move(online);
@@ -246,6 +250,7 @@ void NetSession::Service(int waitMilliseconds)
         switch (event.kind) {
         case LinkEventKind::Joined:
             lastHeard = RealNow();
+            joinedAt = RealNow();
             if (Watching()) {
                 // A spectator says nothing: the game's stream has begun.
                 phase = NetPhase::Lobby;
@@ -287,6 +292,13 @@ void NetSession::Service(int waitMilliseconds)
     }
     if (!link->HasPeer() || Watching())
         return;
+    // A machine that connects and never says hello does not keep the host's one place.
+    if (options.role == NetRole::Host && phase == NetPhase::Listening &&
+        static_cast<int>(RealNow() - joinedAt) > HelloMilliseconds) {
+        link->Drop();
+        notice = "Turned away a machine that did not say hello";
+        return;
+    }
     if (phase != NetPhase::Connecting &&
         static_cast<int>(RealNow() - lastHeard) > NetSilenceMilliseconds) {
         link->Drop();
@@ -501,6 +513,7 @@ bool NetSession::TakeLevelFrame(const FrameCommands& given, FrameCommands& comma
     sent.frame = static_cast<std::uint32_t>(lockstep->Frame() + lockstep->Delay());
     sent.commands = lockstep->ScheduleLocal(given);
     Send(sent);
+    remoteExit = lockstep->RemoteGives(CommandType::ExitGame);
     commands = lockstep->Advance();
     return true;
 }
@@ -537,6 +550,9 @@ void NetSession::FinishLevelFrame()
         AbortLevel("Out of step at frame " + std::to_string(lockstep->mismatchFrame) +
                    ": replay kept");
     } else if (recorder.Finished()) {
+        // The other player left the level with the "Exit game" key: say so here.
+        if (remoteExit && recorder.replay.outcome.end == ReplayEnd::Left)
+            notice = "The other player left the level";
         phase = NetPhase::LevelEnded;
         if (!IsLevelState())
             BackToMenu();
@@ -607,6 +623,7 @@ void NetSession::PeerGone(const std::string& why)
     // a relay is over once its other player has gone.
     if (options.role == NetRole::Host && !relay) {
         phase = NetPhase::Listening;
+        level = 0;  // the next player's first level is level 1 again
     } else {
         link->Leave();
         phase = NetPhase::Offline;

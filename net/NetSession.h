@@ -22,11 +22,15 @@
 // Watch: follows a game through a relay without playing.
 enum class NetRole { Host, Join, Watch };
 
+// Online play's relay unless data/online.cfg or --relay names another.
+constexpr const char* DefaultRelayUrl = "ws://127.0.0.1:24863";
+
 struct NetOptions {
     NetRole role = NetRole::Host;
     std::string address;  // Join: the host's name or address; Host: the address to bind, empty: any
     std::uint16_t port = DefaultNetPort;
-    std::string relayUrl;     // online play through this relay; empty: straight to the peer by ENet
+    bool online = false;      // through a relay (RelayLink) rather than straight to the peer (ENet)
+    std::string relayUrl = DefaultRelayUrl;  // the relay of online play
     std::string roomCode;     // online Join and Watch: the room; a Host through a relay opens one
     std::string gameVersion;  // sent in the handshake; empty: the game's own
     int latency = 0;          // test conditions, see NetLink
@@ -157,4 +161,6 @@ private:
     std::uint32_t lastPing = 0;   // milliseconds, real time
     std::uint32_t lastHeard = 0;  // when the peer last sent anything
     std::uint32_t waitStart = 0;  // when the current frame began waiting; 0: not waiting
+    std::uint32_t joinedAt = 0;   // when the other machine connected
+    bool remoteExit = false;      // the other player's commands of the last frame left the level
 };

@@ -82,7 +82,13 @@ void ReplayArchive::FrameDone(const FrameCommands& commands)
     recorder.AddFrame(commands);
     if (recorder.Finished()) {
         levelUnderWay = false;
-        WriteFinished();
+        // A level left before any frame of play (a start that failed or was
+        // taken back) shows nothing worth a replay, and would push real ones
+        // out of the newest.
+        const Replay& replay = recorder.replay;
+        const bool empty = replay.outcome.end == ReplayEnd::Left && replay.outcome.playFrames == 0;
+        if (!empty)
+            WriteFinished();
     }
 }
 

@@ -148,6 +148,24 @@ TEST_F(ReplayArchiveTest, TheKeysScreenClosedEachWayPlaysBackAsRecorded)
     EXPECT_EQ(check.outcome.end, ReplayEnd::Left);
 }
 
+TEST_F(ReplayArchiveTest, ALevelLeftBeforeItsPlayWritesNoReplay)
+{
+    Click(PlayButton);
+    Click(CustomGameButton);
+    Click(StartButton);
+    RunFrames(2);
+    ASSERT_EQ(GameState, LevelIntro);
+    TapKey(ExitGame);
+    RunFrames(2);
+    ASSERT_EQ(GameState, CustomGameMenu);
+    EXPECT_EQ(archive->LatestPath(), "");
+    ASSERT_TRUE(StartAndPlay());  // a level with play is kept as before
+    RunFrames(3);
+    TapKey(ExitGame);
+    RunFrames(2);
+    EXPECT_EQ(archive->LatestPath(), "data/replays/replay_000001.gwr");
+}
+
 TEST_F(ReplayArchiveTest, TheNewestTwentyAreKeptAndAKeptReplayIsNeverRemoved)
 {
     std::filesystem::create_directories(ReplayFolder);

@@ -108,13 +108,10 @@ Options ParseOptions(int argc, char** argv)
         else
             Fail("unknown option " + arg);
     }
-    if (options.net.role == NetRole::Host && options.net.relayUrl.empty())
+    if (options.net.role == NetRole::Host && !options.net.online)
         options.net.address = "127.0.0.1";
-    if (!options.net.relayUrl.empty() && options.net.role == NetRole::Join &&
-        options.net.roomCode.empty())
+    if (options.net.online && options.net.role == NetRole::Join && options.net.roomCode.empty())
         Fail("--relay needs --create, --join-code or --watch-code");
-    if (options.net.relayUrl.empty() && options.net.role == NetRole::Watch)
-        Fail("--watch-code needs --relay");
     return options;
 }
 
