@@ -140,3 +140,27 @@ TEST(NetPeers, ASecondPlayerIsRefusedWhileTheFirstPlays)
     EXPECT_EQ(firstOut.substr(0, hostOut.size()), hostOut);
     EXPECT_NE(hostOut.find("level 1: gulper wins"), std::string::npos) << hostOut;
 }
+
+TEST(NetPeers, AHostPlaysASecondPlayerAfterTheFirstLeft)
+{
+    const std::string port = Port(4);
+    // The host's end pause runs at its real pace: the first player has left by its end.
+    const Peer hosting = Launch({"--host", port, "--levels", "2", "--time", "4", "--paced"});
+    const Peer first = Launch({"--join", "127.0.0.1:" + port, "--levels", "1", "--leave-at-once"});
+    int status = 0;
+    const std::string firstOut = Finish(first, status);
+    EXPECT_EQ(status, 0) << firstOut;
+    const Peer second = Launch({"--join", "127.0.0.1:" + port, "--levels", "1"});
+    const std::string secondOut = Finish(second, status);
+    EXPECT_EQ(status, 0) << secondOut;
+    const std::string hostOut = Finish(hosting, status);
+    EXPECT_EQ(status, 0) << hostOut;
+    // The second player's first level is the host's second, counted from 1 again.
+    EXPECT_NE(secondOut.find("level 1: gulper wins"), std::string::npos) << secondOut;
+    const std::size_t secondLevel = hostOut.find("level 2: ");
+    ASSERT_NE(secondLevel, std::string::npos) << hostOut;
+    EXPECT_EQ(hostOut.substr(secondLevel + 9, hostOut.find('\n', secondLevel) - secondLevel - 9),
+              secondOut.substr(secondOut.find("level 1: ") + 9,
+                               secondOut.find('\n', secondOut.find("level 1: ")) -
+                                   secondOut.find("level 1: ") - 9));
+}

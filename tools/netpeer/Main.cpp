@@ -34,7 +34,7 @@ const char* const Usage =
     "         | --relay URL --create | --relay URL --join-code CODE | --relay URL --watch-code CODE\n"
     "         [--data DIR] [--level FILE]\n"
     "         [--levels N] [--time SECONDS] [--side gulper|ghosts] [--seed N] [--paced]\n"
-    "         [--latency MS] [--loss PERCENT] [--version TEXT] [--replays DIR]\n"
+    "         [--latency MS] [--loss PERCENT] [--version TEXT] [--replays DIR] [--leave-at-once]\n"
     "The host listens on 127.0.0.1 only, starts N levels (default 1) of the level file\n"
     "(default data/map_1.lev) and plays --side (default gulper); each side's player\n"
     "gives random commands from --seed. --paced runs at the real frame rate and\n"
@@ -43,7 +43,8 @@ const char* const Usage =
     "Through a relay, --create opens a room (printing \"room CODE\" on a line of its own)\n"
     "and hosts, --join-code joins the room, --watch-code watches it without playing;\n"
     "the spectator prints the same line per level as the players.\n"
-    "--replays writes each level's replay into DIR as level_N.gwr.\n";
+    "--replays writes each level's replay into DIR as level_N.gwr; --leave-at-once makes\n"
+    "a joiner leave as soon as its last level has ended, before the host.\n";
 
 constexpr int StartWaitMilliseconds = 20000;  // for the peer to come and agree
 
@@ -57,6 +58,7 @@ struct Options {
     unsigned seed = 1;
     bool paced = false;
     std::string replays;  // the folder for each level's replay; empty: none written
+    bool leaveAtOnce = false;  // a joiner leaves as soon as its last level has ended
 };
 
 [[noreturn]] void Fail(const std::string& why)
@@ -103,6 +105,8 @@ Options ParseOptions(int argc, char** argv)
             options.net.lossPercent = std::atoi(value().c_str());
         else if (arg == "--version")
             options.net.gameVersion = value();
+        else if (arg == "--leave-at-once")
+            options.leaveAtOnce = true;
         else if (arg == "--replays")
             options.replays = fs::absolute(value()).string();
         else
@@ -269,6 +273,12 @@ int main(int argc, char** argv)
             session.Service(10);
         while (played < options.levels) {
             if (host) {
+                // A player who left after a level may be followed by another.
+                const auto until = std::chrono::steady_clock::now() +
+                                   std::chrono::milliseconds(StartWaitMilliseconds);
+                while (session.Phase() == NetPhase::Listening && !session.Online() &&
+                       std::chrono::steady_clock::now() < until)
+                    session.Service(10);
                 if (session.Phase() != NetPhase::Lobby)
                     break;
                 Config& config = *TheConfig;
@@ -300,7 +310,7 @@ int main(int argc, char** argv)
     }
     // The host leaves first: the last end pause runs on each machine alone,
     // and a joining machine gone early would cut the host's short.
-    if (!host && !cut)
+    if (!host && !cut && !options.leaveAtOnce)
         WaitWhile(session, NetPhase::Lobby);
     if (options.paced) {
         const double wall =
