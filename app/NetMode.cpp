@@ -28,6 +28,8 @@ constexpr int StatusW = 432, StatusH = 24;
 constexpr int OfflineNoticeMilliseconds = 5000;  // how long a last notice stays once alone
 constexpr int WaitSliceMilliseconds = 2;  // a frame waiting for the peer looks again this often
 constexpr int MaxCatchUpFrames = 8;
+constexpr int ConfirmMilliseconds = 3000;  // how long the question to leave network play waits
+constexpr const char* LeaveQuestion = "Esc or x again ends network play";
 constexpr int StatusMargin = 8;  // pixels kept free at the strip's ends
 
 // The text, cut short with "..." where it is wider than the strip in this font.
@@ -202,10 +204,22 @@ bool NetMode::Update()
     const NetPhase phase = session.Phase();
     const bool hostOnMenus = session.Role() == NetRole::Host &&
                              (phase == NetPhase::Listening || phase == NetPhase::Lobby);
-    if (parts->input.cancelled || (hostOnMenus && GameState != CustomGameMenu)) {
-        parts->input.cancelled = false;
-        GoOffline(session);
+    // Leaving network play (Esc, or the host closing the custom game menu)
+    // is asked once more before it happens.
+    const bool leaving = parts->input.cancelled || (hostOnMenus && GameState != CustomGameMenu);
+    parts->input.cancelled = false;
+    if (leaving) {
+        if (hostOnMenus)
+            GameState = CustomGameMenu;
+        if (confirmUntil != 0 && static_cast<int>(confirmUntil - SDL_GetTicks()) > 0) {
+            confirmUntil = 0;
+            GoOffline(session);
+        } else {
+            confirmUntil = SDL_GetTicks() + ConfirmMilliseconds;
+        }
     }
+    if (confirmUntil != 0 && static_cast<int>(confirmUntil - SDL_GetTicks()) <= 0)
+        confirmUntil = 0;
     if (hostOnMenus)
         parts->sides.KeepOpposite();
 
@@ -253,7 +267,7 @@ bool NetMode::Update()
         quit = RunGameFrame(commands, archive);
     }
 
-    const std::string status = session.Status();
+    const std::string status = confirmUntil != 0 ? std::string(LeaveQuestion) : session.Status();
     if (status != lastStatus) {
         lastStatus = status;
         statusSince = SDL_GetTicks();

@@ -34,4 +34,5 @@ private:
     ReplayArchive* archive;
     std::string lastStatus;       // the status shown, and since when (real milliseconds)
     unsigned statusSince = 0;
+    unsigned confirmUntil = 0;    // leaving network play is being asked, until then (real milliseconds); 0: not
 };

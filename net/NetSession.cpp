@@ -201,6 +201,12 @@ void NetSession::Close()
     link->Leave();
     LinkEvent ignored;
     link->Poll(ignored, 0);  // sends the farewell
+    if (direct) {
+        // A host's port is let go: hosting again must find it free.
+        auto fresh = std::make_unique<NetLink>();
+        direct = fresh.get();
+        link = std::move(fresh);
+    }
     phase = NetPhase::Offline;
     notice.clear();
 }
