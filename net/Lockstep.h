@@ -43,6 +43,8 @@ public:
     void NoteLocalHash(std::uint32_t hashFrame, std::uint64_t hash);
     bool AcceptRemoteHash(std::uint32_t hashFrame, std::uint64_t hash);
     int mismatchFrame = -1;  // the first frame whose hashes differ; -1: none yet
+    // The frame of the other side's last hash; -1: none yet.
+    std::int64_t LastRemoteHashFrame() const { return lastRemoteHash; }
 
 private:
     // A command the player of this side may give over the network.

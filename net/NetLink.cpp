@@ -11,6 +11,8 @@ constexpr int Channels = 1;
 constexpr int ReliableChannel = 0;
 constexpr int PeerSlots = 2;  // the peer, and one more to turn away
 constexpr std::uint32_t NoData = 0;
+constexpr enet_uint32 FarewellMilliseconds = 250;  // the longest a leave waits for its farewell to go
+constexpr enet_uint32 FarewellSliceMilliseconds = 10;
 
 // ENet's interception hook is given only the host. The host's compressor
 // context, which ENet reads only when a compressor's functions are set (and
@@ -186,7 +188,18 @@ void NetLink::Leave()
         SendNow(message.bytes);
     held.clear();
     enet_peer_disconnect_later(peer, NoData);
-    enet_host_flush(host);
+    // The farewell goes once what was sent has been received: wait for that,
+    // a moment at most, so that the peer hears of it even when the program
+    // is about to end.
+    const enet_uint32 until = enet_time_get() + FarewellMilliseconds;
+    ENetEvent event;
+    while (static_cast<std::int32_t>(until - enet_time_get()) > 0 &&
+           enet_host_service(host, &event, FarewellSliceMilliseconds) >= 0) {
+        if (event.type == ENET_EVENT_TYPE_RECEIVE)
+            enet_packet_destroy(event.packet);
+        if (event.type == ENET_EVENT_TYPE_DISCONNECT && event.peer == peer)
+            break;
+    }
     peer = nullptr;
     connected = false;
 }

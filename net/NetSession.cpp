@@ -485,6 +485,12 @@ void NetSession::StartLevelHere(const NetMessage& start, Side localSide)
     notice.clear();
 }
 
+bool NetSession::EndedOnBoth() const
+{
+    return phase == NetPhase::LevelEnded && lockstep &&
+           lockstep->LastRemoteHashFrame() == lockstep->Frame() - 1;
+}
+
 bool NetSession::FrameReady() const
 {
     if (Watching())

@@ -87,6 +87,9 @@ public:
     void EndFrameDone();
 
     NetPhase Phase() const { return phase; }
+    // The level has ended here, and the other machine's hash of its last frame
+    // has come: it has ended there too.
+    bool EndedOnBoth() const;
     NetRole Role() const { return options.role; }
     Side LocalSide() const;
     bool Watching() const { return options.role == NetRole::Watch; }

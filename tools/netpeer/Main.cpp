@@ -177,7 +177,8 @@ bool WaitWhile(NetSession& session, NetPhase phase)
 // played; false when the network ended it. The host may start the next
 // level while this machine still runs the end pause: that level is left to
 // the next call.
-bool PlayLevel(NetSession& session, RandomPlayer& player, bool paced, int& frames, Replay& played)
+bool PlayLevel(NetSession& session, RandomPlayer& player, bool paced, bool leaveAtOnce,
+               int& frames, Replay& played)
 {
     FrameCommands given;
     const auto period = std::chrono::milliseconds(TheScreen->framePeriod);
@@ -191,9 +192,14 @@ bool PlayLevel(NetSession& session, RandomPlayer& player, bool paced, int& frame
     };
     while (thisLevel()) {
         session.Service(0);
-        if (!thisLevel())
+        if (!thisLevel() || (leaveAtOnce && session.EndedOnBoth()))
             break;
-        if (session.Phase() == NetPhase::LevelEnded) {
+        if (session.Phase() == NetPhase::LevelEnded && leaveAtOnce) {
+            // Leaving at once: as soon as the level has ended on the other machine too.
+            played = session.LastReplay();
+            session.Service(1);
+            continue;
+        } else if (session.Phase() == NetPhase::LevelEnded) {
             played = session.LastReplay();  // the end pause's last frame may start the next level
             RunHeadlessFrame(FrameCommands(), false);
             session.EndFrameDone();
@@ -218,12 +224,15 @@ bool PlayLevel(NetSession& session, RandomPlayer& player, bool paced, int& frame
                 session.Service(1);
         }
     }
-    if (session.LevelNumber() == levelNumber)
+    // The session's last replay is this level's unless the next has started
+    // (its count of levels is 0 again once the player has gone).
+    if (session.LevelNumber() == levelNumber || session.LevelNumber() == 0)
         played = session.LastReplay();
     // A level that ended on this machine is not cut by the other player
     // leaving during its end pause.
     const bool ended = played.outcome.end != ReplayEnd::Left;
-    return ended || session.Phase() == NetPhase::Lobby || session.LevelNumber() != levelNumber;
+    // (The count of levels goes back to 0 when the player has gone.)
+    return ended || session.Phase() == NetPhase::Lobby || session.LevelNumber() > levelNumber;
 }
 
 void Report(const NetSession& session, const Replay& replay, int level, int frames)
@@ -276,7 +285,7 @@ int main(int argc, char** argv)
                 // A player who left after a level may be followed by another.
                 const auto until = std::chrono::steady_clock::now() +
                                    std::chrono::milliseconds(StartWaitMilliseconds);
-                while (session.Phase() == NetPhase::Listening && !session.Online() &&
+                while (played > 0 && session.Phase() == NetPhase::Listening && !session.Online() &&
                        std::chrono::steady_clock::now() < until)
                     session.Service(10);
                 if (session.Phase() != NetPhase::Lobby)
@@ -296,7 +305,8 @@ int main(int argc, char** argv)
             fflush(stdout);
             int frames = 0;
             Replay replay;
-            cut = !PlayLevel(session, player, options.paced, frames, replay);
+            cut = !PlayLevel(session, player, options.paced,
+                            options.leaveAtOnce && played + 1 == options.levels, frames, replay);
             Report(session, replay, ++played, frames);
             if (!options.replays.empty()) {
                 const std::string path =
