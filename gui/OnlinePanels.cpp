@@ -68,7 +68,8 @@ void DrawScaledText(const BitmapFont& font, int x, int y, const std::string& tex
         }
         const int bytes = format.BytesPerPixel;
         for (int row = 0; row < scaled->h; ++row) {
-            const auto* source = static_cast<const Uint8*>(line->pixels) + (row / scale) * line->pitch;
+            const auto* source =
+                static_cast<const Uint8*>(line->pixels) + (row / scale) * line->pitch;
             auto* target = static_cast<Uint8*>(scaled->pixels) + row * scaled->pitch;
             for (int column = 0; column < scaled->w; ++column)
                 std::memcpy(target + column * bytes, source + (column / scale) * bytes, bytes);
@@ -179,9 +180,8 @@ void DrawRoundTrip(const Gui& gui, int milliseconds)
 {
     const int x = TheScreen->width - RoundTripBoxW;
     TheScreen->FillRect(x, 0, RoundTripBoxW, CaptionStripHeight, CaptionStripColour);
-    const std::string text =
-        FitText(*gui.smallFont, RoundTripText(milliseconds), RoundTripBoxW - 2 * RoundTripTextMargin);
-    DrawInBox(*gui.smallFont, text, x + RoundTripTextMargin, 0,
-              RoundTripBoxW - 2 * RoundTripTextMargin, CaptionStripHeight, AlignRight,
-              AlignMiddle);
+    const int textWidth = RoundTripBoxW - 2 * RoundTripTextMargin;
+    const std::string text = FitText(*gui.smallFont, RoundTripText(milliseconds), textWidth);
+    DrawInBox(*gui.smallFont, text, x + RoundTripTextMargin, 0, textWidth, CaptionStripHeight,
+              AlignRight, AlignMiddle);
 }

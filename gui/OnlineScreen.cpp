@@ -27,8 +27,8 @@ constexpr int CloseX = 128, CloseY = 4;
 constexpr int TitleX = 9, TitleY = 5;
 constexpr int HostY = 27;
 constexpr int CodeRowY = 51;
-constexpr int CodeCaptionWidth = 50;
-constexpr int FieldX = 59;  // the room code field's left edge
+constexpr int FieldX = 57;  // the room code field's left edge; it ends where the choices do
+constexpr int CodeCaptionWidth = FieldX - ChoiceX;
 constexpr int JoinY = 75;
 constexpr int WatchY = 97;
 constexpr int NoticeY = 119;
@@ -38,14 +38,14 @@ constexpr int RelayUrlY = 159;
 constexpr int SmallRowHeight = 12;  // a row of the small font with its shadow
 
 // The field: a dark box in the panels' frame colour, the code in the large
-// font from its left, and a bar after it where the next character goes.
+// font from its left, and a line under the place of the next character.
 constexpr int FieldFill = 0x0C0E22;     // the panels' fill
 constexpr int FieldOutline = 0x546EE6;  // the panels' frame
 constexpr int CursorColour = 0xFFCE78;  // the large font's warm lower colour
 constexpr int FieldTextX = 3;           // from the field's left edge to the text
 constexpr int CursorGap = 1;            // between the text and the cursor
-constexpr int CursorWidth = 2;
-constexpr int CursorTop = 3, CursorHeight = 12;
+constexpr int CursorWidth = 6;
+constexpr int CursorTop = 14, CursorHeight = 2;  // just under the large font's baseline
 
 // Keys of the keypad's digits, which type digits too.
 constexpr int KeypadZero = SDLK_KP0;
@@ -54,8 +54,8 @@ constexpr int KeypadNine = SDLK_KP9;
 class RoomCodeField : public TextWidget {
 public:
     explicit RoomCodeField(const Gui& gui)
-        : TextWidget(*gui.largeFont, "", FieldX, CodeRowY, RoomCodeFieldWidth, RowHeight, AlignLeft,
-                     AlignMiddle),
+        : TextWidget(*gui.largeFont, "", FieldX, CodeRowY, RoomCodeFieldWidth, RowHeight,
+                     AlignLeft, AlignMiddle),
           gui(gui)
     {
     }

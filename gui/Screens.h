@@ -36,7 +36,7 @@ bool OnOnlineMenuRelease(int id);
 // last one. False for a key the code field does not take.
 bool TypeRoomCodeKey(Gui& gui, int key);
 bool IsRoomCodeKey(int key);  // the keys TypeRoomCodeKey takes
-constexpr int RoomCodeFieldWidth = 76;  // the field's box, outline included
+constexpr int RoomCodeFieldWidth = 78;  // the field's box, outline included
 // The pixels the field takes from its left edge to the end of its cursor
 // when it shows this code.
 int RoomCodeFieldUsedWidth(const Gui& gui, const std::string& code);
