@@ -156,6 +156,14 @@ TEST_F(OnlineScreenTest, TheOnlineScreensTextsFitTheirStrips)
 
     EnterOnlineMenu();
     RunFrames(1);
+    const Panel& panel = *TheGui->PanelOf(OnlineMenu);
+    for (const auto& button : panel.buttons)
+        EXPECT_LE(button->label->font.TextWidth(button->label->text), button->w)
+            << button->label->text;
+    for (const int fixed : {0, 1, 4}) {  // the title and the captions
+        const TextWidget& widget = *panel.widgets.at(fixed);
+        EXPECT_LE(widget.font.TextWidth(widget.text), widget.w) << widget.text;
+    }
     EXPECT_EQ(WidgetText(RelayWidget), "ws://127.0.0.1:24863");  // the shipped file's
     TheGui->online.relayUrl = "ws://" + std::string(MaxRelayUrlLength - 5, 'w');
     RunFrames(1);
