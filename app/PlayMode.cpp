@@ -29,6 +29,12 @@ std::unique_ptr<Mode> ServeGuiRequest(ReplayArchive* archive)
         if (archive)
             archive->KeepLast();
         break;
+    case GuiRequest::HostOnline:
+    case GuiRequest::JoinOnline:
+    case GuiRequest::WatchOnline:
+        // Online play through the relay is the program's online mode's to
+        // serve; the usual game leaves these requests unanswered for now.
+        break;
     case GuiRequest::None:
         break;
     }

@@ -40,4 +40,7 @@ enum ButtonId : int {
     BrushButton = 41,
     SaveMapButton = 42,
     ResetMapButton = 43,
+    HostOnlineButton = 44,
+    JoinOnlineButton = 45,
+    WatchOnlineButton = 46,
 };

@@ -5,14 +5,12 @@
 #include "gui/Gui.h"
 
 namespace {
-constexpr int StripHeight = 14;
-constexpr int StripColour = 0x101018;  // near black, a little blue like the menus
 constexpr int TextX = 6;
 constexpr int TextY = 2;
 }  // namespace
 
 void DrawCaption(const Gui& gui, const std::string& text)
 {
-    TheScreen->FillRect(0, 0, TheScreen->width, StripHeight, StripColour);
+    TheScreen->FillRect(0, 0, TheScreen->width, CaptionStripHeight, CaptionStripColour);
     gui.smallFont->DrawText(TextX, TextY, text);
 }

@@ -7,4 +7,7 @@
 
 class Gui;
 
+constexpr int CaptionStripHeight = 14;
+constexpr int CaptionStripColour = 0x101018;  // near black, a little blue like the menus
+
 void DrawCaption(const Gui& gui, const std::string& text);

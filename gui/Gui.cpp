@@ -19,7 +19,7 @@ constexpr int Black = 0;  // the transparent colour of every image
 constexpr const char* ImagePaths[GuiImageCount] = {
     "images/button_72_18.bmp", "images/button_18_18.bmp", "images/button_12_12.bmp",
     "images/menu_144_180.bmp", "images/menu_90_126.bmp",  "images/menu_432_342.bmp",
-    "images/menu_126_18.bmp",
+    "images/menu_126_18.bmp",  "images/menu_216_90.bmp",
 };
 
 constexpr const char* LargeFontBitmap = "data/font18.bmp";
@@ -52,6 +52,7 @@ constexpr MenuScreen MenuScreens[] = {
     {CustomGameMenu, &Gui::customGameMenu, OnCustomGameRelease},
     {HelpScreen, &Gui::helpPanel, OnHelpRelease},
     {OptionsMenu, &Gui::optionsMenu, OnOptionsRelease},
+    {OnlineMenu, &Gui::onlineMenu, OnOnlineMenuRelease},
     {ControlsMenu, &Gui::controlsMenu, OnControlsRelease},
     {ControlsInGame, &Gui::controlsMenu, OnControlsRelease},
     {LevelEditor, &Gui::editorBar, OnEditorRelease},
@@ -110,6 +111,8 @@ Gui::Gui()
     helpPanel = BuildHelpPanel(*this);
     optionsMenu = BuildOptionsMenu(*this);
     controlsMenu = BuildControlsMenu(*this);
+    online = LoadOnlineConfig();
+    onlineMenu = BuildOnlineMenu(*this);
     pausedMessage = BuildMessagePanel(*this, PausedText);
     gulperWinsMessage = BuildMessagePanel(*this, GulperWinsText);
     ghostsWinMessage = BuildMessagePanel(*this, GhostsWinText);

@@ -12,6 +12,7 @@
 #include "platform/SelectionBox.h"
 #include "gui/BitmapFont.h"
 #include "platform/GameState.h"
+#include "platform/OnlineConfig.h"
 #include "platform/Screen.h"
 #include "gui/Panel.h"
 #include "input/Commands.h"
@@ -28,7 +29,8 @@ enum GuiImage : int {
     Menu90x126 = 4,    // "images/menu_90_126.bmp"
     Menu432x342 = 5,   // "images/menu_432_342.bmp"
     Menu126x18 = 6,    // "images/menu_126_18.bmp"
-    GuiImageCount = 7,
+    Menu216x90 = 7,    // "images/menu_216_90.bmp"
+    GuiImageCount = 8,
 };
 
 // What the menus ask of the program, served before the next tick: the screens
@@ -38,6 +40,9 @@ enum class GuiRequest {
     StartLevel,         // Start! on a campaign or the custom game menu
     WatchLatestReplay,  // the replay of the last level played
     KeepReplay,         // keeps the replay of the level just ended
+    HostOnline,         // "Host online": open a room on the relay and show its code
+    JoinOnline,         // "Join online": play in the room of onlineCode
+    WatchOnline,        // "Watch": watch the game in the room of onlineCode
 };
 
 class Gui : public InputHandler {
@@ -83,6 +88,7 @@ public:
     std::unique_ptr<Panel> helpPanel;
     std::unique_ptr<Panel> optionsMenu;
     std::unique_ptr<Panel> controlsMenu;
+    std::unique_ptr<Panel> onlineMenu;
     std::unique_ptr<Panel> pausedMessage;
     std::unique_ptr<Panel> gulperWinsMessage;
     std::unique_ptr<Panel> ghostsWinMessage;
@@ -96,6 +102,11 @@ public:
     PadReader padReader;     // the first gamepad's d-pad and stick
     bool padPlaysGhosts = false;  // with two humans the first pad plays the ghosts (a command-line choice)
     GuiRequest request = GuiRequest::None;  // asked for since the last frame
+    OnlineConfig online;  // the relay's address, read from "data/online.cfg" at start-up
+    // The room code typed on the online screen (upper case, at most
+    // RoomCodeLength characters); what JoinOnline and WatchOnline mean.
+    std::string onlineCode;
+    std::string onlineNotice;  // a line the online screen shows under its buttons; empty: none
 
     // The state the game will be in once the commands given since the last
     // tick are carried out, so that each key and click is judged as the game

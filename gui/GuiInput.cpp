@@ -11,12 +11,14 @@
 #include "gui/Gui.h"
 #include "input/PlayInput.h"
 #include "maze/EditorBrush.h"
+#include "gui/Screens.h"
 
 namespace {
 
 constexpr int DragJitter = 5;  // pixels the pointer may move before a press becomes a drag
 constexpr int WatchLatestReplayKey = 'r';  // on the main menu
 constexpr int KeepReplayKey = 'k';         // during the pause after a level
+constexpr int OnlineMenuKey = 'o';         // on the game mode menu: the online screen
 
 bool HumanGulper()
 {
@@ -41,6 +43,10 @@ GameStateId Gui::StateAfterCommands() const
 
 bool Gui::OnKeyDown(int key)
 {
+    if (GameState == OnlineMenu) {
+        TypeRoomCodeKey(*this, key);
+        return false;
+    }
     if (StateAfterCommands() != Playing)
         return false;
     // A key bound to several actions performs all of them, in action order.
@@ -67,6 +73,14 @@ bool Gui::OnKeyUp(int key)
         request = GuiRequest::WatchLatestReplay;
         return false;
     }
+    if (key == OnlineMenuKey && GameState == GameModeMenu) {
+        onlineNotice.clear();
+        GameState = OnlineMenu;
+        return false;
+    }
+    // The keys the room code field takes act for no action there.
+    if (GameState == OnlineMenu && IsRoomCodeKey(key))
+        return false;
     if (key == KeepReplayKey && (GameState == GulperWins || GameState == GhostsWin)) {
         request = GuiRequest::KeepReplay;
         return false;
@@ -110,6 +124,9 @@ bool Gui::OnExitKey()
     switch (GameState) {
     case MainMenu:
         return true;
+    case OnlineMenu:
+        GameState = GameModeMenu;
+        break;
     case GameModeMenu:
     case HelpScreen:
     case OptionsMenu:

@@ -24,6 +24,26 @@ bool OnCampaignMenuRelease(int id);
 std::unique_ptr<Panel> BuildCustomGameMenu(const Gui& gui);
 bool OnCustomGameRelease(int id);
 
+// Online play: host, or join or watch by a typed room code.
+constexpr int RoomCodeLength = 6;  // characters of a room code
+constexpr const char* ShortRoomCodeNotice = "Type the 6-character room code";
+constexpr int OnlineNoticeWidth = 126;  // pixels a line of the online screen's notice may take
+constexpr int OnlineNoticeLines = 2;    // lines the notice may take
+std::unique_ptr<Panel> BuildOnlineMenu(const Gui& gui);
+bool OnOnlineMenuRelease(int id);
+// A key pressed on the online screen: a letter or digit typed into the room
+// code (upper-cased, refused past RoomCodeLength), Backspace deleting the
+// last one. False for a key the code field does not take.
+bool TypeRoomCodeKey(Gui& gui, int key);
+bool IsRoomCodeKey(int key);  // the keys TypeRoomCodeKey takes
+constexpr int RoomCodeFieldWidth = 78;  // the field's box, outline included
+// The pixels the field takes from its left edge to the end of its cursor
+// when it shows this code.
+int RoomCodeFieldUsedWidth(const Gui& gui, const std::string& code);
+// The notice as the online screen shows it: wrapped, at most
+// OnlineNoticeLines lines, each cut to OnlineNoticeWidth pixels.
+std::vector<std::string> OnlineNoticeLinesOf(const Gui& gui, const std::string& notice);
+
 // Help.
 std::unique_ptr<Panel> BuildHelpPanel(const Gui& gui);
 std::vector<std::string> WrapLines(const std::vector<std::string>& lines, int maxWidth,

@@ -12,7 +12,8 @@ enum class GameStateId : int {
     CustomGameMenu = 4,
     HelpScreen = 5,
     OptionsMenu = 6,
-    // 7 to 9 are not used.
+    OnlineMenu = 7,  // hosting, joining or watching a game by room code
+    // 8 and 9 are not used.
     ControlsMenu = 10,
     ControlsInGame = 11,
     LevelEditor = 12,

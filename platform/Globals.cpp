@@ -21,7 +21,7 @@ int PauseUntil = 0;
 
 bool IsMenuState(GameStateId state)
 {
-    return (state >= MainMenu && state <= OptionsMenu) ||
+    return (state >= MainMenu && state <= OnlineMenu) ||
            (state >= ControlsMenu && state <= LevelEditor);
 }
 

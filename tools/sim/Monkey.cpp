@@ -148,7 +148,7 @@ private:
 
 bool IsKnownState(GameStateId state)
 {
-    return (state >= MainMenu && state <= OptionsMenu) ||
+    return (state >= MainMenu && state <= OnlineMenu) ||
            (state >= ControlsMenu && state <= CampaignComplete);
 }
 
