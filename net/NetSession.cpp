@@ -352,6 +352,21 @@ void NetSession::Handle(const NetMessage& message)
     case NetMessageType::Refuse:
         HandleHandshake(message);
         return;
+    case NetMessageType::LobbySettings: {
+        if (host || phase != NetPhase::Lobby)
+            return DropPeer("The other player sent a bad message");
+        LevelSettings& settings = hostSettings;
+        settings.gulperController = settings.ghostsController = Human;
+        settings.gulperSpeed = message.settings.gulperSpeed;
+        settings.ghostSpeed = message.settings.ghostSpeed;
+        settings.ghostCount = message.settings.ghostCount;
+        settings.timeLimit = message.settings.timeLimit;
+        settings.framesPerSecond = message.settings.framesPerSecond;
+        settings.gameMode = CustomMode;
+        joinerSide = message.joinerSide;
+        hostSettingsKnown = true;
+        return;
+    }
     case NetMessageType::StartLevel:
         if (host || message.level != static_cast<std::uint16_t>(level + 1) ||
             (phase != NetPhase::Lobby && phase != NetPhase::Level && phase != NetPhase::LevelEnded))
@@ -412,11 +427,39 @@ void NetSession::HandleHandshake(const NetMessage& message)
         welcome.type = NetMessageType::Welcome;
         welcome.gameVersion = options.gameVersion;
         Send(welcome);
+        lobbySent.clear();  // the new player hears the settings
         notice = "A player has joined";
     } else {
         notice.clear();
     }
     phase = NetPhase::Lobby;
+}
+
+NetMessage NetSession::HostSettingsMessage(NetMessageType type) const
+{
+    const Config& config = *TheConfig;
+    NetMessage message;
+    message.type = type;
+    message.settings = {config.gulperSpeed, config.ghostSpeed, config.ghostCount,
+                        TheTick.timer->limit, config.framesPerSecond};
+    // The host plays the side set to Human (the gulper when both are), the player who joined the other.
+    const Side hostSide = config.gulperController == Human ? Side::Gulper : Side::Ghosts;
+    message.joinerSide = hostSide == Side::Gulper ? Side::Ghosts : Side::Gulper;
+    return message;
+}
+
+void NetSession::ShowLobbySettings()
+{
+    if (options.role != NetRole::Host || phase != NetPhase::Lobby)
+        return;
+    const NetMessage message = HostSettingsMessage(NetMessageType::LobbySettings);
+    std::vector<std::uint8_t> bytes;
+    EncodeNetMessage(message, bytes);
+    NetMessage check;
+    if (bytes == lobbySent || !DecodeNetMessage(bytes.data(), bytes.size(), check))
+        return;  // nothing new, or settings the joining player would refuse (Start! says so)
+    lobbySent = bytes;
+    SendBytes(message, bytes);
 }
 
 bool NetSession::HostStartLevel(const std::string& mazeText)
@@ -426,13 +469,8 @@ bool NetSession::HostStartLevel(const std::string& mazeText)
         return false;
     }
     const Config& config = *TheConfig;
-    NetMessage start;
-    start.type = NetMessageType::StartLevel;
-    start.settings = {config.gulperSpeed, config.ghostSpeed, config.ghostCount,
-                      TheTick.timer->limit, config.framesPerSecond};
-    // The host plays the side set to Human (the gulper when both are), the player who joined the other.
-    const Side hostSide = config.gulperController == Human ? Side::Gulper : Side::Ghosts;
-    start.joinerSide = hostSide == Side::Gulper ? Side::Ghosts : Side::Gulper;
+    NetMessage start = HostSettingsMessage(NetMessageType::StartLevel);
+    const Side hostSide = start.joinerSide == Side::Gulper ? Side::Ghosts : Side::Gulper;
     // Commands must cross the network and back within the delay.
     const int period = 1000 / std::max(config.framesPerSecond, 1);
     const int measured = std::max(roundTrip, 0);
@@ -636,6 +674,7 @@ void NetSession::PeerGone(const std::string& why)
     if (options.role == NetRole::Host && !relay) {
         phase = NetPhase::Listening;
         level = 0;  // the next player's first level is level 1 again
+        lobbySent.clear();
     } else {
         link->Leave();
         phase = NetPhase::Offline;

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "platform/LevelSettings.h"
+#include "platform/OnlineConfig.h"
 #include "replay/Recorder.h"
 #include "net/Lockstep.h"
 #include "net/NetLink.h"
@@ -22,8 +23,6 @@
 // Watch: follows a game through a relay without playing.
 enum class NetRole { Host, Join, Watch };
 
-// Online play's relay unless data/online.cfg or --relay names another.
-constexpr const char* DefaultRelayUrl = "ws://127.0.0.1:24863";
 
 struct NetOptions {
     NetRole role = NetRole::Host;
@@ -73,6 +72,11 @@ public:
     // configuration's settings, the host playing the side set to Human;
     // false, with a notice, when there is no player yet or the settings cannot be sent.
     bool HostStartLevel(const std::string& mazeText);
+    // In the lobby, the host tells the player who joined its settings for
+    // the next level whenever they change (called every frame).
+    void ShowLobbySettings();
+    // A joining player: the host has told its settings (HostSettings()).
+    bool HostSettingsKnown() const { return hostSettingsKnown; }
     // In a level: both players' commands for the next frame are here.
     bool FrameReady() const;
     // A frame of the level, once both players' commands for it are here: the
@@ -147,7 +151,11 @@ private:
     std::unique_ptr<NetTransport> link;  // the connection: direct or relay
     NetLink* direct = nullptr;           // the same, when it is ENet straight to the peer
     RelayLink* relay = nullptr;          // the same, when it goes through a relay
-    LevelSettings hostSettings;          // of the level the host started last
+    LevelSettings hostSettings;          // of the level the host started last, or will start
+    bool hostSettingsKnown = false;      // a joining player has heard them
+    std::vector<std::uint8_t> lobbySent; // the host's settings as last sent in the lobby
+    // The host's settings for its next level as a message of this type.
+    NetMessage HostSettingsMessage(NetMessageType type) const;
     NetPhase phase = NetPhase::Offline;
     std::string notice;
     std::unique_ptr<Lockstep> lockstep;  // of the current or last level

@@ -188,6 +188,16 @@ void EncodeNetMessage(const NetMessage& message, std::vector<std::uint8_t>& out)
         PutText(out, message.mazeText);
         break;
     }
+    case NetMessageType::LobbySettings: {
+        const NetSettings& settings = message.settings;
+        PutU64(out, std::bit_cast<std::uint64_t>(settings.gulperSpeed));
+        PutU64(out, std::bit_cast<std::uint64_t>(settings.ghostSpeed));
+        PutU8(out, static_cast<unsigned>(settings.ghostCount));
+        PutU32(out, static_cast<std::uint32_t>(settings.timeLimit));
+        PutU8(out, static_cast<unsigned>(settings.framesPerSecond));
+        PutU8(out, static_cast<unsigned>(message.joinerSide));
+        break;
+    }
     case NetMessageType::Commands: {
         PutU16(out, message.level);
         PutU32(out, message.frame);
@@ -238,6 +248,13 @@ bool DecodeNetMessage(const std::uint8_t* bytes, std::size_t size, NetMessage& m
     case NetMessageType::StartLevel:
         read = ReadStart(in, message);
         break;
+    case NetMessageType::LobbySettings: {
+        unsigned side = 0;
+        read = ReadSettings(in, message.settings) && in.U8(side);
+        message.joinerSide = static_cast<Side>(side);
+        read = read && (message.joinerSide == Side::Gulper || message.joinerSide == Side::Ghosts);
+        break;
+    }
     case NetMessageType::Commands:
         read = ReadFrame(in, message) && in.Commands(message.commands);
         break;

@@ -13,7 +13,8 @@
 #include "input/Commands.h"
 
 // Raised whenever the messages or their meaning change; both sides must agree.
-constexpr std::uint16_t NetProtocolVersion = 1;
+// 2: the host tells the joining player its settings while they wait (LobbySettings).
+constexpr std::uint16_t NetProtocolVersion = 2;
 // The UDP port a host listens on unless the player names another.
 constexpr std::uint16_t DefaultNetPort = 24862;
 
@@ -38,6 +39,7 @@ enum class NetMessageType : std::uint8_t {
     Hash,        // the state hash after a frame of the level
     Ping,        // a stamp to send back at once, for the round trip
     Pong,
+    LobbySettings,  // the host's settings for the next level, and the side the joiner would play
 };
 
 enum class NetRefusal : std::uint8_t {
@@ -61,9 +63,9 @@ struct NetMessage {
     std::uint16_t protocol = NetProtocolVersion;  // Hello, Welcome, Refuse: the sender's
     std::string gameVersion;                      // Hello, Welcome, Refuse: the sender's
     NetRefusal refusal = NetRefusal::Versions;    // Refuse
-    NetSettings settings;                         // StartLevel
+    NetSettings settings;                         // StartLevel, LobbySettings
     int delay = MinNetDelay;                      // StartLevel
-    Side joinerSide = Side::Ghosts;               // StartLevel: Gulper or Ghosts
+    Side joinerSide = Side::Ghosts;               // StartLevel, LobbySettings: Gulper or Ghosts
     std::string mazeText;                         // StartLevel
     std::uint16_t level = 0;                      // StartLevel, Commands, Hash: the host's count of levels
     std::uint32_t frame = 0;                      // Commands, Hash: from the level's start
