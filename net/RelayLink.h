@@ -1,4 +1,4 @@
-// The connection to the other player through a relay server (relay/), by
+// The connection to the other player through a relay server (relayserver/), by
 // WebSocket: a game creates a room and gets its code, the other player joins
 // by that code, spectators watch it. Like NetLink it is driven by polling
 // from the game's single thread, and it never blocks longer than asked.

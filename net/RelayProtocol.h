@@ -1,5 +1,5 @@
 // The relay protocol: the binary WebSocket messages between a game and the
-// relay server (relay/), which pairs two players by a room code and lets
+// relay server (relayserver/), which pairs two players by a room code and lets
 // spectators watch. The first byte of a message is its kind. The relay reads
 // only this framing, never the game's messages inside Data.
 #pragma once

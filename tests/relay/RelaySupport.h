@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "net/RelayLink.h"
-#include "relay/RelayServer.h"
+#include "relayserver/RelayServer.h"
 
 namespace relaytest {
 

@@ -1,4 +1,4 @@
-// gulpwise-relay: the relay server of online play by room code (relay/RelayServer.h).
+// gulpwise-relay: the relay server of online play by room code (relayserver/RelayServer.h).
 // Reads its options, listens, prints where, and runs until SIGTERM or SIGINT,
 // when every game hears "the server is closing" and the program exits 0.
 #include <sys/resource.h>
@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "relay/RelayServer.h"
+#include "relayserver/RelayServer.h"
 
 namespace {
 

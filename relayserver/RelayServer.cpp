@@ -5,7 +5,7 @@
 // one thread only and need no locks, and one core forwards the messages of
 // thousands of rooms (docs/performance.md). A relay that needs more grows
 // sideways: relays side by side, each with its own rooms (docs/online.md).
-#include "relay/RelayServer.h"
+#include "relayserver/RelayServer.h"
 
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/asio/steady_timer.hpp>
