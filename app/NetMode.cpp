@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "app/PlayMode.h"
+#include "gui/OnlinePanels.h"
 #include "replay/Archive.h"
 #include "rules/Tick.h"
 #include "platform/Config.h"
@@ -222,6 +223,7 @@ bool NetMode::Update()
         confirmUntil = 0;
     if (hostOnMenus)
         parts->sides.KeepOpposite();
+    session.ShowLobbySettings();
 
     bool quit = false;
     const GuiRequest request = std::exchange(gui.request, GuiRequest::None);
@@ -262,6 +264,10 @@ bool NetMode::Update()
             StartNetLevel(&session);
         else if (request == GuiRequest::KeepReplay && archive)
             archive->KeepLast();
+        else if (session.Phase() == NetPhase::Offline &&
+                 (request == GuiRequest::HostOnline || request == GuiRequest::JoinOnline ||
+                  request == GuiRequest::WatchOnline))
+            next = OnlineMode(request, archive);  // network play again, from the online screen
         FrameCommands commands;
         std::swap(commands, gui.commands);
         quit = RunGameFrame(commands, archive);
@@ -278,6 +284,18 @@ bool NetMode::Update()
 void NetMode::Draw() const
 {
     DrawGame(PlayCaption(archive));
+    const Gui& gui = *TheGui;
+    const NetPhase phase = session.Phase();
+    // Online, the room's code in large letters while the host waits for a player.
+    if (session.Online() && phase == NetPhase::Listening && !session.RoomCode().empty()) {
+        DrawRoomCode(gui, session.RoomCode(), "Tell the other player this code");
+        return;
+    }
+    // The joining player waits with the host's settings in view, not its own.
+    if (phase == NetPhase::Lobby && session.Role() == NetRole::Join && session.HostSettingsKnown())
+        DrawHostSettings(gui, session.HostSettings());
+    if (session.Online() && (phase == NetPhase::Level || phase == NetPhase::Lobby))
+        DrawRoundTrip(gui, session.roundTrip);
     const bool stale = session.Phase() == NetPhase::Offline &&
                        static_cast<int>(SDL_GetTicks() - statusSince) > OfflineNoticeMilliseconds;
     if (!stale)

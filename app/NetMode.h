@@ -25,6 +25,8 @@ public:
     void Draw() const override;
     // Messages are handled while the frame waits, as soon as they arrive.
     void Wait(int milliseconds) override;
+    // Online play again, once asked for on the online screen after this one ended.
+    std::unique_ptr<Mode> TakeNext() override { return std::move(next); }
 
     NetSession session;
 
@@ -32,6 +34,7 @@ private:
     struct Parts;                 // the input filter, the side choice and the status strip
     std::unique_ptr<Parts> parts;
     ReplayArchive* archive;
+    std::unique_ptr<Mode> next;   // the mode asked for, taken after the frame
     std::string lastStatus;       // the status shown, and since when (real milliseconds)
     unsigned statusSince = 0;
     unsigned confirmUntil = 0;    // leaving network play is being asked, until then (real milliseconds); 0: not

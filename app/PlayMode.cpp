@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "app/NetMode.h"
 #include "app/WatchMode.h"
 #include "gui/GameView.h"
 #include "gui/Gui.h"
@@ -13,13 +14,28 @@
 #include "rules/FrameSounds.h"
 #include "rules/Tick.h"
 
+std::unique_ptr<Mode> OnlineMode(GuiRequest request, ReplayArchive* archive)
+{
+    const Gui& gui = *TheGui;
+    NetOptions options;
+    options.online = true;
+    options.relayUrl = gui.online.relayUrl;
+    options.role = request == GuiRequest::HostOnline  ? NetRole::Host
+                   : request == GuiRequest::JoinOnline ? NetRole::Join
+                                                       : NetRole::Watch;
+    if (options.role != NetRole::Host)
+        options.roomCode = gui.onlineCode;
+    return std::make_unique<NetMode>(options, archive);
+}
+
 namespace {
 
 // Serves what the interface asked for since the last frame; a replay to
-// watch becomes the next mode.
+// watch or online play becomes the next mode.
 std::unique_ptr<Mode> ServeGuiRequest(ReplayArchive* archive)
 {
-    switch (std::exchange(TheGui->request, GuiRequest::None)) {
+    const GuiRequest request = std::exchange(TheGui->request, GuiRequest::None);
+    switch (request) {
     case GuiRequest::StartLevel:
         StartLevel();
         break;
@@ -32,9 +48,7 @@ std::unique_ptr<Mode> ServeGuiRequest(ReplayArchive* archive)
     case GuiRequest::HostOnline:
     case GuiRequest::JoinOnline:
     case GuiRequest::WatchOnline:
-        // Online play through the relay is the program's online mode's to
-        // serve; the usual game leaves these requests unanswered for now.
-        break;
+        return OnlineMode(request, archive);
     case GuiRequest::None:
         break;
     }

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/Mode.h"
+#include "gui/Gui.h"
 #include "input/Commands.h"
 
 class ReplayArchive;
@@ -32,5 +33,8 @@ bool RunGameFrame(const FrameCommands& commands, ReplayArchive* archive = nullpt
 // asked for, then the interface's commands; for tests and tools that play
 // the game without a mode (a replay asked for is not watched).
 bool UpdateGameFrame(ReplayArchive* archive = nullptr);
+// Online play as the online screen asked for it (host, join or watch), through
+// the relay of the interface's online settings.
+std::unique_ptr<Mode> OnlineMode(GuiRequest request, ReplayArchive* archive);
 // The caption the picture gets in local play: the archive's notice after a level.
 std::string PlayCaption(const ReplayArchive* archive);

@@ -49,6 +49,7 @@ int main(int argc, char** argv)
     NetOptions network;
     DesktopOptions desktop;
     bool networkPlay = false;
+    bool relayGiven = false;  // --relay names the relay of this run
     for (int i = 1; i < argc;) {
         std::string error;
         int taken = TakeDesktopOption(argc, argv, i, desktop);
@@ -59,7 +60,9 @@ int main(int argc, char** argv)
         if (taken == 0) {
             taken = TakeNetOption(argc, argv, i, network, error);
             // --relay alone only names the relay for the online menu.
-            networkPlay = networkPlay || (taken > 0 && std::strcmp(argv[i], "--relay") != 0);
+            const bool relay = taken > 0 && std::strcmp(argv[i], "--relay") == 0;
+            relayGiven = relayGiven || relay;
+            networkPlay = networkPlay || (taken > 0 && !relay);
         }
         if (taken <= 0)
             return Usage(argv[i], error.empty() ? "unknown or incomplete option" : error);
@@ -75,6 +78,11 @@ int main(int argc, char** argv)
     ReplayArchive archive;
     CreateGlobals();
     TheGui->padPlaysGhosts = desktop.padPlaysGhosts;
+    // The relay of online play: --relay for this run, else data/online.cfg's.
+    if (relayGiven)
+        TheGui->online.relayUrl = network.relayUrl;
+    else
+        network.relayUrl = TheGui->online.relayUrl;
     std::unique_ptr<Mode> first;
     if (replayPath) {
         first = StartWatchingFile(replayPath, replay, AfterWatching::EndProgram, &archive);
