@@ -30,29 +30,23 @@ std::unique_ptr<Mode> OnlineMode(GuiRequest request, ReplayArchive* archive)
 
 namespace {
 
-// Serves what the interface asked for since the last frame; a replay to
-// watch or online play becomes the next mode.
-std::unique_ptr<Mode> ServeGuiRequest(ReplayArchive* archive)
+// Serves what the interface asked for since the last frame that the game
+// serves itself; returns a request that changes the mode (a replay to watch,
+// online play), which only a mode can serve, or None.
+GuiRequest ServeGuiRequest(ReplayArchive* archive)
 {
     const GuiRequest request = std::exchange(TheGui->request, GuiRequest::None);
     switch (request) {
     case GuiRequest::StartLevel:
         StartLevel();
-        break;
-    case GuiRequest::WatchLatestReplay:
-        return WatchLatestReplay(archive);
+        return GuiRequest::None;
     case GuiRequest::KeepReplay:
         if (archive)
             archive->KeepLast();
-        break;
-    case GuiRequest::HostOnline:
-    case GuiRequest::JoinOnline:
-    case GuiRequest::WatchOnline:
-        return OnlineMode(request, archive);
-    case GuiRequest::None:
-        break;
+        return GuiRequest::None;
+    default:
+        return request;
     }
-    return nullptr;
 }
 
 }  // namespace
@@ -91,9 +85,24 @@ InputHandler& PlayMode::Input()
 
 bool PlayMode::Update()
 {
-    next = ServeGuiRequest(archive);
+    switch (ServeGuiRequest(archive)) {
+    case GuiRequest::WatchLatestReplay:
+        next = WatchLatestReplay(archive);
+        break;
+    case GuiRequest::HostOnline:
+        next = OnlineMode(GuiRequest::HostOnline, archive);
+        break;
+    case GuiRequest::JoinOnline:
+        next = OnlineMode(GuiRequest::JoinOnline, archive);
+        break;
+    case GuiRequest::WatchOnline:
+        next = OnlineMode(GuiRequest::WatchOnline, archive);
+        break;
+    default:
+        break;
+    }
     if (next)
-        return false;  // watching starts with the next frame
+        return false;  // the next mode starts with the next frame
     FrameCommands commands;
     std::swap(commands, TheGui->commands);  // the input of the next frame starts afresh
     return RunGameFrame(commands, archive);
