@@ -91,7 +91,8 @@ void DrawIfAny(const Panel* panel)
 GameFlowCalls GameFlow;
 
 Gui::Gui()
-    : selectionBox(), images{}, controllerNames{"Human", "AI"}, groupSelection(false)
+    : selectionBox(), images{}, controllerNames{"Human", "AI"}, groupSelection(false),
+      pressScreen(NoValue)
 {
     for (int i = 0; i < GuiImageCount; ++i)
         images[i] = TheScreen->LoadImage(ImagePaths[i], Black, Black, Black);
@@ -206,7 +207,9 @@ bool Gui::OnLeftUp(int x, int y)
     const int id = (this->*(screen->panel))->TakeReleased();
     if (id == NoButton)
         return false;
-    return screen->onRelease(id);
+    const bool quit = screen->onRelease(id);
+    NoteScreen();
+    return quit;
 }
 
 bool Gui::OnMouseIgnored(int, int)

@@ -95,6 +95,18 @@ public:
     GameStateId StateAfterCommands() const;
 
 private:
+    // A key's or pad button's release acts only when its press was seen on
+    // the screen shown now: a press that changes the screen (Escape ending a
+    // replay) or a release that does (Escape going one menu back) leaves
+    // behind releases that belong to the screen before.
+    void NoteScreen();             // forgets the presses once the screen has changed
+    void NotePress(int code);      // a key symbol, or PadPressCode of a button
+    bool TakePress(int code);      // false when the press was not seen on this screen
+    bool ActOnKeyUp(int key);      // a release whose press was seen
+    bool ActOnPad(const PadInput& pad);
+    std::vector<int> presses;      // keys and pad buttons pressed on this screen, not yet released
+    int pressScreen;               // the screen they were pressed on (ScreenOf a state)
+
     // The "Exit game" key on a screen outside a level; true ends the program.
     bool OnExitKey();
     // In play: the left button starts a selection box and selects by click,

@@ -105,7 +105,7 @@ TEST_F(ReplayArchiveTest, TheNewestTwentyAreKeptAndAKeptReplayIsNeverRemoved)
     EXPECT_FALSE(sandbox->Exists("data/replays/replay_000001.gwr"));
     EXPECT_TRUE(sandbox->Exists("data/replays/replay_000002.gwr"));
 
-    TheGui->OnKeyUp(KeepKey);  // during the pause after the level
+    TapSymbol(KeepKey);  // during the pause after the level
     EXPECT_EQ(ReadBack("data/replays/kept_000021.gwr"), ReadBack("data/replays/replay_000021.gwr"));
     EXPECT_EQ(archive->Notice(), "Replay kept as data/replays/kept_000021.gwr");
     EXPECT_TRUE(sandbox->Exists("data/replays/kept_000003.gwr"));
@@ -122,7 +122,7 @@ TEST_F(ReplayArchiveTest, TheMainMenuKeyWatchesTheLastLevelAtAnySpeedAndGivesThe
     const std::string playersMaze = TheMaze->LevelText();
 
     for (const int speedKey : {WatchNormalSpeedKey, WatchQuadrupleSpeedKey}) {
-        TheGui->OnKeyUp(WatchKey);
+        TapSymbol(WatchKey);
         ASSERT_TRUE(IsWatching());
         EXPECT_EQ(TheScreen->framePeriod, 1000 / replay.settings.framesPerSecond);
         TheScreen->input->OnKeyDown(speedKey);
