@@ -18,6 +18,10 @@
 
 namespace {
 
+// What the main menu's key says when it cannot show a replay; the terminal says why.
+constexpr const char* NothingRecordedNotice = "No level has been recorded yet";
+constexpr const char* CannotWatchNotice = "The last level's replay cannot be watched";
+
 // What watching a replay changes, as the player had it.
 struct PlayerSettings {
     ReplaySettings settings;
@@ -188,7 +192,7 @@ bool ReadReplayToWatch(const char* path, Replay& replay)
     std::string error;
     if (ReadReplay(path, replay, error))
         return true;
-    fprintf(stdout, "Cannot watch the replay %s: %s\n", path, error.c_str());
+    fprintf(stderr, "Cannot watch the replay %s: %s\n", path, error.c_str());
     return false;
 }
 
@@ -196,7 +200,7 @@ bool StartWatchingFile(const char* path, const Replay& replay, AfterWatching aft
 {
     if (StartWatching(replay, after))
         return true;
-    fprintf(stdout, "Cannot watch the replay %s: its maze is not a level\n", path);
+    fprintf(stderr, "Cannot watch the replay %s: its maze is not a level\n", path);
     return false;
 }
 
@@ -211,9 +215,11 @@ void WatchLatestReplay()
     const std::string path = TheArchive ? TheArchive->LatestPath() : "";
     if (path.empty()) {
         fprintf(stdout, "No level has been recorded yet.\n");
+        TheGui->ShowNotice(NothingRecordedNotice);
         return;
     }
-    WatchReplayFile(path.c_str(), AfterWatching::MainMenu);
+    if (!WatchReplayFile(path.c_str(), AfterWatching::MainMenu))
+        TheGui->ShowNotice(CannotWatchNotice);
 }
 
 void StopWatching()

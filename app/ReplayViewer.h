@@ -23,13 +23,13 @@ constexpr int WatchQuadrupleSpeedKey = '4';
 // it ends. False (nothing changed) when the replay's maze is not a level.
 bool StartWatching(const Replay& replay, AfterWatching after);
 // The two halves of watching a file, each false with one message on
-// standard output: reading it, then starting it.
+// standard error: reading it, then starting it.
 bool ReadReplayToWatch(const char* path, Replay& replay);
 bool StartWatchingFile(const char* path, const Replay& replay, AfterWatching after);
 // Both.
 bool WatchReplayFile(const char* path, AfterWatching after);
-// Watches the newest replay of the archive, from the main menu; a message
-// when there is none.
+// Watches the newest replay of the archive, from the main menu; a notice on
+// the screen and a message on the terminal when there is none or it cannot be watched.
 void WatchLatestReplay();
 // Ends the watching, if any, giving back the player's settings, maze and input.
 void StopWatching();

@@ -2,17 +2,20 @@
 // each state, and where a left press and a left release go.
 #include "gui/Gui.h"
 
+#include "platform/Clock.h"
 #include "platform/Config.h"
 #include "platform/GameState.h"
 #include "platform/Globals.h"
 #include "platform/Screen.h"
 #include "gui/ButtonIds.h"
+#include "gui/Caption.h"
 #include "gui/GameFlowCalls.h"
 #include "gui/Screens.h"
 
 namespace {
 
 constexpr int Black = 0;  // the transparent colour of every image
+constexpr int NoticeMilliseconds = 3000;  // how long a notice stays
 
 // The shared images, in their load order (the order of GuiImage).
 constexpr const char* ImagePaths[GuiImageCount] = {
@@ -92,7 +95,7 @@ GameFlowCalls GameFlow;
 
 Gui::Gui()
     : selectionBox(), images{}, controllerNames{"Human", "AI"}, groupSelection(false),
-      pressScreen(NoValue)
+      noticeState(MainMenu), noticeUntil(0), pressScreen(NoValue)
 {
     for (int i = 0; i < GuiImageCount; ++i)
         images[i] = TheScreen->LoadImage(ImagePaths[i], Black, Black, Black);
@@ -167,6 +170,15 @@ void Gui::DrawFrame() const
         DrawIfAny(PanelOf(GameState));  // the menus; the intro and the animations show none
         break;
     }
+    if (!notice.empty() && GameState == noticeState && Now() < noticeUntil)
+        DrawCaption(*this, notice);
+}
+
+void Gui::ShowNotice(const std::string& text)
+{
+    notice = text;
+    noticeState = GameState;
+    noticeUntil = Now() + NoticeMilliseconds;
 }
 
 bool Gui::OnLeftDown(int x, int y)

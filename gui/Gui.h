@@ -89,6 +89,13 @@ public:
     FrameCommands commands;  // what the players did in play since the last tick
     PadReader padReader;     // the first gamepad's d-pad and stick
 
+    // Shows a line of text in a caption over the screen shown now, for a few
+    // seconds or until the screen changes: what a key did when nothing else shows it.
+    void ShowNotice(const std::string& text);
+    std::string notice;       // the notice's text; empty: none shown yet
+    GameStateId noticeState;  // the screen it is shown on
+    int noticeUntil;          // the clock time at which it goes
+
     // The state the game will be in once the commands given since the last
     // tick are carried out, so that each key and click is judged as the game
     // would judge it after the ones before it; LevelBeingLeft once a command leaves the level.
@@ -99,7 +106,7 @@ private:
     // the screen shown now: a press that changes the screen (Escape ending a
     // replay) or a release that does (Escape going one menu back) leaves
     // behind releases that belong to the screen before.
-    void NoteScreen();             // forgets the presses once the screen has changed
+    void NoteScreen();             // forgets the presses and the notice once the screen has changed
     void NotePress(int code);      // a key symbol, or PadPressCode of a button
     bool TakePress(int code);      // false when the press was not seen on this screen
     bool ActOnKeyUp(int key);      // a release whose press was seen

@@ -86,8 +86,10 @@ GameStateId Gui::StateAfterCommands() const
 void Gui::NoteScreen()
 {
     const int screen = ScreenOf(StateAfterCommands());
-    if (screen != pressScreen)
+    if (screen != pressScreen) {
         presses.clear();
+        notice.clear();  // a notice belongs to the screen it was given on
+    }
     pressScreen = screen;
 }
 

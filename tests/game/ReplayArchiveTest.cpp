@@ -143,6 +143,43 @@ TEST_F(ReplayArchiveTest, TheMainMenuKeyWatchesTheLastLevelAtAnySpeedAndGivesThe
     EXPECT_EQ(archive->LatestPath(), "data/replays/replay_000001.gwr");  // watching records nothing
 }
 
+// With nothing to watch the main menu's key says so over the menu for three
+// seconds, as well as on the terminal; so it does when the replay is damaged.
+TEST_F(ReplayArchiveTest, TheMainMenuKeyWithNothingToWatchSaysSoOnTheScreen)
+{
+    RunFrames(1);
+    const std::uint64_t menu = WindowHash();
+    CaptureOutput();
+    TapSymbol(WatchKey);
+    EXPECT_FALSE(IsWatching());
+    EXPECT_EQ(TakeOutput(), "No level has been recorded yet.\n");
+    EXPECT_EQ(TheGui->notice, "No level has been recorded yet");
+    RunFrames(1);
+    const std::uint64_t withNotice = WindowHash();
+    EXPECT_NE(withNotice, menu);
+    RunFrames(3000 / TheScreen->framePeriod - 1);
+    EXPECT_EQ(WindowHash(), withNotice);
+    RunFrames(1);
+    EXPECT_EQ(WindowHash(), menu);
+
+    TapSymbol(WatchKey);  // another screen ends it at once
+    Click(PlayButton);
+    RunFrames(1);
+    Click(CloseButton);
+    RunFrames(1);
+    EXPECT_EQ(WindowHash(), menu);
+
+    std::filesystem::create_directories(ReplayFolder);
+    sandbox->Write("data/replays/replay_000001.gwr", "damaged");
+    CaptureOutput();
+    TapSymbol(WatchKey);
+    TakeOutput();
+    EXPECT_FALSE(IsWatching());
+    EXPECT_EQ(TheGui->notice, "The last level's replay cannot be watched");
+    RunFrames(1);
+    EXPECT_NE(WindowHash(), menu);
+}
+
 TEST_F(ReplayArchiveTest, PausedWatchingStandsStillAndStepsOneFrameAtATime)
 {
     PlayLevelWithTurns();
