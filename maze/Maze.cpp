@@ -154,7 +154,9 @@ void Maze::Draw() const
 }
 
 // Whatever the frames before left there (a larger maze, panels, messages)
-// goes: the strip right of the maze and the one below it.
+// goes: the strip right of the maze and the one below it. A maze that covers
+// the play area, the window but its bottom row, is drawn as it always was:
+// that row is the interface's (the timer, the level indicator, the editor's bar).
 void Maze::ClearOutside() const
 {
     const int64_t size = static_cast<int64_t>(cellSize);
@@ -162,6 +164,8 @@ void Maze::ClearOutside() const
     const int windowHeight = TheScreen->height;
     const int mazeWidth = static_cast<int>(std::min<int64_t>(width * size, windowWidth));
     const int mazeHeight = static_cast<int>(std::min<int64_t>(height * size, windowHeight));
+    if (mazeWidth == windowWidth && mazeHeight >= windowHeight - size)
+        return;
     if (mazeWidth < windowWidth)
         TheScreen->FillRect(mazeWidth, 0, windowWidth - mazeWidth, windowHeight, OutsideColour);
     if (mazeHeight < windowHeight)

@@ -3,7 +3,7 @@
 // once chosen; corn, boosts and the start cells lie over the floor. The sheets
 // "images/tiles0.bmp", "images/tiles1.bmp", ... load up to the first missing
 // one, and the configuration names the one in use. Around a maze smaller
-// than the window the window is black.
+// than the play area the window is black.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -107,9 +107,9 @@ TEST_F(TileDrawing, WithoutAnySheetTheGameRunsAndDrawsNoMaze)
     EXPECT_EQ(TheMaze->width, 28);  // the level itself was read
 }
 
-// A maze smaller than the window leaves no trace of what was drawn before
-// around it, drawn from the cached background or tile by tile; a maze that
-// fills the window has nothing around it.
+// A maze smaller than the play area (the window but its bottom row) leaves no
+// trace of what was drawn before around it, drawn from the cached background
+// or tile by tile; a maze that fills the window has nothing around it.
 TEST_F(TileDrawing, AroundASmallMazeTheWindowIsClearedToBlack)
 {
     constexpr Uint32 Leftover = 0x123456;  // what the frames before left
@@ -133,4 +133,13 @@ TEST_F(TileDrawing, AroundASmallMazeTheWindowIsClearedToBlack)
     FillWindow(Leftover);
     TheMaze->Draw();
     EXPECT_EQ(CountPixels(Black), 0);
+
+    // A maze of the play area leaves the window's bottom row to the interface.
+    Rows play = StandardRows();
+    play.pop_back();
+    std::istringstream playArea(LevelText(play));
+    ASSERT_TRUE(TheMaze->ReadLevel(playArea));
+    FillWindow(Leftover);
+    TheMaze->Draw();
+    EXPECT_EQ(CountPixels(Leftover), TheScreen->width * TilePixels);
 }
