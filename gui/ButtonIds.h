@@ -40,4 +40,5 @@ enum ButtonId : int {
     BrushButton = 41,
     SaveMapButton = 42,
     ResetMapButton = 43,
+    DiscardButton = 44,  // drops the editor's unsaved painting
 };

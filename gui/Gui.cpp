@@ -21,7 +21,7 @@ constexpr int NoticeMilliseconds = 3000;  // how long a notice stays
 constexpr const char* ImagePaths[GuiImageCount] = {
     "images/button_72_18.bmp", "images/button_18_18.bmp", "images/button_12_12.bmp",
     "images/menu_144_180.bmp", "images/menu_90_126.bmp",  "images/menu_432_342.bmp",
-    "images/menu_126_18.bmp",
+    "images/menu_126_18.bmp", "images/menu_288_63.bmp",
 };
 
 constexpr const char* LargeFontBitmap = "data/font18.bmp";
@@ -57,6 +57,7 @@ constexpr MenuScreen MenuScreens[] = {
     {ControlsMenu, &Gui::controlsMenu, OnControlsRelease},
     {ControlsInGame, &Gui::controlsMenu, OnControlsRelease},
     {LevelEditor, &Gui::editorBar, OnEditorRelease},
+    {EditorQuestion, &Gui::unsavedQuestion, OnUnsavedQuestionRelease},
 };
 
 const MenuScreen* MenuScreenOf(GameStateId state)
@@ -118,6 +119,7 @@ Gui::Gui()
     ghostsWinMessage = BuildMessagePanel(*this, GhostsWinText);
     campaignCompleteMessage = BuildMessagePanel(*this, CampaignCompleteText);
     editorBar = BuildEditorBar(*this);
+    unsavedQuestion = BuildUnsavedQuestion(*this);
     gulperLevelIndicator = BuildLevelIndicator(*this, &TheConfig->gulperLevel);
     ghostsLevelIndicator = BuildLevelIndicator(*this, &TheConfig->ghostsLevel);
 }
@@ -165,6 +167,10 @@ void Gui::DrawFrame() const
         break;
     case CampaignComplete:
         campaignCompleteMessage->Draw();
+        break;
+    case EditorQuestion:
+        editorBar->Draw();
+        unsavedQuestion->Draw();
         break;
     default:
         DrawIfAny(PanelOf(GameState));  // the menus; the intro and the animations show none

@@ -27,7 +27,8 @@ enum GuiImage : int {
     Menu90x126 = 4,    // "images/menu_90_126.bmp"
     Menu432x342 = 5,   // "images/menu_432_342.bmp"
     Menu126x18 = 6,    // "images/menu_126_18.bmp"
-    GuiImageCount = 7,
+    Menu288x63 = 7,    // "images/menu_288_63.bmp"
+    GuiImageCount = 8,
 };
 
 // What StateAfterCommands says once a command of the frame leaves the level:
@@ -82,6 +83,7 @@ public:
     std::unique_ptr<Panel> ghostsWinMessage;
     std::unique_ptr<Panel> campaignCompleteMessage;
     std::unique_ptr<Panel> editorBar;
+    std::unique_ptr<Panel> unsavedQuestion;  // the editor's question, over its bar
     std::unique_ptr<Panel> gulperLevelIndicator;
     std::unique_ptr<Panel> ghostsLevelIndicator;
 

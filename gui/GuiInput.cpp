@@ -10,6 +10,7 @@
 #include "platform/Globals.h"
 #include "platform/Screen.h"
 #include "gui/Gui.h"
+#include "gui/Screens.h"
 #include "input/PlayInput.h"
 #include "maze/EditorBrush.h"
 
@@ -147,6 +148,8 @@ bool Gui::ActOnKeyUp(int key)
         keyBindings.captureIndex = NoValue;
         return false;
     }
+    if (GameState == EditorQuestion && OnUnsavedQuestionKey(key))
+        return false;
     if (key == WatchLatestReplayKey && GameState == MainMenu && GameFlow.watchLatestReplay) {
         GameFlow.watchLatestReplay();
         return false;
@@ -206,9 +209,10 @@ bool Gui::OnExitKey()
         GameState = OptionsMenu;  // edits made on the controls screen stay in use, unsaved
         break;
     case LevelEditor:
-        TheBrush->DropUnsavedChanges();
-        GameFlow.reloadCustomMaze(true);
-        GameState = MainMenu;
+        TakeEditorStep(EditorStep::Leave);
+        break;
+    case EditorQuestion:
+        GameState = LevelEditor;  // as Cancel
         break;
     default:
         break;  // dying, the end pauses and the campaign's end cannot be left

@@ -24,6 +24,7 @@ enum class GameStateId : int {
     GulperWins = 18,
     GhostsWin = 19,
     CampaignComplete = 20,
+    EditorQuestion = 21,  // the editor asks what becomes of unsaved painting
 };
 using enum GameStateId;
 
@@ -41,7 +42,8 @@ extern int PauseUntil;  // the game time (ms, counted by the ticks) at which the
 // as this state shows it, the interface as GameState shows it.
 extern GameStateId FrameState;
 
-// True when the state is one of the menu, option, controls or editor screens.
+// True when the state is one of the menu, option, controls or editor screens
+// (the editor's question included).
 bool IsMenuState(GameStateId state);
 // Writes a state as its number, for messages.
 std::ostream& operator<<(std::ostream& out, GameStateId state);

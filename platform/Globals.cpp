@@ -23,7 +23,7 @@ GameStateId FrameState = MainMenu;
 bool IsMenuState(GameStateId state)
 {
     return (state >= MainMenu && state <= OptionsMenu) ||
-           (state >= ControlsMenu && state <= LevelEditor);
+           (state >= ControlsMenu && state <= LevelEditor) || state == EditorQuestion;
 }
 
 std::ostream& operator<<(std::ostream& out, GameStateId state)

@@ -126,7 +126,9 @@ protected:
         };
         paint(Wall, 3, 2, 9);
         paint(Corn, 5, 4, 12);
-        Press(PlusButton);  // the painting is dropped
+        Click(PlusButton);  // the editor asks about the painting: it is dropped
+        TapSymbol('d');
+        Frames(2);
         paint(Boost, 2, 1, 6);
         Press(SaveMapButton);
         paint(Wall, 7, 3, 5);
