@@ -4,6 +4,7 @@
 //   gulpwise --replay FILE         watches a replay, then ends
 //   gulpwise --host [PORT]         network play: sets up a game for another machine
 //   gulpwise --join HOST[:PORT]    network play: joins one
+//   gulpwise --help                the options, on standard output
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -21,15 +22,22 @@
 namespace {
 
 constexpr int UsageStatus = 2;
+constexpr const char* UsageLine = "Usage: gulpwise [OPTIONS]\nOptions:\n";
 constexpr const char* OwnUsage =
     "  --replay FILE           watch a replay, then end\n"
     "  --host [PORT]           network play: wait for another player (port 24862 unless given)\n"
-    "  --join HOST[:PORT]      network play: join the game set up on HOST\n";
+    "  --join HOST[:PORT]      network play: join the game set up on HOST\n"
+    "  --help                  show these options and end\n";
+
+void PrintUsage(FILE* to)
+{
+    fprintf(to, "%s%s%s", UsageLine, OwnUsage, DesktopUsage);
+}
 
 int Usage(const char* option, const std::string& why)
 {
-    fprintf(stderr, "gulpwise: %s %s\nOptions:\n%s%s", why.c_str(), option, OwnUsage,
-            DesktopUsage);
+    fprintf(stderr, "gulpwise: %s %s\n", why.c_str(), option);
+    PrintUsage(stderr);
     return UsageStatus;
 }
 
@@ -41,6 +49,10 @@ int main(int argc, char** argv)
     NetOptions network;
     bool networkPlay = false;
     for (int i = 1; i < argc;) {
+        if (strcmp(argv[i], "--help") == 0) {
+            PrintUsage(stdout);
+            return 0;
+        }
         std::string error;
         int taken = TakeDesktopOption(argc, argv, i);
         if (taken == 0 && strcmp(argv[i], "--replay") == 0 && i + 1 < argc) {
