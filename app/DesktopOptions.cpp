@@ -12,6 +12,14 @@ namespace {
 
 constexpr long MaxFrames = 1000000000;
 
+// A whole number written out in full; 0 for anything else.
+long NumberIn(const char* text)
+{
+    char* end = nullptr;
+    const long number = std::strtol(text, &end, 10);
+    return *text != '\0' && *end == '\0' ? number : 0;
+}
+
 }  // namespace
 
 int TakeDesktopOption(int argc, char** argv, int i, DesktopOptions& options)
@@ -29,14 +37,17 @@ int TakeDesktopOption(int argc, char** argv, int i, DesktopOptions& options)
         options.padPlaysGhosts = true;
         return 1;
     }
-    if (std::strcmp(option, "--quit-after-frames") != 0)
+    const bool scale = std::strcmp(option, "--scale") == 0;
+    if (!scale && std::strcmp(option, "--quit-after-frames") != 0)
         return 0;
-    if (i + 1 >= argc)
-        return -1;
-    char* end = nullptr;
-    const long frames = std::strtol(argv[i + 1], &end, 10);
-    if (*argv[i + 1] == '\0' || *end != '\0' || frames < 1 || frames > MaxFrames)
-        return -1;
-    options.frameLimit = frames;
-    return 2;
+    const long number = i + 1 < argc ? NumberIn(argv[i + 1]) : 0;
+    if (scale && number >= 1 && number <= MaxWindowScale) {
+        CommandLineWindowScale = static_cast<int>(number);
+        return 2;
+    }
+    if (!scale && number >= 1 && number <= MaxFrames) {
+        options.frameLimit = number;
+        return 2;
+    }
+    return -1;
 }

@@ -1,10 +1,11 @@
 // The command-line options of the desktop game: window or full screen, the
-// gamepad's side in the hotseat, and a run that ends by itself.
+// window's scale, the gamepad's side in the hotseat, and a run that ends by itself.
 #pragma once
 
 constexpr const char* DesktopUsage =
     "  --fullscreen            start full screen (F11 or Alt+Enter switches)\n"
     "  --window                start in a window\n"
+    "  --scale N               show the window N times its size, 1 to 8 (F10 steps through them)\n"
     "  --pad-plays-ghosts      with two human players, the first gamepad plays the ghosts\n"
     "  --quit-after-frames N   end the game by itself after N frames\n";
 

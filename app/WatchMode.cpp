@@ -19,6 +19,10 @@
 
 namespace {
 
+// What the main menu's key says when it cannot show a replay; the terminal says why.
+constexpr const char* NothingRecordedNotice = "No level has been recorded yet";
+constexpr const char* CannotWatchNotice = "The last level's replay cannot be watched";
+
 constexpr int FastSpeed = 2;
 constexpr int FastestSpeed = 4;
 
@@ -167,10 +171,14 @@ std::unique_ptr<Mode> WatchLatestReplay(ReplayArchive* archive)
     const std::string path = archive ? archive->LatestPath() : "";
     if (path.empty()) {
         fprintf(stdout, "No level has been recorded yet.\n");
+        TheGui->ShowNotice(NothingRecordedNotice);
         return nullptr;
     }
     Replay replay;
-    if (!ReadReplayToWatch(path.c_str(), replay))
-        return nullptr;
-    return StartWatchingFile(path.c_str(), replay, AfterWatching::MainMenu, archive);
+    std::unique_ptr<WatchMode> mode;
+    if (ReadReplayToWatch(path.c_str(), replay))
+        mode = StartWatchingFile(path.c_str(), replay, AfterWatching::MainMenu, archive);
+    if (!mode)
+        TheGui->ShowNotice(CannotWatchNotice);
+    return mode;
 }

@@ -81,5 +81,6 @@ bool ReadReplayToWatch(const char* path, Replay& replay);
 std::unique_ptr<WatchMode> StartWatchingFile(const char* path, const Replay& replay,
                                              AfterWatching after, ReplayArchive* archive);
 // Watches the newest replay of the archive, from the main menu; null, with a
-// message, when there is none.
+// notice on the screen and a message on the terminal, when there is none or
+// it cannot be watched.
 std::unique_ptr<Mode> WatchLatestReplay(ReplayArchive* archive);

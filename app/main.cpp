@@ -4,6 +4,7 @@
 //   gulpwise --replay FILE         watches a replay, then ends
 //   gulpwise --host [PORT]         network play: sets up a game for another machine
 //   gulpwise --join HOST[:PORT]    network play: joins one
+//   gulpwise --help                the options, on standard output
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -25,6 +26,7 @@
 namespace {
 
 constexpr int UsageStatus = 2;
+constexpr const char* UsageLine = "Usage: gulpwise [OPTIONS]\nOptions:\n";
 constexpr const char* OwnUsage =
     "  --replay FILE           watch a replay, then end\n"
     "  --host [PORT]           network play: wait for another player (port 24862 unless given)\n"
@@ -32,12 +34,18 @@ constexpr const char* OwnUsage =
     "  --relay URL             online play's relay (default from data/online.cfg, ws://127.0.0.1:24863)\n"
     "  --create                online play: open a room on the relay and wait for a player\n"
     "  --join-code CODE        online play: join the room CODE\n"
-    "  --watch-code CODE       online play: watch the room CODE\n";
+    "  --watch-code CODE       online play: watch the room CODE\n"
+    "  --help                  show these options and end\n";
+
+void PrintUsage(FILE* to)
+{
+    fprintf(to, "%s%s%s", UsageLine, OwnUsage, DesktopUsage);
+}
 
 int Usage(const char* option, const std::string& why)
 {
-    fprintf(stderr, "gulpwise: %s %s\nOptions:\n%s%s", why.c_str(), option, OwnUsage,
-            DesktopUsage);
+    fprintf(stderr, "gulpwise: %s %s\n", why.c_str(), option);
+    PrintUsage(stderr);
     return UsageStatus;
 }
 
@@ -51,6 +59,10 @@ int main(int argc, char** argv)
     bool networkPlay = false;
     bool relayGiven = false;  // --relay names the relay of this run
     for (int i = 1; i < argc;) {
+        if (strcmp(argv[i], "--help") == 0) {
+            PrintUsage(stdout);
+            return 0;
+        }
         std::string error;
         int taken = TakeDesktopOption(argc, argv, i, desktop);
         if (taken == 0 && strcmp(argv[i], "--replay") == 0 && i + 1 < argc) {

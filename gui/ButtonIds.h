@@ -43,4 +43,5 @@ enum ButtonId : int {
     HostOnlineButton = 44,
     JoinOnlineButton = 45,
     WatchOnlineButton = 46,
+    DiscardButton = 47,  // drops the editor's unsaved painting
 };

@@ -1,6 +1,7 @@
 // The level editor's bar: map number (starred while the map holds unsaved
 // painting), brush, save (saying for a while after a save what became of it)
-// and reset, with painting by the mouse where no button is hit.
+// and reset, with painting by the mouse where no button is hit; leaving the
+// map with painting unsaved asks first.
 #include <limits>
 #include <memory>
 #include <string>
@@ -112,34 +113,62 @@ void OnEditorPress(int buttonIndex, int x, int y)
         TheBrush->PaintAt(x, y);
 }
 
+void CarryOutEditorStep(EditorStep step)
+{
+    switch (step) {
+    case EditorStep::Leave:
+        ReloadMap();
+        GameState = MainMenu;
+        break;
+    case EditorStep::NextMap:
+        TheBrush->DropUnsavedChanges();
+        StepMapForward();
+        break;
+    case EditorStep::PreviousMap:
+        TheBrush->DropUnsavedChanges();
+        StepMapBackward();
+        break;
+    }
+}
+
+void TakeEditorStep(EditorStep step)
+{
+    if (TheBrush->unsavedChanges)
+        AskAboutUnsavedChanges(step);
+    else
+        CarryOutEditorStep(step);
+}
+
+// The repair before writing may add start cells or corn: they are drawn with
+// their floor at once. A map that cannot be written keeps its painting, still
+// unsaved. The Save button says which it was.
+bool SaveEditedMap()
+{
+    const bool saved = TheMaze->Save(TheConfig->mapNumber);
+    TheBrush->NoteSave(saved, SaveNoticeFrames());
+    TheMaze->RefreshTileVariants();
+    return saved;
+}
+
 bool OnEditorRelease(int id)
 {
     switch (id) {
     case PlusButton:
-        if (CanStepMapForward()) {
-            TheBrush->DropUnsavedChanges();
-            StepMapForward();
-        }
+        if (CanStepMapForward())
+            TakeEditorStep(EditorStep::NextMap);
         break;
     case MinusButton:
-        if (CanStepMapBackward()) {
-            TheBrush->DropUnsavedChanges();
-            StepMapBackward();
-        }
+        if (CanStepMapBackward())
+            TakeEditorStep(EditorStep::PreviousMap);
         break;
     case CloseButton:
-        ReloadMap();
-        GameState = MainMenu;
+        TakeEditorStep(EditorStep::Leave);
         break;
     case BrushButton:
         TheBrush->NextElement();
         break;
     case SaveMapButton:
-        // The repair before writing may add start cells or corn: they are
-        // drawn with their floor at once. A map that cannot be written keeps
-        // its painting, still unsaved. The button says which it was.
-        TheBrush->NoteSave(TheMaze->Save(TheConfig->mapNumber), SaveNoticeFrames());
-        TheMaze->RefreshTileVariants();
+        SaveEditedMap();
         break;
     case ResetMapButton:
         ReloadMap();

@@ -2,11 +2,13 @@
 // each state, and where a left press and a left release go.
 #include "gui/Gui.h"
 
+#include "platform/Clock.h"
 #include "platform/Config.h"
 #include "platform/GameState.h"
 #include "platform/Globals.h"
 #include "platform/Screen.h"
 #include "gui/ButtonIds.h"
+#include "gui/Caption.h"
 #include "rules/Campaign.h"
 #include "rules/Tick.h"
 #include "gui/Screens.h"
@@ -14,12 +16,13 @@
 namespace {
 
 constexpr int Black = 0;  // the transparent colour of every image
+constexpr int NoticeMilliseconds = 3000;  // how long a notice stays
 
 // The shared images, in their load order (the order of GuiImage).
 constexpr const char* ImagePaths[GuiImageCount] = {
     "images/button_72_18.bmp", "images/button_18_18.bmp", "images/button_12_12.bmp",
     "images/menu_144_180.bmp", "images/menu_90_126.bmp",  "images/menu_432_342.bmp",
-    "images/menu_126_18.bmp",  "images/menu_216_90.bmp",
+    "images/menu_126_18.bmp",  "images/menu_216_90.bmp", "images/menu_288_63.bmp",
 };
 
 constexpr const char* LargeFontBitmap = "data/font18.bmp";
@@ -56,6 +59,7 @@ constexpr MenuScreen MenuScreens[] = {
     {ControlsMenu, &Gui::controlsMenu, OnControlsRelease},
     {ControlsInGame, &Gui::controlsMenu, OnControlsRelease},
     {LevelEditor, &Gui::editorBar, OnEditorRelease},
+    {EditorQuestion, &Gui::unsavedQuestion, OnUnsavedQuestionRelease},
 };
 
 const MenuScreen* MenuScreenOf(GameStateId state)
@@ -92,7 +96,8 @@ void DrawIfAny(const Panel* panel)
 
 
 Gui::Gui()
-    : selectionBox(), images{}, controllerNames{"Human", "AI"}, groupSelection(false)
+    : selectionBox(), images{}, controllerNames{"Human", "AI"}, groupSelection(false),
+      noticeState(MainMenu), noticeUntil(0), pressScreen(NoValue)
 {
     for (int i = 0; i < GuiImageCount; ++i)
         images[i] = TheScreen->LoadImage(ImagePaths[i], Black, Black, Black);
@@ -118,6 +123,7 @@ Gui::Gui()
     ghostsWinMessage = BuildMessagePanel(*this, GhostsWinText);
     campaignCompleteMessage = BuildMessagePanel(*this, CampaignCompleteText);
     editorBar = BuildEditorBar(*this);
+    unsavedQuestion = BuildUnsavedQuestion(*this);
     gulperLevelIndicator = BuildLevelIndicator(*this, &TheConfig->gulperLevel);
     ghostsLevelIndicator = BuildLevelIndicator(*this, &TheConfig->ghostsLevel);
 }
@@ -168,10 +174,23 @@ void Gui::DrawFrame() const
     case CampaignComplete:
         campaignCompleteMessage->Draw();
         break;
+    case EditorQuestion:
+        editorBar->Draw();
+        unsavedQuestion->Draw();
+        break;
     default:
         DrawIfAny(PanelOf(GameState));  // the menus; the intro and the animations show none
         break;
     }
+    if (!notice.empty() && GameState == noticeState && Now() < noticeUntil)
+        DrawCaption(*this, notice);
+}
+
+void Gui::ShowNotice(const std::string& text)
+{
+    notice = text;
+    noticeState = GameState;
+    noticeUntil = Now() + NoticeMilliseconds;
 }
 
 bool Gui::OnLeftDown(int x, int y)
@@ -212,7 +231,9 @@ bool Gui::OnLeftUp(int x, int y)
     const int id = (this->*(screen->panel))->TakeReleased();
     if (id == NoButton)
         return false;
-    return screen->onRelease(id);
+    const bool quit = screen->onRelease(id);
+    NoteScreen();
+    return quit;
 }
 
 bool Gui::OnMouseIgnored(int, int)

@@ -30,7 +30,8 @@ enum GuiImage : int {
     Menu432x342 = 5,   // "images/menu_432_342.bmp"
     Menu126x18 = 6,    // "images/menu_126_18.bmp"
     Menu216x90 = 7,    // "images/menu_216_90.bmp"
-    GuiImageCount = 8,
+    Menu288x63 = 8,    // "images/menu_288_63.bmp"
+    GuiImageCount = 9,
 };
 
 // What the menus ask of the program, served before the next tick: the screens
@@ -94,6 +95,7 @@ public:
     std::unique_ptr<Panel> ghostsWinMessage;
     std::unique_ptr<Panel> campaignCompleteMessage;
     std::unique_ptr<Panel> editorBar;
+    std::unique_ptr<Panel> unsavedQuestion;  // the editor's question, over its bar
     std::unique_ptr<Panel> gulperLevelIndicator;
     std::unique_ptr<Panel> ghostsLevelIndicator;
 
@@ -108,12 +110,31 @@ public:
     std::string onlineCode;
     std::string onlineNotice;  // a line the online screen shows under its buttons; empty: none
 
+    // Shows a line of text in a caption over the screen shown now, for a few
+    // seconds or until the screen changes: what a key did when nothing else shows it.
+    void ShowNotice(const std::string& text);
+    std::string notice;       // the notice's text; empty: none shown yet
+    GameStateId noticeState;  // the screen it is shown on
+    int noticeUntil;          // the clock time at which it goes
+
     // The state the game will be in once the commands given since the last
     // tick are carried out, so that each key and click is judged as the game
     // would judge it after the ones before it; LevelBeingLeft once a command leaves the level.
     GameStateId StateAfterCommands() const;
 
 private:
+    // A key's or pad button's release acts only when its press was seen on
+    // the screen shown now: a press that changes the screen (Escape ending a
+    // replay) or a release that does (Escape going one menu back) leaves
+    // behind releases that belong to the screen before.
+    void NoteScreen();             // forgets the presses and the notice once the screen has changed
+    void NotePress(int code);      // a key symbol, or PadPressCode of a button
+    bool TakePress(int code);      // false when the press was not seen on this screen
+    bool ActOnKeyUp(int key);      // a release whose press was seen
+    bool ActOnPad(const PadInput& pad);
+    std::vector<int> presses;      // keys and pad buttons pressed on this screen, not yet released
+    int pressScreen;               // the screen they were pressed on (ScreenOf a state)
+
     // The "Exit game" key on a screen outside a level; true ends the program.
     bool OnExitKey();
     // In play: the left button starts a selection box and selects by click,

@@ -9,9 +9,9 @@
 #include "platform/Globals.h"
 #include "platform/Screen.h"
 #include "gui/Gui.h"
+#include "gui/Screens.h"
 #include "input/PlayInput.h"
 #include "maze/EditorBrush.h"
-#include "gui/Screens.h"
 
 namespace {
 
@@ -30,6 +30,26 @@ bool HumanGhosts()
     return TheConfig->ghostsController == Human;
 }
 
+// The screen a state shows, as far as pressing and releasing a key goes: a
+// level is one screen from its intro to its end pause (a key held as the
+// gulper appears still acts when let go); the pause, the keys help, every
+// menu and the level being left are screens of their own.
+int ScreenOf(GameStateId state)
+{
+    switch (state) {
+    case LevelIntro:
+    case GulperAppearing:
+    case Playing:
+    case GulperDying:
+    case GulperWins:
+    case GhostsWin:
+    case CampaignComplete:
+        return static_cast<int>(Playing);
+    default:
+        return static_cast<int>(state);
+    }
+}
+
 }  // namespace
 
 GameStateId Gui::StateAfterCommands() const
@@ -41,8 +61,36 @@ GameStateId Gui::StateAfterCommands() const
     return state;
 }
 
+void Gui::NoteScreen()
+{
+    const int screen = ScreenOf(StateAfterCommands());
+    if (screen != pressScreen) {
+        presses.clear();
+        notice.clear();  // a notice belongs to the screen it was given on
+    }
+    pressScreen = screen;
+}
+
+void Gui::NotePress(int code)
+{
+    NoteScreen();
+    if (std::find(presses.begin(), presses.end(), code) == presses.end())
+        presses.push_back(code);
+}
+
+bool Gui::TakePress(int code)
+{
+    NoteScreen();
+    const auto press = std::find(presses.begin(), presses.end(), code);
+    if (press == presses.end())
+        return false;
+    presses.erase(press);
+    return true;
+}
+
 bool Gui::OnKeyDown(int key)
 {
+    NotePress(key);
     if (GameState == OnlineMenu) {
         TypeRoomCodeKey(*this, key);
         return false;
@@ -63,12 +111,26 @@ bool Gui::OnKeyDown(int key)
 
 bool Gui::OnKeyUp(int key)
 {
+    // The group key let go is let go, whichever screen saw it pressed.
+    if (keyBindings.Matches(GroupSelection, key))
+        groupSelection = false;
+    if (!TakePress(key))
+        return false;
+    const bool quit = ActOnKeyUp(key);
+    NoteScreen();
+    return quit;
+}
+
+bool Gui::ActOnKeyUp(int key)
+{
     // A key awaited on the controls screen takes this release and nothing else.
     if (keyBindings.captureIndex != NoValue) {
         keyBindings.keys[keyBindings.captureIndex] = key;
         keyBindings.captureIndex = NoValue;
         return false;
     }
+    if (GameState == EditorQuestion && OnUnsavedQuestionKey(key))
+        return false;
     if (key == WatchLatestReplayKey && GameState == MainMenu) {
         request = GuiRequest::WatchLatestReplay;
         return false;
@@ -92,14 +154,11 @@ bool Gui::OnKeyUp(int key)
         return false;
     }
     // Each action bound to the key, in order, judged in the state the ones before it leave.
-    for (int action = GroupSelection; action <= ExitGame; ++action) {
+    for (int action = PauseGame; action <= ExitGame; ++action) {
         if (!keyBindings.Matches(action, key))
             continue;
         const GameStateId now = StateAfterCommands();
         switch (action) {
-        case GroupSelection:
-            groupSelection = false;
-            break;
         case PauseGame:
             if (now == Playing)
                 commands.Add(CommandType::Pause);
@@ -141,9 +200,10 @@ bool Gui::OnExitKey()
         GameState = OptionsMenu;  // edits made on the controls screen stay in use, unsaved
         break;
     case LevelEditor:
-        TheBrush->DropUnsavedChanges();
-        ReloadCustomMaze(true);
-        GameState = MainMenu;
+        TakeEditorStep(EditorStep::Leave);
+        break;
+    case EditorQuestion:
+        GameState = LevelEditor;  // as Cancel
         break;
     default:
         break;  // dying, the end pauses and the campaign's end cannot be left

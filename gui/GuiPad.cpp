@@ -23,6 +23,12 @@ int PadOf(const SDL_Event& event)
     }
 }
 
+// A pad button among the keys pressed on a screen: key symbols are never negative.
+int PadPressCode(int button)
+{
+    return -1 - button;
+}
+
 }  // namespace
 
 bool Gui::OnPadEvent(const SDL_Event& event)
@@ -32,6 +38,17 @@ bool Gui::OnPadEvent(const SDL_Event& event)
     const PadInput pad = padReader.Read(event);
     if (pad.kind == PadInput::Nothing)
         return false;
+    if (pad.kind == PadInput::ButtonDown)
+        NotePress(PadPressCode(pad.value));
+    else if (pad.kind == PadInput::ButtonUp && !TakePress(PadPressCode(pad.value)))
+        return false;
+    const bool quit = ActOnPad(pad);
+    NoteScreen();
+    return quit;
+}
+
+bool Gui::ActOnPad(const PadInput& pad)
+{
     const GameStateId state = StateAfterCommands();
     const bool released = pad.kind == PadInput::ButtonUp;
     // Any button resumes a paused game or leaves the keys help, as any key does.

@@ -12,6 +12,8 @@ constexpr int SmallPanelWidth = 144;  // "images/menu_144_180.bmp"
 constexpr int SmallPanelHeight = 180;
 constexpr int DialogWidth = 432;      // "images/menu_432_342.bmp"
 constexpr int DialogHeight = 342;
+constexpr int QuestionWidth = 288;    // "images/menu_288_63.bmp"
+constexpr int QuestionHeight = 63;
 
 constexpr bool LargeFont = true;   // the 18-pixel font
 constexpr bool SmallFont = false;  // the 10-pixel font

@@ -66,3 +66,18 @@ std::unique_ptr<Panel> BuildMessagePanel(const Gui& gui, const std::string& mess
 std::unique_ptr<Panel> BuildEditorBar(const Gui& gui);
 void OnEditorPress(int buttonIndex, int x, int y);
 bool OnEditorRelease(int id);
+// What takes the editor off its map: leaving it, or another map.
+enum class EditorStep { Leave, NextMap, PreviousMap };
+// Takes the step at once, or first asks what becomes of unsaved painting.
+void TakeEditorStep(EditorStep step);
+// Takes the step, dropping unsaved painting (saying so on the terminal).
+void CarryOutEditorStep(EditorStep step);
+// Saves the map being edited; the bar's Save button says how it went.
+bool SaveEditedMap();
+
+// The editor's question about unsaved painting: Save, Discard or Cancel.
+std::unique_ptr<Panel> BuildUnsavedQuestion(const Gui& gui);
+void AskAboutUnsavedChanges(EditorStep step);
+bool OnUnsavedQuestionRelease(int id);
+// The question's keys: S saves, D discards; false for any other key.
+bool OnUnsavedQuestionKey(int key);

@@ -2,6 +2,7 @@
 #include "maze/Maze.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "platform/Config.h"
@@ -12,6 +13,7 @@ namespace {
 
 constexpr double CellPixels = 18.0;
 constexpr int Black = 0;        // the transparent colour of every sheet, per channel
+constexpr int OutsideColour = 0x000000;  // the window around a maze smaller than it: black, as it starts
 
 // Shadow mask bits of a floor tile: which neighbours are walls.
 constexpr int ShadowLeft = 1;
@@ -144,10 +146,30 @@ void Maze::Draw() const
     // Every reader of a level chooses its tile variants; until then there is nothing to draw.
     if (!tiles || tileVariant.size() != cells.size())
         return;
+    ClearOutside();
     if (useBackgroundCache && background.Draw(*this))
         return;
     background.cellsRedrawn = 0;
     DrawEveryTile();
+}
+
+// Whatever the frames before left there (a larger maze, panels, messages)
+// goes: the strip right of the maze and the one below it. A maze that covers
+// the play area, the window but its bottom row, is drawn as it always was:
+// that row is the interface's (the timer, the level indicator, the editor's bar).
+void Maze::ClearOutside() const
+{
+    const int64_t size = static_cast<int64_t>(cellSize);
+    const int windowWidth = TheScreen->width;
+    const int windowHeight = TheScreen->height;
+    const int mazeWidth = static_cast<int>(std::min<int64_t>(width * size, windowWidth));
+    const int mazeHeight = static_cast<int>(std::min<int64_t>(height * size, windowHeight));
+    if (mazeWidth == windowWidth && mazeHeight >= windowHeight - size)
+        return;
+    if (mazeWidth < windowWidth)
+        TheScreen->FillRect(mazeWidth, 0, windowWidth - mazeWidth, windowHeight, OutsideColour);
+    if (mazeHeight < windowHeight)
+        TheScreen->FillRect(0, mazeHeight, mazeWidth, windowHeight - mazeHeight, OutsideColour);
 }
 
 void Maze::DrawEveryTile() const

@@ -35,6 +35,8 @@ public:
     // --- the grid and its drawing ---
     // Draws every cell: from the cached background when useBackgroundCache
     // allows it, tile by tile otherwise; the pixels are the same either way.
+    // The window around a maze smaller than the play area (the window but
+    // its bottom row) is cleared to black.
     void Draw() const;
     CellCode CellAt(int x, int y) const;     // Wall outside the grid
     void SetCell(CellPos cell, CellCode code);  // ignored outside the grid
@@ -109,6 +111,7 @@ public:
 
 private:
     void DrawEveryTile() const;
+    void ClearOutside() const;
 
     // The two ways of spreading a cost map's wave from the start cell's index:
     // in any grid, and (faster) in a grid walled all round from inside the walls.

@@ -133,8 +133,8 @@ void Screen::DrawRectOutline(int x, int y, int w, int h, int colour)
 
 void Screen::Present()
 {
-    if (!windowed) {
-        PresentFullscreen();
+    if (surface != display) {
+        PresentEnlarged();
         return;
     }
     // The media library shows nothing of a surface that is locked, so the

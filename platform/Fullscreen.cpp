@@ -1,9 +1,12 @@
-// Switching between the window and full screen. In full screen the game
-// draws into a picture of the window's size, and each present copies it,
-// enlarged, onto the middle of the whole screen; the mouse is mapped back.
+// Switching between the window and full screen, and the window's scale. In
+// full screen, and in a window enlarged by a scale above 1, the game draws
+// into a picture of its own size, and each present copies it, each pixel a
+// square of whole screen pixels, onto the middle of the whole screen or onto
+// the whole window; the mouse is mapped back.
 #include "platform/Fullscreen.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <type_traits>
 #include <cstdio>
 #include <cstring>
@@ -18,6 +21,10 @@ namespace {
 
 constexpr const char* FullscreenWord = "fullscreen";
 constexpr const char* WindowWord = "window";
+constexpr const char* ScaleWord = "scale";
+// Four fifths of the desktop, as a fraction: what the window may take of it.
+constexpr int WindowShareNumerator = 4;
+constexpr int WindowShareDenominator = 5;
 constexpr Uint32 BorderColour = 0;  // black
 // The picture's pixel layout in full screen: the usual 32-bit one, 0x00RRGGBB.
 constexpr Uint32 PictureRed = 0x00FF0000;
@@ -29,9 +36,22 @@ bool IsAltEnter(const SDL_keysym& key)
     return key.sym == SDLK_RETURN && (key.mod & KMOD_ALT) != 0;
 }
 
+// Whether the enlarging copy can write a surface: four-byte pixels of the picture's layout.
+bool HasPictureLayout(const SDL_Surface* shown)
+{
+    return shown && shown->format->BytesPerPixel == 4 && shown->format->Rmask == PictureRed &&
+           shown->format->Gmask == PictureGreen && shown->format->Bmask == PictureBlue;
+}
+
+bool IsWindowScale(int scale)
+{
+    return scale >= 1 && scale <= MaxWindowScale;
+}
+
 }  // namespace
 
 DisplayStart StartDisplay = DisplayStart::Remembered;
+int CommandLineWindowScale = 0;
 
 Letterbox FitPicture(int screenWidth, int screenHeight, int pictureWidth, int pictureHeight)
 {
@@ -41,31 +61,86 @@ Letterbox FitPicture(int screenWidth, int screenHeight, int pictureWidth, int pi
     return {scale, (screenWidth - pictureWidth * scale) / 2, (screenHeight - pictureHeight * scale) / 2};
 }
 
-bool LoadFullscreenChoice()
+int AutoWindowScale(int desktopWidth, int desktopHeight, int pictureWidth, int pictureHeight)
 {
-    std::ifstream in(DisplayChoicePath);
-    std::string word;
-    return in >> word && word == FullscreenWord;
+    if (pictureWidth < 1 || pictureHeight < 1)
+        return 1;
+    auto fits = [](int desktop, int picture) {
+        return static_cast<int64_t>(desktop) * WindowShareNumerator /
+               (static_cast<int64_t>(picture) * WindowShareDenominator);
+    };
+    const int64_t scale = std::min(fits(desktopWidth, pictureWidth), fits(desktopHeight, pictureHeight));
+    return static_cast<int>(std::clamp<int64_t>(scale, 1, MaxWindowScale));
 }
 
-bool SaveFullscreenChoice(bool fullscreen)
+int NextWindowScale(int scale, int desktopWidth, int desktopHeight, int pictureWidth,
+                    int pictureHeight)
 {
-    return WriteFileAtomically(DisplayChoicePath,
-                               std::string(fullscreen ? FullscreenWord : WindowWord) + "\n");
+    const int largest = std::min(
+        FitPicture(desktopWidth, desktopHeight, pictureWidth, pictureHeight).scale, MaxWindowScale);
+    return scale >= largest ? 1 : scale + 1;
+}
+
+DisplayChoice LoadDisplayChoice()
+{
+    DisplayChoice choice;
+    std::ifstream in(DisplayChoicePath);
+    std::string word;
+    if (!(in >> word))
+        return choice;
+    choice.fullscreen = word == FullscreenWord;
+    int scale = 0;
+    while (in >> word) {
+        if (word == ScaleWord && in >> scale && IsWindowScale(scale))
+            choice.windowScale = scale;
+    }
+    return choice;
+}
+
+bool SaveDisplayChoice(const DisplayChoice& choice)
+{
+    std::string text = std::string(choice.fullscreen ? FullscreenWord : WindowWord) + "\n";
+    if (IsWindowScale(choice.windowScale))
+        text += std::string(ScaleWord) + " " + std::to_string(choice.windowScale) + "\n";
+    return WriteFileAtomically(DisplayChoicePath, text);
+}
+
+bool RememberFullscreen(bool fullscreen)
+{
+    DisplayChoice choice = LoadDisplayChoice();
+    choice.fullscreen = fullscreen;
+    return SaveDisplayChoice(choice);
+}
+
+bool RememberWindowScale(int scale)
+{
+    DisplayChoice choice = LoadDisplayChoice();
+    choice.windowScale = scale;
+    return SaveDisplayChoice(choice);
 }
 
 bool StartsFullscreen()
 {
     if (StartDisplay == DisplayStart::Remembered)
-        return LoadFullscreenChoice();
+        return LoadDisplayChoice().fullscreen;
     return StartDisplay == DisplayStart::Fullscreen;
+}
+
+int StartWindowScale(int desktopWidth, int desktopHeight, int pictureWidth, int pictureHeight)
+{
+    if (IsWindowScale(CommandLineWindowScale))
+        return CommandLineWindowScale;
+    const int remembered = LoadDisplayChoice().windowScale;
+    if (IsWindowScale(remembered))
+        return remembered;
+    return AutoWindowScale(desktopWidth, desktopHeight, pictureWidth, pictureHeight);
 }
 
 SDL_Surface* Screen::OpenVideo(bool fullscreen) const
 {
     if (fullscreen)
         return SDL_SetVideoMode(desktopWidth, desktopHeight, 32, SDL_FULLSCREEN);
-    return SDL_SetVideoMode(width, height, 32, 0);
+    return SDL_SetVideoMode(width * windowScale, height * windowScale, 32, 0);
 }
 
 bool Screen::SetFullscreen(bool on)
@@ -86,19 +161,24 @@ bool Screen::SetFullscreen(bool on)
 
 // What was drawn so far is carried over to the picture, so that nothing
 // flickers until the next frame.
-bool Screen::ShowFullscreen()
+bool Screen::MakePicture()
 {
     if (!picture)
         picture = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 32, PictureRed, PictureGreen,
                                        PictureBlue, 0);
     if (!picture)
         return false;
-    if (surface)
+    if (surface && surface != picture)
         SDL_BlitSurface(surface, nullptr, picture, nullptr);
+    return true;
+}
+
+bool Screen::ShowFullscreen()
+{
+    if (!MakePicture())
+        return false;
     SDL_Surface* const shown = OpenVideo(true);
-    // The enlarging copy works on four-byte pixels of the picture's layout.
-    if (!shown || shown->format->BytesPerPixel != 4 || shown->format->Rmask != PictureRed ||
-        shown->format->Gmask != PictureGreen || shown->format->Bmask != PictureBlue)
+    if (!HasPictureLayout(shown))
         return false;
     display = shown;
     surface = picture;
@@ -108,13 +188,29 @@ bool Screen::ShowFullscreen()
     return true;
 }
 
+// A window of scale 1 is the picture itself; a larger one shows the picture
+// enlarged like full screen, unless its pixels are not laid out for the
+// enlarging copy, when it goes back to scale 1.
 void Screen::ShowWindow()
 {
+    if (windowScale > 1 && !MakePicture())
+        windowScale = 1;
     display = OpenVideo(false);
+    if (display && windowScale > 1 && !HasPictureLayout(display)) {
+        windowScale = 1;
+        display = OpenVideo(false);
+    }
     if (!display) {
-        fprintf(stdout, "Unable to set %d x %d video: %s\n", width, height, SDL_GetError());
+        fprintf(stdout, "Unable to set %d x %d video: %s\n", width * windowScale,
+                height * windowScale, SDL_GetError());
         fflush(stdout);
         exit(1);
+    }
+    windowed = true;
+    if (windowScale > 1) {
+        surface = picture;
+        letterbox = {windowScale, 0, 0};
+        return;
     }
     if (picture) {
         SDL_BlitSurface(picture, nullptr, display, nullptr);
@@ -122,14 +218,32 @@ void Screen::ShowWindow()
         picture = nullptr;
     }
     surface = display;
-    windowed = true;
     letterbox = {};
+}
+
+void Screen::SetWindowScale(int scale)
+{
+    windowScale = std::clamp(scale, 1, MaxWindowScale);
+    if (!windowed || !surface)
+        return;  // full screen keeps its own scale; the window takes this one when it comes back
+    SDL_UnlockSurface(surface);
+    ShowWindow();
+    SDL_LockSurface(surface);
+    Present();
+}
+
+void Screen::CycleWindowScale()
+{
+    if (!windowed)
+        return;
+    SetWindowScale(NextWindowScale(windowScale, desktopWidth, desktopHeight, width, height));
+    RememberWindowScale(windowScale);
 }
 
 void Screen::ToggleFullscreen()
 {
     if (SetFullscreen(windowed))
-        SaveFullscreenChoice(!windowed);
+        RememberFullscreen(!windowed);
 }
 
 bool Screen::TakeDisplayKey(const SDL_Event& event)
@@ -140,15 +254,21 @@ bool Screen::TakeDisplayKey(const SDL_Event& event)
 #endif
     if (event.type != SDL_KEYDOWN && event.type != SDL_KEYUP)
         return false;
+    const bool pressed = event.type == SDL_KEYDOWN;
+    if (event.key.keysym.sym == WindowScaleKey) {
+        if (pressed)
+            CycleWindowScale();
+        return true;
+    }
     const bool displayKey = event.key.keysym.sym == SDLK_F11 || IsAltEnter(event.key.keysym);
-    if (displayKey && event.type == SDL_KEYDOWN)
+    if (displayKey && pressed)
         ToggleFullscreen();
     return displayKey;
 }
 
 void Screen::ToGamePixels(SDL_Event& event) const
 {
-    if (windowed)
+    if (surface == display)
         return;
     // The coordinates' type differs between implementations of the media library.
     auto map = [this](auto& x, auto& y) {
@@ -167,7 +287,7 @@ void Screen::ToGamePixels(SDL_Event& event) const
 
 // Each picture pixel becomes a square of scale x scale screen pixels: the
 // first row of a square is written pixel by pixel, the others are copies of it.
-void Screen::PresentFullscreen()
+void Screen::PresentEnlarged()
 {
     SDL_LockSurface(display);
     const int scale = letterbox.scale;

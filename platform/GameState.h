@@ -25,6 +25,7 @@ enum class GameStateId : int {
     GulperWins = 18,
     GhostsWin = 19,
     CampaignComplete = 20,
+    EditorQuestion = 21,  // the editor asks what becomes of unsaved painting
 };
 using enum GameStateId;
 
@@ -39,7 +40,8 @@ extern GameStateId GameState;  // MainMenu at start
 extern int GameMode;    // one of the modes above; CustomMode at start
 extern int PauseUntil;  // the game time (ms, counted by the ticks) at which the current timed pause ends
 
-// True when the state is one of the menu, option, controls or editor screens.
+// True when the state is one of the menu, option, controls or editor screens
+// (the editor's question included).
 bool IsMenuState(GameStateId state);
 // Writes a state as its number, for messages.
 std::ostream& operator<<(std::ostream& out, GameStateId state);

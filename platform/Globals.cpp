@@ -22,7 +22,7 @@ int PauseUntil = 0;
 bool IsMenuState(GameStateId state)
 {
     return (state >= MainMenu && state <= OnlineMenu) ||
-           (state >= ControlsMenu && state <= LevelEditor);
+           (state >= ControlsMenu && state <= LevelEditor) || state == EditorQuestion;
 }
 
 std::ostream& operator<<(std::ostream& out, GameStateId state)

@@ -39,9 +39,13 @@ void RegisterShutdownOnce()
 Screen::Screen(int framesPerSecond, bool startWindowed, int width, int height)
     : width(width), height(height), framePeriod(1000 / framesPerSecond),
       framesPerSecond(framesPerSecond), nextFrameTime(0), surface(nullptr),
-      windowed(true), display(nullptr), picture(nullptr), desktopWidth(width),
+      windowed(true), windowScale(1), display(nullptr), picture(nullptr), desktopWidth(width),
       desktopHeight(height), audioOpen(false), pollEvent(SDL_PollEvent)
 {
+    // Should the media library enlarge the window itself (the player may ask
+    // it to with SDL12COMPAT_WINDOW_SCALING), its pixels stay as sharp as the
+    // game's own enlarging keeps them.
+    setenv("SDL12COMPAT_SCALE_METHOD", "nearest", 0);
     if (!StartMediaLibrary()) {
         fprintf(stdout, "Unable to init SDL: %s\n", SDL_GetError());
         fflush(stdout);
@@ -68,6 +72,11 @@ Screen::Screen(int framesPerSecond, bool startWindowed, int width, int height)
         SDL_WM_SetIcon(icon, nullptr);
     const std::string caption = std::string(GameTitle) + " " + GameVersion;
     SDL_WM_SetCaption(caption.c_str(), caption.c_str());
+#ifndef __EMSCRIPTEN__  // in the browser the page scales the picture
+    windowScale = StartWindowScale(desktopWidth, desktopHeight, width, height);
+    if (CommandLineWindowScale != 0)
+        RememberWindowScale(windowScale);
+#endif
     SetFullscreen(!startWindowed);
     SDL_ShowCursor(1);
 }

@@ -29,9 +29,10 @@ public:
 
 class Screen {
 public:
-    // Opens the media library, the audio device and the window, then goes
-    // full screen unless startWindowed; a failure of the library or of the
-    // window's video mode ends the program.
+    // Opens the media library, the audio device and the window (at the
+    // scale StartWindowScale gives), then goes full screen unless
+    // startWindowed; a failure of the library or of the window's video mode
+    // ends the program.
     Screen(int framesPerSecond, bool startWindowed, int width, int height);
     // The window surface belongs to the media library; it is only handed back unlocked.
     ~Screen();
@@ -63,8 +64,13 @@ public:
     bool SetFullscreen(bool on);
     // Switches, and remembers the choice for the next run.
     void ToggleFullscreen();
-    // F11 and Alt+Enter switch at any moment: true for their presses and
-    // releases, which go no further.
+    // The window's scale (1 to MaxWindowScale): a window shown now is opened
+    // again at its new size with the picture kept.
+    void SetWindowScale(int scale);
+    // The next scale, remembered for the next run; nothing in full screen.
+    void CycleWindowScale();
+    // F11 and Alt+Enter switch at any moment, WindowScaleKey steps through
+    // the window's scales: true for their presses and releases, which go no further.
     bool TakeDisplayKey(const SDL_Event& event);
     // Turns a mouse event's screen position into the picture's pixels.
     void ToGamePixels(SDL_Event& event) const;
@@ -74,13 +80,14 @@ public:
     int framePeriod;      // milliseconds per frame: 1000 / framesPerSecond
     int framesPerSecond;  // frame rate of the loop
     int nextFrameTime;    // tick count at which the current frame is due to be shown
-    SDL_Surface* surface; // where the game draws: the window, or the picture in full screen
+    SDL_Surface* surface; // where the game draws: the window, or the picture when it is enlarged
     bool windowed;        // true: a window; false: full screen
+    int windowScale;      // screen pixels per picture pixel along each side of the window
     SDL_Surface* display; // what the media library shows: the window itself, or the whole screen
-    SDL_Surface* picture; // in full screen, the window-sized picture the game draws into; owned
+    SDL_Surface* picture; // in full screen or an enlarged window, the picture the game draws into; owned
     int desktopWidth;     // the screen's size when the program started
     int desktopHeight;
-    Letterbox letterbox;  // where the picture lies on the whole screen
+    Letterbox letterbox;  // where the picture lies on the whole screen or the enlarged window
 
     bool audioOpen;       // false when the audio device could not be opened: the game is silent
     // Where input events come from: the media library's queue, or a scripted
@@ -89,7 +96,8 @@ public:
 
 private:
     SDL_Surface* OpenVideo(bool fullscreen) const;
+    bool MakePicture();     // false when the picture cannot be made
     bool ShowFullscreen();  // false when the whole screen cannot show the picture
     void ShowWindow();      // ends the program when not even the window can be opened
-    void PresentFullscreen();
+    void PresentEnlarged();
 };

@@ -1,7 +1,9 @@
 #include "replay/ReplayFile.h"
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 
 #include "actors/Actor.h"
 #include "actors/GameEvents.h"
@@ -306,6 +308,12 @@ bool DecodeReplay(const std::uint8_t* bytes, std::size_t size, Replay& replay, s
 
 bool ReadReplay(const char* path, Replay& replay, std::string& error)
 {
+    // A folder opens as a file of no use whose size is nonsense.
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) {
+        error = "is a folder";
+        return false;
+    }
     std::ifstream file(path, std::ios::binary | std::ios::ate);
     if (!file) {
         error = "cannot be read";

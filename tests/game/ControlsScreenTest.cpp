@@ -71,7 +71,7 @@ TEST_F(ControlsScreenTest, AKeyReleasedAfterOrBeforeTheMouseButtonIsBound)
     EXPECT_EQ(Shown(StopGulper), SDL_GetKeyName(SDLK_k));
 
     PressKeyButton(MoveGhostUp);
-    TheGui->OnKeyUp(SDLK_i);
+    TapSymbol(SDLK_i);
     TheGui->OnLeftUp(0, 0);
     EXPECT_EQ(KeyOf(MoveGhostUp), SDLK_i);
     EXPECT_EQ(Awaited(), NoValue);
@@ -81,7 +81,7 @@ TEST_F(ControlsScreenTest, AKeyReleasedAfterOrBeforeTheMouseButtonIsBound)
     PressKeyButton(SelectAllGhosts);
     TheGui->OnLeftUp(0, 0);
     const int exitKey = KeyOf(ExitGame);
-    EXPECT_FALSE(TheGui->OnKeyUp(exitKey));
+    EXPECT_FALSE(TapSymbol(exitKey));
     EXPECT_EQ(KeyOf(MoveGulperUp), UnknownKey);  // until rebound or reloaded
     EXPECT_EQ(KeyOf(SelectAllGhosts), exitKey);
     EXPECT_EQ(GameState, ControlsMenu);
@@ -110,14 +110,14 @@ TEST_F(ControlsScreenTest, StockSetsAndCancelOrCloseLeaveTheKeyFileAsItWas)
 
     Click(ControlsButton);
     ClickAt(MoveGulperLeft);
-    TheGui->OnKeyUp(SDLK_z);
+    TapSymbol(SDLK_z);
     Click(CloseButton);
     EXPECT_EQ(BoundKeys(), keysBefore);
     EXPECT_EQ(GameState, OptionsMenu);
 
     Click(ControlsButton);  // the exit key goes back keeping the edits, unsaved
     ClickAt(MoveGulperRight);
-    TheGui->OnKeyUp(SDLK_F5);
+    TapSymbol(SDLK_F5);
     TapKey(ExitGame);
     EXPECT_EQ(GameState, OptionsMenu);
     EXPECT_EQ(KeyOf(MoveGulperRight), SDLK_F5);
@@ -127,7 +127,7 @@ TEST_F(ControlsScreenTest, StockSetsAndCancelOrCloseLeaveTheKeyFileAsItWas)
 TEST_F(ControlsScreenTest, OkKeepsTheChangesInTheKeyFile)
 {
     ClickAt(MoveGulperLeft);
-    TheGui->OnKeyUp(SDLK_z);
+    TapSymbol(SDLK_z);
     Click(OkButton);
     EXPECT_EQ(GameState, OptionsMenu);
     EXPECT_EQ(KeysInFile("data/keys.cfg"), BoundKeys());
@@ -147,7 +147,7 @@ TEST_F(ControlsScreenTest, OpenedDuringPlayEveryButtonReturnsToTheGame)
         RunFrames(1);
         ASSERT_EQ(GameState, ControlsInGame);
         ClickAt(PauseGame);
-        TheGui->OnKeyUp(SDLK_o);  // rebinding does not resume the game
+        TapSymbol(SDLK_o);  // rebinding does not resume the game
         EXPECT_EQ(GameState, ControlsInGame);
         EXPECT_EQ(KeyOf(PauseGame), SDLK_o);
         Click(button);
@@ -159,7 +159,7 @@ TEST_F(ControlsScreenTest, OpenedDuringPlayEveryButtonReturnsToTheGame)
     RunFrames(1);
     ClickAt(StopGulper);
     Click(CloseButton);
-    TheGui->OnKeyUp(pauseKey);
+    TapSymbol(pauseKey);
     RunFrames(1);
     EXPECT_EQ(GameState, Playing);
     EXPECT_EQ(KeyOf(StopGulper), pauseKey);

@@ -110,3 +110,39 @@ TEST_F(CustomGameScreenTest, StartReadsTheMapAgainAndPlaysTheSettingsChosen)
 }
 
 }  // namespace
+
+// A maze smaller than the window: the menu's preview, the level and the
+// menu after it each show only themselves around it, never the panels,
+// messages or larger maze of the frames before.
+TEST_F(CustomGameScreenTest, ATinyMazeLeavesNoOldPicturesAroundIt)
+{
+    constexpr int TinyMap = 7;
+    constexpr int TinyWidth = 5, TinyHeight = 4;
+    WriteLevel("data/map_" + std::to_string(TinyMap) + ".lev",
+               {"#####", "#P.C#", "#.G.#", "#####"});
+    // The pixels that are not black, outside the maze and the given panel.
+    auto strayPixels = [](const Panel& panel) {
+        int count = 0;
+        for (int y = 0; y < TheScreen->height; ++y)
+            for (int x = 0; x < TheScreen->width; ++x) {
+                const bool inMaze = x < TinyWidth * 18 && y < TinyHeight * 18;
+                const bool inPanel = x >= panel.x && x < panel.x + panel.w && y >= panel.y &&
+                                     y < panel.y + panel.h;
+                count += !inMaze && !inPanel && PixelAt(x, y) != 0;
+            }
+        return count;
+    };
+    TheConfig->gulperController = TheConfig->ghostsController = Computer;
+    TheConfig->mapNumber = TinyMap - 1;
+    Click(PlusButton);  // the preview replaces a maze that filled the window
+    ASSERT_EQ(TheMaze->width, TinyWidth);
+    RunFrames(1);
+    EXPECT_EQ(strayPixels(*TheGui->customGameMenu), 0);
+    Click(StartButton);
+    ASSERT_TRUE(RunUntilState(GhostsWin));
+    RunFrames(1);
+    EXPECT_EQ(strayPixels(*TheGui->ghostsWinMessage), 0);
+    ASSERT_TRUE(RunUntilState(CustomGameMenu));
+    RunFrames(1);
+    EXPECT_EQ(strayPixels(*TheGui->customGameMenu), 0);
+}

@@ -1,8 +1,8 @@
 // The level editor: painting the custom mazes cell by cell with the chosen
 // element (never under the bar, never by a press on a bar button), browsing
-// them by number, saving (with the repair) and resetting; painting that was
-// never saved is dropped, and the map that lost it is named, whichever way
-// the editor leaves or reloads its map. The bar stars the number of a map
+// them by number, saving (with the repair) and resetting; leaving a map with
+// painting never saved asks first whether to save it, drop it (naming the map
+// that lost it) or go back to it. The bar stars the number of a map
 // with unsaved painting and, for a while after a save, the Save button says
 // whether it worked.
 #include <gtest/gtest.h>
@@ -172,27 +172,101 @@ TEST_F(EditorScreenTest, SavingRepairsTheMapAndKeepsThePaintingThroughAReset)
     EXPECT_EQ(TheMaze->gulperStart, (CellPos{291 % 28, 291 / 28}));
 }
 
-TEST_F(EditorScreenTest, UnsavedPaintingIsDroppedAndTheMapNamedOnEveryWayOut)
+TEST_F(EditorScreenTest, ResetDropsUnsavedPaintingAtOnceAndNamesTheMap)
+{
+    Open(2);
+    ChooseBrush(Boost);
+    ClickCell(3, 5);
+    EXPECT_EQ(SaidOn(ResetMapButton), "Unsaved changes to map 2 were dropped.\n");
+    EXPECT_EQ(GameState, LevelEditor);
+    EXPECT_EQ(TheMaze->CellAt(3, 5), Wall);
+    EXPECT_EQ(SaidOn(PlusButton), "");  // nothing painted since: no question
+    EXPECT_EQ(GameState, LevelEditor);
+    EXPECT_EQ(TheConfig->mapNumber, 3);
+}
+
+// Every way off a map with unsaved painting (the close button, the "Exit
+// game" key, "+" and "-") asks first. Cancel goes back to the painting,
+// Discard drops it (naming the map on the terminal) and goes on, Save writes
+// it and goes on.
+TEST_F(EditorScreenTest, LeavingAMapWithUnsavedPaintingAsksFirst)
 {
     const struct {
         int map, way;
-        GameStateId state;
+        GameStateId state;  // where the way leads
+        int mapAfter;
     } cases[] = {
-        {2, ResetMapButton, LevelEditor}, {1, CloseButton, MainMenu},
-        {1, TheExitKey, MainMenu}, {3, PlusButton, LevelEditor}, {3, MinusButton, LevelEditor},
+        {1, CloseButton, MainMenu, 1}, {1, TheExitKey, MainMenu, 1},
+        {3, PlusButton, LevelEditor, 4}, {3, MinusButton, LevelEditor, 2},
     };
     int x = 2;  // a new cell each time: the brush paints a cell once in a row
     for (const auto& c : cases) {
-        Open(c.map);
-        ChooseBrush(Boost);
-        ClickCell(++x, 5);
-        EXPECT_EQ(SaidOn(c.way), "Unsaved changes to map " + std::to_string(c.map) + " were dropped.\n");
-        EXPECT_EQ(GameState, c.state);
-        EXPECT_EQ(TheMaze->CellAt(x, 5), Wall);
-        if (GameState == LevelEditor) {
-            EXPECT_EQ(SaidOn(PlusButton), "") << c.way;  // nothing painted since
+        for (const int answer : {CancelButton, DiscardButton, SaveMapButton}) {
+            const std::string fileBefore = sandbox->Read(MapFile(c.map));
+            Open(c.map);
+            ChooseBrush(Boost);
+            ClickCell(++x, 5);
+            EXPECT_EQ(SaidOn(c.way), "");
+            ASSERT_EQ(GameState, EditorQuestion) << c.way;
+            RunFrames(1);
+            EXPECT_EQ(TheGui->unsavedQuestion->widgets.at(0)->text,
+                      "Map " + std::to_string(c.map) + " has unsaved changes");
+            EXPECT_EQ(SaidOn(answer), answer == DiscardButton ? "Unsaved changes to map " +
+                                                                    std::to_string(c.map) +
+                                                                    " were dropped.\n"
+                                                              : "");
+            if (answer == CancelButton) {
+                EXPECT_EQ(GameState, LevelEditor);
+                EXPECT_EQ(TheConfig->mapNumber, c.map);
+                EXPECT_EQ(TheMaze->CellAt(x, 5), Boost);
+                EXPECT_TRUE(TheBrush->unsavedChanges);
+                continue;
+            }
+            EXPECT_EQ(GameState, c.state) << c.way << " answered " << answer;
+            EXPECT_EQ(TheConfig->mapNumber, c.mapAfter);
+            EXPECT_FALSE(TheBrush->unsavedChanges);
+            if (answer == DiscardButton) {
+                EXPECT_EQ(sandbox->Read(MapFile(c.map)), fileBefore);
+            } else {
+                TheMaze->LoadNumbered(TheConfig->mapNumber = c.map, true);
+                EXPECT_EQ(TheMaze->CellAt(x, 5), Boost) << "saved";
+            }
         }
     }
+}
+
+// The question's keys: S saves, D discards, the "Exit game" key cancels; a
+// map that cannot be saved keeps its painting and the editor says so.
+TEST_F(EditorScreenTest, TheQuestionAnswersToKeysAndAFailedSaveStaysInTheEditor)
+{
+    ChooseBrush(Boost);
+    ClickCell(3, 5);
+    Click(PlusButton);
+    TapKey(ExitGame);
+    EXPECT_EQ(GameState, LevelEditor);
+    EXPECT_EQ(TheConfig->mapNumber, 1);
+    Click(PlusButton);
+    TapSymbol('d');
+    EXPECT_EQ(GameState, LevelEditor);
+    EXPECT_EQ(TheConfig->mapNumber, 2);
+    ClickCell(4, 5);
+    Click(MinusButton);
+    TapSymbol('s');
+    EXPECT_EQ(TheConfig->mapNumber, 1);
+    TheMaze->LoadNumbered(TheConfig->mapNumber = 2, true);
+    EXPECT_EQ(TheMaze->CellAt(4, 5), Boost);
+
+    ClickCell(5, 5);
+    std::filesystem::remove(MapFile(2));
+    std::filesystem::create_directory(MapFile(2));  // where the map cannot be written
+    CaptureOutput();
+    Click(CloseButton);
+    Click(SaveMapButton);
+    TakeOutput();
+    EXPECT_EQ(GameState, LevelEditor);
+    EXPECT_TRUE(TheBrush->unsavedChanges);
+    EXPECT_EQ(TheMaze->CellAt(5, 5), Boost);
+    EXPECT_EQ(TheBrush->saveNotice, NotSavedNotice);
 }
 
 }  // namespace

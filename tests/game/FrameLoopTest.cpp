@@ -137,7 +137,8 @@ TEST_F(FrameLoopTest, EveryQueuedEventIsHandledInOneFrameInQueueOrder)
     EXPECT_TRUE(queued.empty());
     EXPECT_EQ(GameState, MainMenu);  // "Play" went to the game mode menu, "Exit game" came back
 
-    queued.push_back(Event(SDL_KEYUP, KeyOf(ExitGame)));  // on the main menu: ends the program
+    queued.push_back(Event(SDL_KEYDOWN, KeyOf(ExitGame)));  // on the main menu: ends the program
+    queued.push_back(Event(SDL_KEYUP, KeyOf(ExitGame)));
     QueueClick(OptionsButton);
     EXPECT_TRUE(TheScreen->ProcessEvents(*TheGui));
     EXPECT_EQ(GameState, MainMenu);  // the click behind the quitting key is not handled

@@ -56,6 +56,8 @@ protected:
     static bool PressKey(int action) { return TheGui->OnKeyDown(KeyOf(action)); }
     static bool ReleaseKey(int action) { return TheGui->OnKeyUp(KeyOf(action)); }
     static bool TapKey(int action) { PressKey(action); return ReleaseKey(action); }
+    // A press and a release of a key given by its symbol; true when the release asks the program to end.
+    static bool TapSymbol(int key) { TheGui->OnKeyDown(key); return TheGui->OnKeyUp(key); }
     // What a widget of the current panel showed when it was last drawn.
     static std::string WidgetText(int i) { return TheGui->PanelOf(GameState)->widgets.at(i)->text; }
     static int Played(int sound) { return TheSounds->playCount[sound]; }

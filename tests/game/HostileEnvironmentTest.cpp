@@ -28,8 +28,9 @@ struct Player : GameTest {
 };
 
 // Goes everywhere a player can go: both campaigns and a level of each, the
-// editor with a paint and a save, the help page, the options and the controls
-// with both stock key sets; back to the main menu each time.
+// editor with a paint and a save (dropping the painting when it could not be
+// saved), the help page, the options and the controls with both stock key
+// sets; back to the main menu each time.
 void Player::VisitEveryScreen()
 {
     RunFrames(SomeFrames);
@@ -44,7 +45,11 @@ void Player::VisitEveryScreen()
     }
     Click(EditorButton);
     ClickPoint(100, 100);
-    for (const int id : {SaveMapButton, CloseButton, HelpButton, CloseButton, OptionsButton,
+    Click(SaveMapButton);
+    Click(CloseButton);
+    if (GameState == EditorQuestion)  // the map could not be saved: its painting is dropped
+        Click(DiscardButton);
+    for (const int id : {HelpButton, CloseButton, OptionsButton,
                          TileSetButton, ControlsButton, DefaultKeysButton, DefaultHotseatKeysButton,
                          OkButton, CloseButton}) {
         Click(id);

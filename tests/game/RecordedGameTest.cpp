@@ -158,7 +158,7 @@ protected:
         Frames(3);
         for (const int id : {PlayButton, GulperCampaignButton, PlusButton, MinusButton})
             Press(id);
-        ReleaseKey(ExitGame);
+        TapKey(ExitGame);
         Frames(2);
         for (const int id : {GhostsCampaignButton, PlusButton, CloseButton, CustomGameButton,
                              GulperSideButton, GulperSpeedButton, GulperSpeedButton,
@@ -170,7 +170,7 @@ protected:
             Press(id);
         ClickAt(0);  // the first key field waits for a key
         Frames(2);
-        TheGui->OnKeyUp(SDLK_k);
+        TapSymbol(SDLK_k);
         Frames(2);
         for (const int id : {DefaultHotseatKeysButton, CancelButton, ControlsButton,
                              DefaultKeysButton, OkButton, CloseButton})
@@ -194,13 +194,15 @@ protected:
         };
         paint(Wall, 3, 2, 9);
         paint(Corn, 5, 4, 12);
-        Press(PlusButton);  // the painting is dropped
+        Click(PlusButton);  // the editor asks about the painting: it is dropped
+        TapSymbol('d');
+        Frames(2);
         paint(Boost, 2, 1, 6);
         Press(SaveMapButton);
         paint(Wall, 7, 3, 5);
         Press(ResetMapButton);
         Press(MinusButton);
-        ReleaseKey(ExitGame);
+        TapKey(ExitGame);
         Frames(2);
     }
 
@@ -251,9 +253,9 @@ protected:
         Press(CancelButton);
         Frames(5);
         Tap(KeysHelpScreen);
-        TheGui->OnKeyUp(SDLK_z);
+        TapSymbol(SDLK_z);
         Frames(30);
-        ReleaseKey(ExitGame);  // back to the custom game menu
+        TapKey(ExitGame);  // back to the custom game menu
         Frames(3);
         // The gulper stands still until the ghosts catch it.
         TheConfig->mapNumber = 12;
@@ -297,11 +299,11 @@ protected:
         FramesUntil(LevelIntro);  // the ghosts' second level: the gulper wins it
         FramesUntil(GulperWins);
         FramesUntil(GulperAppearing);  // lost: the same level again
-        ReleaseKey(ExitGame);
+        TapKey(ExitGame);
         Frames(3);
-        ReleaseKey(ExitGame);
+        TapKey(ExitGame);
         Frames(2);
-        ReleaseKey(ExitGame);
+        TapKey(ExitGame);
         Frames(2);
     }
 

@@ -115,7 +115,7 @@ TEST_F(ReplayArchiveTest, TheKeysScreenClosedEachWayPlaysBackAsRecorded)
     Click(PlayButton);
     Click(CustomGameButton);
     ASSERT_TRUE(StartAndPlay());
-    const auto closeByKey = [] { TheGui->OnKeyUp(SDLK_SPACE); };
+    const auto closeByKey = [] { TapSymbol(SDLK_SPACE); };
     const std::vector<std::function<void()>> closings = {
         [] { Click(OkButton); }, [] { Click(CancelButton); }, [] { Click(CloseButton); }, closeByKey};
     for (const auto& close : closings) {
@@ -182,7 +182,7 @@ TEST_F(ReplayArchiveTest, TheNewestTwentyAreKeptAndAKeptReplayIsNeverRemoved)
     EXPECT_FALSE(sandbox->Exists("data/replays/replay_000001.gwr"));
     EXPECT_TRUE(sandbox->Exists("data/replays/replay_000002.gwr"));
 
-    TheGui->OnKeyUp(KeepKey);  // during the pause after the level
+    TapSymbol(KeepKey);  // during the pause after the level
     RunFrames(1);
     EXPECT_EQ(ReadBack("data/replays/kept_000021.gwr"), ReadBack("data/replays/replay_000021.gwr"));
     EXPECT_EQ(archive->Notice(), "Replay kept as data/replays/kept_000021.gwr");
@@ -201,7 +201,7 @@ TEST_F(ReplayArchiveTest, TheMainMenuKeyWatchesTheLastLevelAtAnySpeedAndGivesThe
 
     StartFrameLoop();
     for (const int speedKey : {WatchNormalSpeedKey, WatchQuadrupleSpeedKey}) {
-        TheGui->OnKeyUp(WatchKey);
+        TapSymbol(WatchKey);
         Frame();  // watching starts with the next frame
         ASSERT_TRUE(Watching());
         EXPECT_EQ(TheScreen->framePeriod, 1000 / replay.settings.framesPerSecond);
@@ -221,6 +221,46 @@ TEST_F(ReplayArchiveTest, TheMainMenuKeyWatchesTheLastLevelAtAnySpeedAndGivesThe
     }
     Frame();  // the main menu's frame
     EXPECT_EQ(archive->LatestPath(), "data/replays/replay_000001.gwr");  // watching records nothing
+}
+
+// With nothing to watch the main menu's key says so over the menu for three
+// seconds, as well as on the terminal; so it does when the replay is damaged.
+TEST_F(ReplayArchiveTest, TheMainMenuKeyWithNothingToWatchSaysSoOnTheScreen)
+{
+    StartFrameLoop();
+    Frame();
+    const std::uint64_t menu = WindowHash();
+    CaptureOutput();
+    TapSymbol(WatchKey);
+    Frame();  // the key's request is served by the frame, which shows the notice
+    EXPECT_FALSE(Watching());
+    EXPECT_EQ(TakeOutput(), "No level has been recorded yet.\n");
+    EXPECT_EQ(TheGui->notice, "No level has been recorded yet");
+    const std::uint64_t withNotice = WindowHash();
+    EXPECT_NE(withNotice, menu);
+    for (int frame = 1; frame < 3000 / TheScreen->framePeriod; ++frame)
+        Frame();
+    EXPECT_EQ(WindowHash(), withNotice);
+    Frame();
+    EXPECT_EQ(WindowHash(), menu);
+
+    TapSymbol(WatchKey);  // another screen ends it at once
+    Frame();
+    Click(PlayButton);
+    Frame();
+    Click(CloseButton);
+    Frame();
+    EXPECT_EQ(WindowHash(), menu);
+
+    std::filesystem::create_directories(ReplayFolder);
+    sandbox->Write("data/replays/replay_000001.gwr", "damaged");
+    CaptureOutput();
+    TapSymbol(WatchKey);
+    Frame();
+    TakeOutput();
+    EXPECT_FALSE(Watching());
+    EXPECT_EQ(TheGui->notice, "The last level's replay cannot be watched");
+    EXPECT_NE(WindowHash(), menu);
 }
 
 TEST_F(ReplayArchiveTest, PausedWatchingStandsStillAndStepsOneFrameAtATime)

@@ -2,8 +2,11 @@
 // walls left (1), up-left (2) and above (4) them; walls keep a random look
 // once chosen; corn, boosts and the start cells lie over the floor. The sheets
 // "images/tiles0.bmp", "images/tiles1.bmp", ... load up to the first missing
-// one, and the configuration names the one in use.
+// one, and the configuration names the one in use. Around a maze smaller
+// than the play area the window is black.
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 #include "tests/maze/MazeTestSupport.h"
 
@@ -102,4 +105,41 @@ TEST_F(TileDrawing, WithoutAnySheetTheGameRunsAndDrawsNoMaze)
     EXPECT_EQ(TheMaze->tiles, nullptr);
     EXPECT_EQ(TheConfig->tileSet, 0);
     EXPECT_EQ(TheMaze->width, 28);  // the level itself was read
+}
+
+// A maze smaller than the play area (the window but its bottom row) leaves no
+// trace of what was drawn before around it, drawn from the cached background
+// or tile by tile; a maze that fills the window has nothing around it.
+TEST_F(TileDrawing, AroundASmallMazeTheWindowIsClearedToBlack)
+{
+    constexpr Uint32 Leftover = 0x123456;  // what the frames before left
+    constexpr Uint32 Black = 0x000000;
+    StartMaze();
+    for (const bool cached : {true, false}) {
+        TheMaze->useBackgroundCache = cached;
+        std::istringstream small(LevelText({"#####", "#P.C#", "#.G.#", "#####"}));
+        ASSERT_TRUE(TheMaze->ReadLevel(small));
+        FillWindow(Leftover);
+        TheMaze->Draw();
+        EXPECT_EQ(CountPixels(Leftover), 0) << "cached " << cached;
+        const int mazeRight = 5 * TilePixels, mazeBottom = 4 * TilePixels;
+        EXPECT_EQ(CountPixels(Black), TheScreen->width * TheScreen->height - mazeRight * mazeBottom);
+        EXPECT_EQ(PixelAt(mazeRight - 1, mazeBottom - 1), TileColour(0, Variant(4, 3), 1));
+        EXPECT_EQ(PixelAt(mazeRight, 0), Black);
+        EXPECT_EQ(PixelAt(0, mazeBottom), Black);
+    }
+    std::istringstream full(LevelText(StandardRows()));
+    ASSERT_TRUE(TheMaze->ReadLevel(full));
+    FillWindow(Leftover);
+    TheMaze->Draw();
+    EXPECT_EQ(CountPixels(Black), 0);
+
+    // A maze of the play area leaves the window's bottom row to the interface.
+    Rows play = StandardRows();
+    play.pop_back();
+    std::istringstream playArea(LevelText(play));
+    ASSERT_TRUE(TheMaze->ReadLevel(playArea));
+    FillWindow(Leftover);
+    TheMaze->Draw();
+    EXPECT_EQ(CountPixels(Leftover), TheScreen->width * TilePixels);
 }

@@ -109,14 +109,14 @@ TEST_F(FullscreenTest, TheKeysSwitchKeepingThePictureAndTheChoiceIsRemembered)
 
 TEST_F(FullscreenTest, TheRememberedChoiceGivesWayToTheCommandLine)
 {
-    EXPECT_FALSE(LoadFullscreenChoice());  // no file: the window
-    ASSERT_TRUE(SaveFullscreenChoice(true));
+    EXPECT_FALSE(LoadDisplayChoice().fullscreen);  // no file: the window
+    ASSERT_TRUE(RememberFullscreen(true));
     EXPECT_TRUE(StartsFullscreen());
     StartDisplay = DisplayStart::Window;
     EXPECT_FALSE(StartsFullscreen());
     StartDisplay = DisplayStart::Remembered;
     std::ofstream(DisplayChoicePath) << "\x01garbage fullscreen";
-    EXPECT_FALSE(LoadFullscreenChoice());
+    EXPECT_FALSE(LoadDisplayChoice().fullscreen);
 }
 
 }  // namespace

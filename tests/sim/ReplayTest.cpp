@@ -111,6 +111,8 @@ TEST(ReplayFileTest, ReadsBackWhatWasWrittenAndQuietFramesCostNothing)
     EXPECT_EQ(read, small);
     EXPECT_FALSE(ReadReplay("missing.gwr", read, error));
     EXPECT_EQ(error, "cannot be read");
+    EXPECT_FALSE(ReadReplay(".", read, error));
+    EXPECT_EQ(error, "is a folder");
 
     // Ten minutes at 20 frames a second with a command every ten seconds:
     // the hashes take nearly all of the file.

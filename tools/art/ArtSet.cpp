@@ -48,6 +48,7 @@ std::optional<ArtSet> MakeArtSet()
     art.images.push_back({"images/menu_144_180.bmp", MakePanel(144, 180, MenuBandHeight)});
     art.images.push_back({"images/menu_432_342.bmp", MakePanel(432, 342, DialogBandHeight)});
     art.images.push_back({"images/menu_216_90.bmp", MakePanel(216, 90, MenuBandHeight)});
+    art.images.push_back({"images/menu_288_63.bmp", MakePanel(288, 63, DialogBandHeight)});
     art.images.push_back({"data/font18.bmp", art.largeFont.bitmap});
     art.images.push_back({"data/font10.bmp", art.smallFont.bitmap});
     return art;
