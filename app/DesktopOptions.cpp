@@ -26,11 +26,11 @@ int TakeDesktopOption(int argc, char** argv, int i, DesktopOptions& options)
 {
     const char* option = argv[i];
     if (std::strcmp(option, "--fullscreen") == 0) {
-        StartDisplay = DisplayStart::Fullscreen;
+        options.display.start = DisplayStart::Fullscreen;
         return 1;
     }
     if (std::strcmp(option, "--window") == 0) {
-        StartDisplay = DisplayStart::Window;
+        options.display.start = DisplayStart::Window;
         return 1;
     }
     if (std::strcmp(option, "--pad-plays-ghosts") == 0) {
@@ -42,7 +42,7 @@ int TakeDesktopOption(int argc, char** argv, int i, DesktopOptions& options)
         return 0;
     const long number = i + 1 < argc ? NumberIn(argv[i + 1]) : 0;
     if (scale && number >= 1 && number <= MaxWindowScale) {
-        CommandLineWindowScale = static_cast<int>(number);
+        options.display.windowScale = static_cast<int>(number);
         return 2;
     }
     if (!scale && number >= 1 && number <= MaxFrames) {

@@ -2,6 +2,8 @@
 // window's scale, the gamepad's side in the hotseat, and a run that ends by itself.
 #pragma once
 
+#include "app/Program.h"
+
 constexpr const char* DesktopUsage =
     "  --fullscreen            start full screen (F11 or Alt+Enter switches)\n"
     "  --window                start in a window\n"
@@ -11,6 +13,7 @@ constexpr const char* DesktopUsage =
 
 // What the options chose that the program applies itself.
 struct DesktopOptions {
+    DisplayOptions display;  // full screen or a window, and the window's scale
     long frameLimit = 0;  // frames to run before ending by itself; 0: no limit
     bool padPlaysGhosts = false;  // with two humans, the first gamepad plays the ghosts
 };

@@ -28,15 +28,16 @@ void Destroy(T*& object)
 }
 }  // namespace
 
-void CreateScreenAndConfig()
+void CreateScreenAndConfig(const DisplayOptions& display)
 {
-    TheScreen = new Screen(StartFramesPerSecond, !StartsFullscreen(), WindowWidth, WindowHeight);
+    TheScreen = new Screen(StartFramesPerSecond, !StartsFullscreen(display.start), WindowWidth,
+                           WindowHeight, display.windowScale);
     TheConfig = new Config();
 }
 
-void CreateGlobals()
+void CreateGlobals(const DisplayOptions& display)
 {
-    CreateScreenAndConfig();
+    CreateScreenAndConfig(display);
     TheSounds = new SoundBank();
     TheMaze = new Maze(TheConfig->mapNumber, MazeColumns, MazeRows);
     TheGulper = new GulperActor(TheConfig->gulperSpeed, TheConfig->gulperController);

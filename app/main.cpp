@@ -88,7 +88,7 @@ int main(int argc, char** argv)
     if (replayPath && !ReadReplayToWatch(replayPath, replay))
         return EXIT_FAILURE;
     ReplayArchive archive;
-    CreateGlobals();
+    CreateGlobals(desktop.display);
     TheGui->padPlaysGhosts = desktop.padPlaysGhosts;
     // The relay of online play: --relay for this run, else data/online.cfg's.
     if (relayGiven)

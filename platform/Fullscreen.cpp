@@ -50,8 +50,6 @@ bool IsWindowScale(int scale)
 
 }  // namespace
 
-DisplayStart StartDisplay = DisplayStart::Remembered;
-int CommandLineWindowScale = 0;
 
 Letterbox FitPicture(int screenWidth, int screenHeight, int pictureWidth, int pictureHeight)
 {
@@ -119,17 +117,18 @@ bool RememberWindowScale(int scale)
     return SaveDisplayChoice(choice);
 }
 
-bool StartsFullscreen()
+bool StartsFullscreen(DisplayStart start)
 {
-    if (StartDisplay == DisplayStart::Remembered)
+    if (start == DisplayStart::Remembered)
         return LoadDisplayChoice().fullscreen;
-    return StartDisplay == DisplayStart::Fullscreen;
+    return start == DisplayStart::Fullscreen;
 }
 
-int StartWindowScale(int desktopWidth, int desktopHeight, int pictureWidth, int pictureHeight)
+int StartWindowScale(int commandLineScale, int desktopWidth, int desktopHeight, int pictureWidth,
+                     int pictureHeight)
 {
-    if (IsWindowScale(CommandLineWindowScale))
-        return CommandLineWindowScale;
+    if (IsWindowScale(commandLineScale))
+        return commandLineScale;
     const int remembered = LoadDisplayChoice().windowScale;
     if (IsWindowScale(remembered))
         return remembered;

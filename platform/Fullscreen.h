@@ -47,11 +47,8 @@ bool RememberWindowScale(int scale);
 // How the program starts: the command line's choice when it made one
 // (--fullscreen, --window), otherwise the remembered one.
 enum class DisplayStart { Remembered, Fullscreen, Window };
-extern DisplayStart StartDisplay;
-bool StartsFullscreen();
-// The window's scale the command line chose (--scale N), remembered once the
-// window opens; 0 when it chose none.
-extern int CommandLineWindowScale;
-// The window's scale at start: the command line's, the remembered one, or
-// the one the game picks for the desktop.
-int StartWindowScale(int desktopWidth, int desktopHeight, int pictureWidth, int pictureHeight);
+bool StartsFullscreen(DisplayStart start);
+// The window's scale at start: the command line's (--scale N; 0: none), the
+// remembered one, or the one the game picks for the desktop.
+int StartWindowScale(int commandLineScale, int desktopWidth, int desktopHeight, int pictureWidth,
+                     int pictureHeight);

@@ -36,7 +36,8 @@ void RegisterShutdownOnce()
 
 }  // namespace
 
-Screen::Screen(int framesPerSecond, bool startWindowed, int width, int height)
+Screen::Screen(int framesPerSecond, bool startWindowed, int width, int height,
+               int commandLineScale)
     : width(width), height(height), framePeriod(1000 / framesPerSecond),
       framesPerSecond(framesPerSecond), nextFrameTime(0), surface(nullptr),
       windowed(true), windowScale(1), display(nullptr), picture(nullptr), desktopWidth(width),
@@ -73,8 +74,8 @@ Screen::Screen(int framesPerSecond, bool startWindowed, int width, int height)
     const std::string caption = std::string(GameTitle) + " " + GameVersion;
     SDL_WM_SetCaption(caption.c_str(), caption.c_str());
 #ifndef __EMSCRIPTEN__  // in the browser the page scales the picture
-    windowScale = StartWindowScale(desktopWidth, desktopHeight, width, height);
-    if (CommandLineWindowScale != 0)
+    windowScale = StartWindowScale(commandLineScale, desktopWidth, desktopHeight, width, height);
+    if (commandLineScale != 0)
         RememberWindowScale(windowScale);
 #endif
     SetFullscreen(!startWindowed);

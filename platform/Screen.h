@@ -33,7 +33,10 @@ public:
     // scale StartWindowScale gives), then goes full screen unless
     // startWindowed; a failure of the library or of the window's video mode
     // ends the program.
-    Screen(int framesPerSecond, bool startWindowed, int width, int height);
+    // commandLineScale: the window's scale the command line chose (--scale N),
+    // remembered once the window opens; 0 when it chose none.
+    Screen(int framesPerSecond, bool startWindowed, int width, int height,
+           int commandLineScale = 0);
     // The window surface belongs to the media library; it is only handed back unlocked.
     ~Screen();
     Screen(const Screen&) = delete;

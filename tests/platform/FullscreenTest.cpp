@@ -111,10 +111,8 @@ TEST_F(FullscreenTest, TheRememberedChoiceGivesWayToTheCommandLine)
 {
     EXPECT_FALSE(LoadDisplayChoice().fullscreen);  // no file: the window
     ASSERT_TRUE(RememberFullscreen(true));
-    EXPECT_TRUE(StartsFullscreen());
-    StartDisplay = DisplayStart::Window;
-    EXPECT_FALSE(StartsFullscreen());
-    StartDisplay = DisplayStart::Remembered;
+    EXPECT_TRUE(StartsFullscreen(DisplayStart::Remembered));
+    EXPECT_FALSE(StartsFullscreen(DisplayStart::Window));
     std::ofstream(DisplayChoicePath) << "\x01garbage fullscreen";
     EXPECT_FALSE(LoadDisplayChoice().fullscreen);
 }

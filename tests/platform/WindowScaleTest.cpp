@@ -80,14 +80,7 @@ TEST(WindowScale, TheKeyStepsUpToTheLargestThatFitsThenBackToOne)
     EXPECT_EQ(Next(5, 1920, 1080), 1);  // a scale chosen on the command line above the largest
 }
 
-class WindowScaleTest : public BaseGlobalsTest {
-protected:
-    void TearDown() override
-    {
-        CommandLineWindowScale = 0;
-        BaseGlobalsTest::TearDown();
-    }
-};
+class WindowScaleTest : public BaseGlobalsTest {};
 
 // The file keeps its first word as before, "fullscreen" or "window", and adds
 // the chosen scale; a file without it, or with a scale out of range, leaves
@@ -116,12 +109,10 @@ TEST_F(WindowScaleTest, TheChoicesGoToTheDisplayFileAndComeBack)
     EXPECT_EQ(LoadDisplayChoice().windowScale, 4);
 
     // At start: the command line's scale, else the remembered one, else the desktop's.
-    EXPECT_EQ(StartWindowScale(2560, 1440, PictureWidth, PictureHeight), 4);
-    CommandLineWindowScale = 1;
-    EXPECT_EQ(StartWindowScale(2560, 1440, PictureWidth, PictureHeight), 1);
-    CommandLineWindowScale = 0;
+    EXPECT_EQ(StartWindowScale(0, 2560, 1440, PictureWidth, PictureHeight), 4);
+    EXPECT_EQ(StartWindowScale(1, 2560, 1440, PictureWidth, PictureHeight), 1);
     ASSERT_TRUE(SaveDisplayChoice({false, 0}));
-    EXPECT_EQ(StartWindowScale(2560, 1440, PictureWidth, PictureHeight), 3);
+    EXPECT_EQ(StartWindowScale(0, 2560, 1440, PictureWidth, PictureHeight), 3);
 }
 
 // An enlarged window shows every picture pixel as a square of window pixels
@@ -184,12 +175,10 @@ TEST_F(WindowScaleTest, TheKeyStepsTheScaleAndFullScreenKeepsIt)
 TEST_F(WindowScaleTest, TheCommandLineScaleOpensTheWindowAndIsRemembered)
 {
     delete TheScreen;
-    CommandLineWindowScale = 3;
-    TheScreen = new Screen(20, true, PictureWidth, PictureHeight);
+    TheScreen = new Screen(20, true, PictureWidth, PictureHeight, 3);
     EXPECT_EQ(TheScreen->display->w, 3 * PictureWidth);
     EXPECT_EQ(LoadDisplayChoice().windowScale, 3);
     delete TheScreen;
-    CommandLineWindowScale = 0;
     TheScreen = new Screen(20, true, PictureWidth, PictureHeight);
     EXPECT_EQ(TheScreen->display->w, 3 * PictureWidth);
 }
