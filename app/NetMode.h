@@ -32,6 +32,7 @@ private:
     struct Parts;                 // the input filter, the side choice and the status strip
     std::unique_ptr<Parts> parts;
     ReplayArchive* archive;
+    int writtenLevel = 0;         // rollback: the last level whose confirmed replay the archive has
     std::string lastStatus;       // the status shown, and since when (real milliseconds)
     unsigned statusSince = 0;
 };

@@ -32,7 +32,11 @@ constexpr const char* OwnUsage =
     "  --relay URL             online play's relay (default from data/online.cfg, ws://127.0.0.1:24863)\n"
     "  --create                online play: open a room on the relay and wait for a player\n"
     "  --join-code CODE        online play: join the room CODE\n"
-    "  --watch-code CODE       online play: watch the room CODE\n";
+    "  --watch-code CODE       online play: watch the room CODE\n"
+    "  --rollback              network play, host: your commands act on the next frame, the\n"
+    "                          other player's are predicted and corrected (rollback)\n"
+    "  --input-delay FRAMES    with --rollback: your commands act FRAMES (0 to 2) frames later\n"
+    "  --lockstep              network play, host: both players' commands act a few frames later (default)\n";
 
 int Usage(const char* option, const std::string& why)
 {
@@ -58,8 +62,12 @@ int main(int argc, char** argv)
         }
         if (taken == 0) {
             taken = TakeNetOption(argc, argv, i, network, error);
-            // --relay alone only names the relay for the online menu.
-            networkPlay = networkPlay || (taken > 0 && std::strcmp(argv[i], "--relay") != 0);
+            // --relay alone only names the relay for the online menu; the
+            // schedule's options only say how network play goes.
+            const std::string arg = argv[i];
+            const bool alone = arg == "--relay" || arg == "--rollback" || arg == "--lockstep" ||
+                               arg == "--input-delay";
+            networkPlay = networkPlay || (taken > 0 && !alone);
         }
         if (taken <= 0)
             return Usage(argv[i], error.empty() ? "unknown or incomplete option" : error);

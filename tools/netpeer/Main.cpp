@@ -35,6 +35,7 @@ const char* const Usage =
     "         [--data DIR] [--level FILE]\n"
     "         [--levels N] [--time SECONDS] [--side gulper|ghosts] [--seed N] [--paced]\n"
     "         [--latency MS] [--loss PERCENT] [--version TEXT] [--replays DIR]\n"
+    "         [--rollback [--input-delay FRAMES] | --lockstep]\n"
     "The host listens on 127.0.0.1 only, starts N levels (default 1) of the level file\n"
     "(default data/map_1.lev) and plays --side (default gulper); each side's player\n"
     "gives random commands from --seed. --paced runs at the real frame rate and\n"
@@ -43,7 +44,9 @@ const char* const Usage =
     "Through a relay, --create opens a room (printing \"room CODE\" on a line of its own)\n"
     "and hosts, --join-code joins the room, --watch-code watches it without playing;\n"
     "the spectator prints the same line per level as the players.\n"
-    "--replays writes each level's replay into DIR as level_N.gwr.\n";
+    "--replays writes each level's replay into DIR as level_N.gwr.\n"
+    "The host's --rollback plays its levels with rollback (own commands on the next frame,\n"
+    "or after --input-delay 0 to 2 frames); --lockstep (the default) as before.\n";
 
 constexpr int StartWaitMilliseconds = 20000;  // for the peer to come and agree
 
@@ -79,9 +82,9 @@ Options ParseOptions(int argc, char** argv)
             return argv[++i];
         };
         if (arg == "--host" || arg == "--join" || arg == "--relay" || arg == "--join-code" ||
-            arg == "--watch-code")
+            arg == "--watch-code" || arg == "--input-delay")
             value();
-        else if (arg == "--create")
+        else if (arg == "--create" || arg == "--rollback" || arg == "--lockstep")
             continue;
         else if (arg == "--data")
             options.data = value();
@@ -209,7 +212,7 @@ bool PlayLevel(NetSession& session, RandomPlayer& player, bool paced, int& frame
         }
         ++frames;
         if (paced) {
-            next += period;
+            next += period + std::chrono::milliseconds(session.AdvisedWaitMilliseconds());
             while (std::chrono::steady_clock::now() < next)
                 session.Service(1);
         }
