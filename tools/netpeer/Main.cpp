@@ -200,7 +200,9 @@ bool PlayLevel(NetSession& session, RandomPlayer& player, bool paced, int& frame
             if (!session.Watching())
                 player.Act(session.LocalSide(), given);
             FrameCommands commands;
-            session.TakeLevelFrame(given, commands);
+            // With rollback the level may end here, as its last frames are confirmed.
+            if (!session.TakeLevelFrame(given, commands))
+                continue;
             RunHeadlessFrame(commands, false);
             session.LevelFrameDone(commands);
             given.list.clear();
