@@ -238,11 +238,22 @@ bool NetMode::Update()
             session.Service(WaitSliceMilliseconds);
             ready = session.TakeLevelFrame(gui.commands, commands);
         }
+        // With rollback a frame may be run again: the replay written is the
+        // session's, of the frames both machines confirmed.
+        const bool rollback = session.Rollback() != nullptr;
         if (ready) {
             gui.commands.list.clear();
-            RunGameFrame(commands, archive);
+            RunGameFrame(commands, rollback ? nullptr : archive);
             session.LevelFrameDone(commands);
         }
+        if (rollback && session.Phase() != NetPhase::Level && archive &&
+            writtenLevel != session.LevelNumber()) {
+            archive->WriteLevel(session.LastReplay());
+            writtenLevel = session.LevelNumber();
+        }
+        // The machine that runs ahead of the other slows down a little.
+        if (ready && session.AdvisedWaitMilliseconds() > 0)
+            session.Service(session.AdvisedWaitMilliseconds());
         // A spectator who came late catches up with the players, a few frames at a time.
         for (int extra = 1; ready && session.Watching() && extra < MaxCatchUpFrames &&
                             session.Phase() == NetPhase::Level && session.FramesBehind() > 1;
@@ -256,7 +267,7 @@ bool NetMode::Update()
     } else if (session.Phase() == NetPhase::LevelEnded) {
         if (request == GuiRequest::KeepReplay && archive)
             archive->KeepLast();
-        RunGameFrame(FrameCommands(), archive);
+        RunGameFrame(FrameCommands(), session.Rollback() ? nullptr : archive);
         session.EndFrameDone();
     } else {
         // The menus' Start! sends the level to both machines.

@@ -35,6 +35,7 @@ private:
     std::unique_ptr<Parts> parts;
     ReplayArchive* archive;
     std::unique_ptr<Mode> next;   // the mode asked for, taken after the frame
+    int writtenLevel = 0;         // rollback: the last level whose confirmed replay the archive has
     std::string lastStatus;       // the status shown, and since when (real milliseconds)
     unsigned statusSince = 0;
     unsigned confirmUntil = 0;    // leaving network play is being asked, until then (real milliseconds); 0: not

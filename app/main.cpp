@@ -35,6 +35,10 @@ constexpr const char* OwnUsage =
     "  --create                online play: open a room on the relay and wait for a player\n"
     "  --join-code CODE        online play: join the room CODE\n"
     "  --watch-code CODE       online play: watch the room CODE\n"
+    "  --rollback              network play, host: your commands act on the next frame, the\n"
+    "                          other player's are predicted and corrected (rollback)\n"
+    "  --input-delay FRAMES    with --rollback: your commands act FRAMES (0 to 2) frames later\n"
+    "  --lockstep              network play, host: both players' commands act a few frames later (default)\n"
     "  --help                  show these options and end\n";
 
 void PrintUsage(FILE* to)
@@ -71,10 +75,14 @@ int main(int argc, char** argv)
         }
         if (taken == 0) {
             taken = TakeNetOption(argc, argv, i, network, error);
-            // --relay alone only names the relay for the online menu.
-            const bool relay = taken > 0 && std::strcmp(argv[i], "--relay") == 0;
+            // --relay alone only names the relay for the online menu; the
+            // schedule's options only say how network play goes.
+            const std::string arg = argv[i];
+            const bool relay = taken > 0 && arg == "--relay";
+            const bool alone = arg == "--relay" || arg == "--rollback" || arg == "--lockstep" ||
+                               arg == "--input-delay";
             relayGiven = relayGiven || relay;
-            networkPlay = networkPlay || (taken > 0 && !relay);
+            networkPlay = networkPlay || (taken > 0 && !alone);
         }
         if (taken <= 0)
             return Usage(argv[i], error.empty() ? "unknown or incomplete option" : error);

@@ -26,11 +26,7 @@ constexpr int HelloMilliseconds = 5000;  // a machine that connects must say hel
 constexpr int PingMilliseconds = 500;     // between pings: the round trip, and proof of life
 constexpr int ShowWaitingAfter = 1000;    // a frame waiting this long says so on screen
 constexpr double RoundTripSmoothing = 0.25;  // the weight of a new round-trip sample
-
-std::uint32_t RealNow()
-{
-    return SDL_GetTicks();
-}
+constexpr int RollbackSlowDownShare = 10;    // a machine ahead waits this fraction of a period more per frame
 
 const char* SideName(Side side)
 {
@@ -57,6 +53,11 @@ bool ReadPort(const std::string& text, std::uint16_t& port)
 }
 
 }  // namespace
+
+std::uint32_t NetTransport::Now() const
+{
+    return SDL_GetTicks();
+}
 
 // What a level takes over from the player's configuration, given back after it.
 
@@ -106,6 +107,21 @@ int TakeNetOption(int argc, char** argv, int i, NetOptions& options, std::string
         options.online = true;
         return 2;
     }
+    if (arg == "--rollback" || arg == "--lockstep") {
+        options.rollback = arg == "--rollback";
+        return 1;
+    }
+    if (arg == "--input-delay") {
+        char* end = nullptr;
+        const long frames = more ? std::strtol(argv[i + 1], &end, 10) : -1;
+        if (!more || *end != '\0' || frames < 0 || frames > MaxRollbackDelay) {
+            error = "--input-delay needs a number of frames from 0 to " +
+                    std::to_string(MaxRollbackDelay);
+            return -1;
+        }
+        options.inputDelay = static_cast<int>(frames);
+        return 2;
+    }
     if (arg == "--create") {
         options.role = NetRole::Host;
         options.online = true;
@@ -134,7 +150,9 @@ bool ParseNetArguments(int argc, char** argv, NetOptions& options, std::string& 
         const int taken = TakeNetOption(argc, argv, i, options, error);
         if (taken < 0)
             return true;
-        found = found || taken > 0;
+        const std::string arg = argv[i];
+        const bool schedule = arg == "--rollback" || arg == "--lockstep" || arg == "--input-delay";
+        found = found || (taken > 0 && !schedule);
         if (taken > 1)
             i += taken - 1;
     }
@@ -163,6 +181,13 @@ NetSession::NetSession(const NetOptions& options) : options(options)
     link = std::move(straight);
 }
 
+NetSession::NetSession(const NetOptions& options, std::unique_ptr<NetTransport> transport)
+    : options(options), link(std::move(transport))
+{
+    if (this->options.gameVersion.empty())
+        this->options.gameVersion = GameVersion;
+}
+
 NetSession::~NetSession()
 {
     if (saved)
@@ -177,6 +202,10 @@ bool NetSession::Open()
         opened = options.role == NetRole::Host    ? relay->Create(options.relayUrl, error)
                  : options.role == NetRole::Join ? relay->Join(options.relayUrl, options.roomCode, error)
                                                   : relay->Watch(options.relayUrl, options.roomCode, error);
+    } else if (!direct) {
+        opened = options.role != NetRole::Watch;  // a connection of the caller's
+        if (!opened)
+            error = "watching needs a relay";
     } else if (options.role == NetRole::Host) {
         opened = direct->Listen(options.address.empty() ? nullptr : options.address.c_str(),
                                 options.port, error);
@@ -196,6 +225,8 @@ bool NetSession::Open()
 
 void NetSession::Close()
 {
+    if (phase == NetPhase::Level)
+        CutReplay();
     if (phase == NetPhase::Level || phase == NetPhase::LevelEnded)
         BackToMenu();
     link->Leave();
@@ -213,7 +244,7 @@ void NetSession::Close()
 
 Side NetSession::LocalSide() const
 {
-    return lockstep ? lockstep->LocalSide() : Side::Gulper;
+    return rollback ? rollback->LocalSide() : lockstep ? lockstep->LocalSide() : Side::Gulper;
 }
 
 void NetSession::Send(const NetMessage& message)
@@ -241,9 +272,9 @@ void NetSession::SendPing()
 {
     NetMessage ping;
     ping.type = NetMessageType::Ping;
-    ping.value = RealNow();
+    ping.value = Now();
     Send(ping);
-    lastPing = RealNow();
+    lastPing = Now();
 }
 
 void NetSession::Service(int waitMilliseconds)
@@ -255,8 +286,8 @@ void NetSession::Service(int waitMilliseconds)
         waitMilliseconds = 0;
         switch (event.kind) {
         case LinkEventKind::Joined:
-            lastHeard = RealNow();
-            joinedAt = RealNow();
+            lastHeard = Now();
+            joinedAt = Now();
             if (Watching()) {
                 // A spectator says nothing: the game's stream has begun.
                 phase = NetPhase::Lobby;
@@ -271,7 +302,7 @@ void NetSession::Service(int waitMilliseconds)
             SendPing();
             break;
         case LinkEventKind::Message: {
-            lastHeard = RealNow();
+            lastHeard = Now();
             NetMessage message;
             if (!DecodeNetMessage(event.bytes.data(), event.bytes.size(), message))
                 DropPeer("The other player sent a bad message");
@@ -300,18 +331,18 @@ void NetSession::Service(int waitMilliseconds)
         return;
     // A machine that connects and never says hello does not keep the host's one place.
     if (options.role == NetRole::Host && phase == NetPhase::Listening &&
-        static_cast<int>(RealNow() - joinedAt) > HelloMilliseconds) {
+        static_cast<int>(Now() - joinedAt) > HelloMilliseconds) {
         link->Drop();
         notice = "Turned away a machine that did not say hello";
         return;
     }
     if (phase != NetPhase::Connecting &&
-        static_cast<int>(RealNow() - lastHeard) > NetSilenceMilliseconds) {
+        static_cast<int>(Now() - lastHeard) > NetSilenceMilliseconds) {
         link->Drop();
         PeerGone("The other player fell silent");
         return;
     }
-    if (static_cast<int>(RealNow() - lastPing) >= PingMilliseconds)
+    if (static_cast<int>(Now() - lastPing) >= PingMilliseconds)
         SendPing();
 }
 
@@ -339,7 +370,7 @@ void NetSession::Handle(const NetMessage& message)
         return;
     }
     case NetMessageType::Pong: {
-        const int sample = static_cast<int>(RealNow() - static_cast<std::uint32_t>(message.value));
+        const int sample = static_cast<int>(Now() - static_cast<std::uint32_t>(message.value));
         if (sample < 0 || sample > NetSilenceMilliseconds)
             return;  // not a stamp of ours
         roundTrip = roundTrip < 0 ? sample
@@ -375,20 +406,27 @@ void NetSession::Handle(const NetMessage& message)
             return StartLevelHere(message, message.joinerSide);
         pendingStart = std::make_unique<NetMessage>(message);
         return;
-    case NetMessageType::Commands:
-        if (!lockstep || !lockstep->AcceptRemote(message.frame, message.commands))
+    case NetMessageType::Commands: {
+        const bool accepted = rollback    ? rollback->AcceptRemote(message.frame, message.commands)
+                              : lockstep ? lockstep->AcceptRemote(message.frame, message.commands)
+                                         : false;
+        if (!accepted)
             return DropPeer("The other player sent commands out of turn");
         return;
-    case NetMessageType::Hash:
-        if (!lockstep || !lockstep->AcceptRemoteHash(message.frame, message.value))
+    }
+    case NetMessageType::Hash: {
+        const bool accepted = rollback    ? rollback->AcceptRemoteHash(message.frame, message.value)
+                              : lockstep ? lockstep->AcceptRemoteHash(message.frame, message.value)
+                                         : false;
+        if (!accepted)
             return DropPeer("The other player sent a bad message");
-        if (lockstep->mismatchFrame >= 0 &&
-            (phase == NetPhase::Level || phase == NetPhase::LevelEnded)) {
+        const int mismatch = rollback ? rollback->mismatchFrame : lockstep->mismatchFrame;
+        if (mismatch >= 0 && (phase == NetPhase::Level || phase == NetPhase::LevelEnded)) {
             KeepDesyncReplay();
-            AbortLevel("Out of step at frame " + std::to_string(lockstep->mismatchFrame) +
-                       ": replay kept");
+            AbortLevel("Out of step at frame " + std::to_string(mismatch) + ": replay kept");
         }
         return;
+    }
     }
 }
 
@@ -475,6 +513,10 @@ bool NetSession::HostStartLevel(const std::string& mazeText)
     const int period = 1000 / std::max(config.framesPerSecond, 1);
     const int measured = std::max(roundTrip, 0);
     start.delay = std::clamp((measured + period - 1) / period + 1, MinNetDelay, MaxNetDelay);
+    if (options.rollback) {
+        start.rollback = true;
+        start.delay = std::clamp(options.inputDelay, 0, MaxRollbackDelay);
+    }
     start.mazeText = mazeText;
     start.level = static_cast<std::uint16_t>(level + 1);
     // What the other machine would refuse is not sent.
@@ -516,7 +558,13 @@ void NetSession::StartLevelHere(const NetMessage& start, Side localSide)
         saved = std::make_unique<LevelSettings>(CurrentLevelSettings());
     level = start.level;
     delay = start.delay;
-    lockstep = std::make_unique<Lockstep>(localSide, start.delay);
+    lockstep.reset();
+    rollback.reset();
+    if (start.rollback)
+        rollback = std::make_unique<RollbackSchedule>(localSide, start.delay);
+    else
+        lockstep = std::make_unique<Lockstep>(localSide, start.delay);
+    lastRecordedHash = 0;
     waitedFrames = 0;
     waitStart = 0;
     phase = NetPhase::Level;
@@ -533,12 +581,14 @@ bool NetSession::FrameReady() const
 {
     if (Watching())
         return phase == NetPhase::Level && watched && watched->Ready();
+    if (rollback)
+        return phase == NetPhase::Level && rollback->CanRun();
     return phase == NetPhase::Level && lockstep && lockstep->Ready();
 }
 
 int NetSession::WaitingMilliseconds() const
 {
-    return waitStart == 0 ? 0 : static_cast<int>(RealNow() - waitStart);
+    return waitStart == 0 ? 0 : static_cast<int>(Now() - waitStart);
 }
 
 bool NetSession::TakeLevelFrame(const FrameCommands& given, FrameCommands& commands)
@@ -549,9 +599,11 @@ bool NetSession::TakeLevelFrame(const FrameCommands& given, FrameCommands& comma
         commands = watched->Advance();
         return true;
     }
+    if (rollback && phase == NetPhase::Level && rollback->CanRun())
+        return RollbackTakeFrame(given, commands);
     if (!FrameReady()) {
         if (waitStart == 0) {
-            waitStart = RealNow();
+            waitStart = Now();
             ++waitedFrames;
         }
         return false;
@@ -570,8 +622,83 @@ bool NetSession::TakeLevelFrame(const FrameCommands& given, FrameCommands& comma
 
 void NetSession::LevelFrameDone(const FrameCommands& commands)
 {
+    if (rollback && !Watching()) {
+        rollback->Ran(ReadFrameFacts(true));
+        CommitConfirmed();
+        return;
+    }
     recorder.AddFrame(commands);
     FinishLevelFrame();
+}
+
+bool NetSession::RollbackTakeFrame(const FrameCommands& given, FrameCommands& commands)
+{
+    waitStart = 0;
+    rollback->Correct();
+    CommitConfirmed();
+    if (phase != NetPhase::Level)
+        return false;  // the level ended or was cut as the frames were confirmed
+    NetMessage sent;
+    sent.type = NetMessageType::Commands;
+    sent.level = level;
+    sent.frame = static_cast<std::uint32_t>(rollback->Frame() + rollback->InputDelay());
+    sent.commands = rollback->ScheduleLocal(given);
+    Send(sent);
+    rollback->KeepStart(SavePlay(), TheTick.deferred);
+    commands = rollback->Commands(rollback->Frame());
+    return true;
+}
+
+void NetSession::CommitConfirmed()
+{
+    const int perSecond = recorder.replay.settings.framesPerSecond;
+    int at = 0;
+    FrameCommands commands;
+    FrameFacts facts;
+    while (!recorder.Finished() && rollback->NextConfirmed(at, commands, facts)) {
+        recorder.AddFrame(commands, facts);
+        lastRecordedHash = facts.hash;
+        if ((at + 1) % perSecond == 0 || recorder.Finished()) {
+            NetMessage hash;
+            hash.type = NetMessageType::Hash;
+            hash.level = level;
+            hash.frame = static_cast<std::uint32_t>(at);
+            hash.value = facts.hash;
+            Send(hash);
+            rollback->NoteLocalHash(hash.frame, hash.value);
+        }
+        remoteExit = rollback->RemoteGives(at, CommandType::ExitGame);
+        rollback->Confirmed();
+    }
+    if (rollback->mismatchFrame >= 0) {
+        KeepDesyncReplay();
+        AbortLevel("Out of step at frame " + std::to_string(rollback->mismatchFrame) +
+                   ": replay kept");
+    } else if (recorder.Finished() && phase == NetPhase::Level) {
+        // The level's end acts only now that its frame is confirmed on both sides.
+        if (remoteExit && recorder.replay.outcome.end == ReplayEnd::Left)
+            notice = "The other player left the level";
+        phase = NetPhase::LevelEnded;
+        if (!IsLevelState())
+            BackToMenu();
+        StartPendingLevel();
+    }
+}
+
+void NetSession::CutReplay()
+{
+    if (recorder.Finished() || recorder.replay.frameCount == 0)
+        return;
+    recorder.Cut(rollback ? lastRecordedHash : HashGameState());
+}
+
+int NetSession::AdvisedWaitMilliseconds() const
+{
+    if (!rollback || phase != NetPhase::Level)
+        return 0;
+    const int period = 1000 / std::max(recorder.replay.settings.framesPerSecond, 1);
+    const int roundTripFrames = std::max(roundTrip, 0) / std::max(period, 1);
+    return rollback->FramesAhead(roundTripFrames) > 1 ? period / RollbackSlowDownShare : 0;
 }
 
 void NetSession::FinishLevelFrame()
@@ -649,6 +776,8 @@ void NetSession::BackToMenu()
 void NetSession::AbortLevel(const std::string& why)
 {
     notice = why;
+    if (phase == NetPhase::Level)
+        CutReplay();
     if (phase != NetPhase::Level && phase != NetPhase::LevelEnded)
         return;
     // A level not started yet here is not started; one under way ends with
@@ -732,6 +861,7 @@ void NetSession::StartWatchedLevel(const NetMessage& start)
     joinerSide = start.joinerSide;
     StartLevelHere(start, start.joinerSide);
     lockstep.reset();
+    rollback.reset();
     watched = std::make_unique<WatchSchedule>(start.delay);
 }
 

@@ -15,6 +15,7 @@
 #include "platform/OnlineConfig.h"
 #include "replay/Recorder.h"
 #include "net/Lockstep.h"
+#include "net/Rollback.h"
 #include "net/NetLink.h"
 #include "net/RelayLink.h"
 #include "net/Protocol.h"
@@ -34,10 +35,16 @@ struct NetOptions {
     std::string gameVersion;  // sent in the handshake; empty: the game's own
     int latency = 0;          // test conditions, see NetLink
     int lossPercent = 0;
+    // The host's choice for its levels: rollback (own commands act on the
+    // next frame, the other side's predicted and corrected) rather than
+    // lockstep (both sides' commands act a few frames later).
+    bool rollback = false;
+    int inputDelay = 0;       // rollback: frames before the own commands act, 0 to MaxRollbackDelay
 };
 
 // Reads argv[i] when it is "--host [PORT]", "--join HOST[:PORT]", "--relay
-// URL", "--create", "--join-code CODE" or "--watch-code CODE": returns how
+// URL", "--create", "--join-code CODE", "--watch-code CODE", "--rollback",
+// "--lockstep" or "--input-delay FRAMES": returns how
 // many arguments it took, 0 when it is none of them, -1 (error says why) when
 // its value is bad.
 int TakeNetOption(int argc, char** argv, int i, NetOptions& options, std::string& error);
@@ -57,6 +64,9 @@ enum class NetPhase {
 class NetSession {
 public:
     explicit NetSession(const NetOptions& options);
+    // Over a connection of the caller's (a test's simulated network), which
+    // Open takes as it is: the other end's Joined starts the handshake.
+    NetSession(const NetOptions& options, std::unique_ptr<NetTransport> transport);
     ~NetSession();
     NetSession(const NetSession&) = delete;
     NetSession& operator=(const NetSession&) = delete;
@@ -116,6 +126,11 @@ public:
     bool Online() const { return relay != nullptr; }
     // The settings of the level the host started last (what a joiner waits with).
     const LevelSettings& HostSettings() const { return hostSettings; }
+    // Milliseconds the caller should wait after this frame beyond its period:
+    // with rollback, the machine that runs ahead of the other slows down a little.
+    int AdvisedWaitMilliseconds() const;
+    // Rollback's figures of the current or last level, for tests and tools.
+    const RollbackSchedule* Rollback() const { return rollback.get(); }
     int delay = MinNetDelay;      // of the current or last level
     int waitedFrames = 0;         // frames of the level that had to wait for the peer
     int roundTrip = -1;           // milliseconds, smoothed; -1: not measured yet
@@ -138,6 +153,13 @@ private:
     // The game is in a level or its end pause, not back on a menu.
     static bool IsLevelState();
     void KeepDesyncReplay();
+    // Rollback: records the frames now confirmed, sends their hashes, and
+    // acts on the level's end once its frame is confirmed.
+    void CommitConfirmed();
+    // Ends the replay of a level cut short where its confirmed frames end.
+    void CutReplay();
+    bool RollbackTakeFrame(const FrameCommands& given, FrameCommands& commands);
+    std::uint32_t Now() const { return link->Now(); }
 
     // Sends a message where it belongs: to the other player, and online also
     // to the spectators when it is part of the game (a level's start begins
@@ -158,7 +180,9 @@ private:
     NetMessage HostSettingsMessage(NetMessageType type) const;
     NetPhase phase = NetPhase::Offline;
     std::string notice;
-    std::unique_ptr<Lockstep> lockstep;  // of the current or last level
+    std::unique_ptr<Lockstep> lockstep;  // of the current or last level played in lockstep
+    std::unique_ptr<RollbackSchedule> rollback;  // of the current or last level played with rollback
+    std::uint64_t lastRecordedHash = 0;  // rollback: the hash after the last frame recorded
     std::unique_ptr<WatchSchedule> watched;  // a spectator's: both players' commands
     Side joinerSide = Side::Ghosts;      // a spectator's: the side the player who joined plays
     ReplayRecorder recorder;

@@ -143,13 +143,17 @@ bool ReadLevel(Reader& in, std::uint16_t& level)
 
 bool ReadStart(Reader& in, NetMessage& message)
 {
-    unsigned delay = 0, side = 0;
+    unsigned delay = 0, side = 0, rollback = 0;
     if (!ReadSettings(in, message.settings) || !in.U8(delay) || !in.U8(side) ||
-        !ReadLevel(in, message.level) || !in.Text(message.mazeText, MaxNetMazeBytes))
+        !ReadLevel(in, message.level) || !in.U8(rollback) || rollback > 1 ||
+        !in.Text(message.mazeText, MaxNetMazeBytes))
         return false;
     message.delay = static_cast<int>(delay);
     message.joinerSide = static_cast<Side>(side);
-    return InRange(delay, MinNetDelay, MaxNetDelay) &&
+    message.rollback = rollback == 1;
+    const bool delayFits = message.rollback ? InRange(delay, 0, MaxRollbackDelay)
+                                            : InRange(delay, MinNetDelay, MaxNetDelay);
+    return delayFits &&
            (message.joinerSide == Side::Gulper || message.joinerSide == Side::Ghosts);
 }
 
@@ -185,6 +189,7 @@ void EncodeNetMessage(const NetMessage& message, std::vector<std::uint8_t>& out)
         PutU8(out, static_cast<unsigned>(message.delay));
         PutU8(out, static_cast<unsigned>(message.joinerSide));
         PutU16(out, message.level);
+        PutU8(out, message.rollback ? 1 : 0);
         PutText(out, message.mazeText);
         break;
     }

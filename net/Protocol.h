@@ -13,7 +13,8 @@
 #include "input/Commands.h"
 
 // Raised whenever the messages or their meaning change; both sides must agree.
-// 2: the host tells the joining player its settings while they wait (LobbySettings).
+// 2: the host tells the joining player its settings while they wait
+// (LobbySettings), and a level's start says lockstep or rollback.
 constexpr std::uint16_t NetProtocolVersion = 2;
 // The UDP port a host listens on unless the player names another.
 constexpr std::uint16_t DefaultNetPort = 24862;
@@ -23,6 +24,7 @@ constexpr std::size_t MaxNetVersionBytes = 64;
 constexpr std::size_t MaxNetMazeBytes = 1 << 20;
 constexpr int MinNetDelay = 2;  // frames between a command and its frame
 constexpr int MaxNetDelay = 6;
+constexpr int MaxRollbackDelay = 2;  // frames of input delay a rollback level may have
 constexpr double MinNetSpeed = 0.5;  // pixels per frame, both sides
 constexpr double MaxNetSpeed = 10.0;
 constexpr int MinNetGhosts = 1, MaxNetGhosts = 8;
@@ -64,7 +66,8 @@ struct NetMessage {
     std::string gameVersion;                      // Hello, Welcome, Refuse: the sender's
     NetRefusal refusal = NetRefusal::Versions;    // Refuse
     NetSettings settings;                         // StartLevel, LobbySettings
-    int delay = MinNetDelay;                      // StartLevel
+    int delay = MinNetDelay;                      // StartLevel: lockstep's delay, or rollback's input delay
+    bool rollback = false;                        // StartLevel: the level is played with rollback
     Side joinerSide = Side::Ghosts;               // StartLevel, LobbySettings: Gulper or Ghosts
     std::string mazeText;                         // StartLevel
     std::uint16_t level = 0;                      // StartLevel, Commands, Hash: the host's count of levels

@@ -30,4 +30,7 @@ public:
     // Disconnects at once, without a word: for a peer that broke the protocol.
     virtual void Drop() = 0;
     virtual bool HasPeer() const = 0;
+    // The clock the session measures round trips, silence and waits by, in
+    // milliseconds: real time, or a simulated network's own.
+    virtual std::uint32_t Now() const;
 };

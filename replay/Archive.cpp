@@ -92,6 +92,14 @@ void ReplayArchive::FrameDone(const FrameCommands& commands)
     }
 }
 
+void ReplayArchive::WriteLevel(const Replay& replay)
+{
+    if (!recording || replay.frameCount == 0)
+        return;
+    recorder.replay = replay;
+    WriteFinished();
+}
+
 void ReplayArchive::WriteFinished()
 {
     std::error_code error;

@@ -18,6 +18,10 @@ public:
     // After each frame's tick and sounds, with the commands the tick was given:
     // a level that started in the frame is recorded from it on.
     void FrameDone(const FrameCommands& commands);
+    // Writes the replay of a level recorded elsewhere (network play with
+    // rollback records only the frames both machines have confirmed), as
+    // FrameDone writes a level that ended.
+    void WriteLevel(const Replay& replay);
     // Keeps the replay of the level that ended last; false when there is none
     // or it cannot be written.
     bool KeepLast();

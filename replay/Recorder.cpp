@@ -2,6 +2,7 @@
 // starting a replay's level.
 #include "replay/Recorder.h"
 
+#include <algorithm>
 #include <sstream>
 
 #include "actors/GameEvents.h"
@@ -21,7 +22,23 @@ void ReplayRecorder::Start(const std::string& mazeText, const LevelSettings& set
     finished = false;
 }
 
+FrameFacts ReadFrameFacts(bool hash)
+{
+    FrameFacts facts;
+    facts.events = GameEvents.lastFrame;
+    facts.frameState = TheTick.frameState;
+    facts.state = GameState;
+    facts.hashed = hash;
+    facts.hash = hash ? HashGameState() : 0;
+    return facts;
+}
+
 void ReplayRecorder::AddFrame(const FrameCommands& commands)
+{
+    AddFrame(commands, ReadFrameFacts(false));
+}
+
+void ReplayRecorder::AddFrame(const FrameCommands& commands, const FrameFacts& facts)
 {
     if (finished)
         return;
@@ -30,21 +47,34 @@ void ReplayRecorder::AddFrame(const FrameCommands& commands)
     ++replay.frameCount;
 
     ReplayOutcome& outcome = replay.outcome;
-    outcome.cornEaten += GameEvents.CountLast(GameEvent::CornEaten);
-    outcome.boostsEaten += GameEvents.CountLast(GameEvent::BoostEaten);
-    outcome.ghostsEaten += GameEvents.CountLast(GameEvent::GhostEaten);
-    NoteEnding(outcome.end);
-    if (TheTick.frameState == Playing && ++outcome.playFrames % replay.settings.framesPerSecond == 0)
-        replay.secondHashes.push_back(HashGameState());
+    const auto hash = [&] { return facts.hashed ? facts.hash : HashGameState(); };
+    const auto count = [&](GameEvent event) {
+        return static_cast<int>(std::count(facts.events.begin(), facts.events.end(), event));
+    };
+    outcome.cornEaten += count(GameEvent::CornEaten);
+    outcome.boostsEaten += count(GameEvent::BoostEaten);
+    outcome.ghostsEaten += count(GameEvent::GhostEaten);
+    NoteEnding(outcome.end, facts.events);
+    if (facts.frameState == Playing && ++outcome.playFrames % replay.settings.framesPerSecond == 0)
+        replay.secondHashes.push_back(hash());
 
-    const bool ended = GameState == GulperWins || GameState == GhostsWin;
-    const bool left = IsMenuState(GameState) && GameState != ControlsInGame;
+    const bool ended = facts.state == GulperWins || facts.state == GhostsWin;
+    const bool left = IsMenuState(facts.state) && facts.state != ControlsInGame;
     if (ended || left) {
         if (left)
             outcome.end = ReplayEnd::Left;
-        replay.endHash = HashGameState();
+        replay.endHash = hash();
         finished = true;
     }
+}
+
+void ReplayRecorder::Cut(std::uint64_t lastHash)
+{
+    if (finished)
+        return;
+    replay.outcome.end = ReplayEnd::Left;
+    replay.endHash = lastHash;
+    finished = true;
 }
 
 bool StartReplayLevel(const Replay& replay)
@@ -53,6 +83,10 @@ bool StartReplayLevel(const Replay& replay)
     if (!TheMaze->ReadLevel(maze))
         return false;
     ApplyLevelSettings(replay.settings);
+    // The countdown from the level's limit, as every start of a level sets it
+    // (network play's included): a level left before its play began has the
+    // countdown in its last hash, whatever the timer showed before.
+    TheTick.timer->Reset();
     StartLevel();
     return true;
 }

@@ -1,5 +1,6 @@
 #include "replay/ReplayFile.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -220,11 +221,19 @@ const char* ReplayEndName(ReplayEnd end)
 
 void NoteEnding(ReplayEnd& end)
 {
-    if (GameEvents.CountLast(GameEvent::LastCornEaten))
+    NoteEnding(end, GameEvents.lastFrame);
+}
+
+void NoteEnding(ReplayEnd& end, const std::vector<GameEvent>& events)
+{
+    const auto happened = [&](GameEvent event) {
+        return std::find(events.begin(), events.end(), event) != events.end();
+    };
+    if (happened(GameEvent::LastCornEaten))
         end = ReplayEnd::LastCorn;
-    if (GameEvents.CountLast(GameEvent::TimeOut))
+    if (happened(GameEvent::TimeOut))
         end = ReplayEnd::TimeOut;
-    if (GameEvents.CountLast(GameEvent::GulperCaught))
+    if (happened(GameEvent::GulperCaught))
         end = ReplayEnd::Caught;
 }
 

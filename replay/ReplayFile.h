@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "actors/GameEvents.h"
 #include "input/Commands.h"
 #include "platform/GameTypes.h"
 #include "platform/LevelSettings.h"
@@ -47,6 +48,8 @@ const char* ReplayEndName(ReplayEnd end);
 // How the last frame's events say the level ended, if they say it: end is
 // changed only then.
 void NoteEnding(ReplayEnd& end);
+// The same from a frame's events kept.
+void NoteEnding(ReplayEnd& end, const std::vector<GameEvent>& events);
 
 struct ReplayOutcome {
     ReplayEnd end = ReplayEnd::Left;

@@ -96,6 +96,9 @@ TEST(NetProtocol, RefusesUnknownTypesAndValuesOutOfRange)
     EXPECT_TRUE(refused([](NetMessage& m) { m.delay = MaxNetDelay + 1; }));
     EXPECT_TRUE(refused([](NetMessage& m) { m.delay = MinNetDelay - 1; }));
     EXPECT_TRUE(refused([](NetMessage& m) { m.joinerSide = Side::Game; }));
+    // A rollback level's input delay is 0 to MaxRollbackDelay.
+    EXPECT_FALSE(refused([](NetMessage& m) { m.rollback = true; m.delay = 0; }));
+    EXPECT_TRUE(refused([](NetMessage& m) { m.rollback = true; m.delay = MaxRollbackDelay + 1; }));
     EXPECT_TRUE(refused([](NetMessage& m) { m.mazeText.assign(MaxNetMazeBytes + 1, 'X'); }));
 
     // A maze length that claims more than the packet holds.

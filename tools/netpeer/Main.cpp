@@ -35,6 +35,7 @@ const char* const Usage =
     "         [--data DIR] [--level FILE]\n"
     "         [--levels N] [--time SECONDS] [--side gulper|ghosts] [--seed N] [--paced]\n"
     "         [--latency MS] [--loss PERCENT] [--version TEXT] [--replays DIR] [--leave-at-once]\n"
+    "         [--rollback [--input-delay FRAMES] | --lockstep]\n"
     "The host listens on 127.0.0.1 only, starts N levels (default 1) of the level file\n"
     "(default data/map_1.lev) and plays --side (default gulper); each side's player\n"
     "gives random commands from --seed. --paced runs at the real frame rate and\n"
@@ -44,7 +45,9 @@ const char* const Usage =
     "and hosts, --join-code joins the room, --watch-code watches it without playing;\n"
     "the spectator prints the same line per level as the players.\n"
     "--replays writes each level's replay into DIR as level_N.gwr; --leave-at-once makes\n"
-    "a joiner leave as soon as its last level has ended, before the host.\n";
+    "a joiner leave as soon as its last level has ended, before the host.\n"
+    "The host's --rollback plays its levels with rollback (own commands on the next frame,\n"
+    "or after --input-delay 0 to 2 frames); --lockstep (the default) as before.\n";
 
 constexpr int StartWaitMilliseconds = 20000;  // for the peer to come and agree
 
@@ -81,9 +84,9 @@ Options ParseOptions(int argc, char** argv)
             return argv[++i];
         };
         if (arg == "--host" || arg == "--join" || arg == "--relay" || arg == "--join-code" ||
-            arg == "--watch-code")
+            arg == "--watch-code" || arg == "--input-delay")
             value();
-        else if (arg == "--create")
+        else if (arg == "--create" || arg == "--rollback" || arg == "--lockstep")
             continue;
         else if (arg == "--data")
             options.data = value();
@@ -207,7 +210,9 @@ bool PlayLevel(NetSession& session, RandomPlayer& player, bool paced, bool leave
             if (!session.Watching())
                 player.Act(session.LocalSide(), given);
             FrameCommands commands;
-            session.TakeLevelFrame(given, commands);
+            // With rollback the level may end here, as its last frames are confirmed.
+            if (!session.TakeLevelFrame(given, commands))
+                continue;
             RunHeadlessFrame(commands, false);
             session.LevelFrameDone(commands);
             given.list.clear();
@@ -219,7 +224,7 @@ bool PlayLevel(NetSession& session, RandomPlayer& player, bool paced, bool leave
         }
         ++frames;
         if (paced) {
-            next += period;
+            next += period + std::chrono::milliseconds(session.AdvisedWaitMilliseconds());
             while (std::chrono::steady_clock::now() < next)
                 session.Service(1);
         }
