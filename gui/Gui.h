@@ -46,6 +46,9 @@ enum class GuiRequest {
     WatchOnline,        // "Watch": watch the game in the room of onlineCode
 };
 
+// What takes the editor off its map: leaving it, or another map.
+enum class EditorStep { Leave, NextMap, PreviousMap };
+
 class Gui : public InputHandler {
 public:
     Gui();
@@ -104,6 +107,7 @@ public:
     PadReader padReader;     // the first gamepad's d-pad and stick
     bool padPlaysGhosts = false;  // with two humans the first pad plays the ghosts (a command-line choice)
     GuiRequest request = GuiRequest::None;  // asked for since the last frame
+    EditorStep pendingEditorStep = EditorStep::Leave;  // what the editor does once its question is answered
     OnlineConfig online;  // the relay's address, read from "data/online.cfg" at start-up
     // The room code typed on the online screen (upper case, at most
     // RoomCodeLength characters); what JoinOnline and WatchOnline mean.

@@ -66,8 +66,7 @@ std::unique_ptr<Panel> BuildMessagePanel(const Gui& gui, const std::string& mess
 std::unique_ptr<Panel> BuildEditorBar(const Gui& gui);
 void OnEditorPress(int buttonIndex, int x, int y);
 bool OnEditorRelease(int id);
-// What takes the editor off its map: leaving it, or another map.
-enum class EditorStep { Leave, NextMap, PreviousMap };
+enum class EditorStep;  // gui/Gui.h
 // Takes the step at once, or first asks what becomes of unsaved painting.
 void TakeEditorStep(EditorStep step);
 // Takes the step, dropping unsaved painting (saying so on the terminal).

@@ -25,8 +25,6 @@ constexpr int QuestionY = 3;
 constexpr int SaveKey = 's';
 constexpr int DiscardKey = 'd';
 
-EditorStep pendingStep = EditorStep::Leave;  // what the editor does once the answer allows it
-
 // The question, with the map number of the moment.
 class QuestionWidget : public TextWidget {
 public:
@@ -67,7 +65,7 @@ std::unique_ptr<Panel> BuildUnsavedQuestion(const Gui& gui)
 
 void AskAboutUnsavedChanges(EditorStep step)
 {
-    pendingStep = step;
+    TheGui->pendingEditorStep = step;
     GameState = EditorQuestion;
 }
 
@@ -79,11 +77,11 @@ bool OnUnsavedQuestionRelease(int id)
     case SaveMapButton:
         GameState = LevelEditor;
         if (SaveEditedMap())
-            CarryOutEditorStep(pendingStep);
+            CarryOutEditorStep(TheGui->pendingEditorStep);
         break;
     case DiscardButton:
         GameState = LevelEditor;
-        CarryOutEditorStep(pendingStep);
+        CarryOutEditorStep(TheGui->pendingEditorStep);
         break;
     case CancelButton:
         GameState = LevelEditor;

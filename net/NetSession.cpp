@@ -478,8 +478,11 @@ NetMessage NetSession::HostSettingsMessage(NetMessageType type) const
     const Config& config = *TheConfig;
     NetMessage message;
     message.type = type;
-    message.settings = {config.gulperSpeed, config.ghostSpeed, config.ghostCount,
-                        TheTick.timer->limit, config.framesPerSecond};
+    message.settings.gulperSpeed = config.gulperSpeed;
+    message.settings.ghostSpeed = config.ghostSpeed;
+    message.settings.ghostCount = config.ghostCount;
+    message.settings.timeLimit = TheTick.timer->limit;
+    message.settings.framesPerSecond = config.framesPerSecond;
     // The host plays the side set to Human (the gulper when both are), the player who joined the other.
     const Side hostSide = config.gulperController == Human ? Side::Gulper : Side::Ghosts;
     message.joinerSide = hostSide == Side::Gulper ? Side::Ghosts : Side::Gulper;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "input/Commands.h"
+#include "platform/LevelSettings.h"
 
 // Raised whenever the messages or their meaning change; both sides must agree.
 // 2: the host tells the joining player its settings while they wait
@@ -49,15 +50,10 @@ enum class NetRefusal : std::uint8_t {
     Busy,          // the host already has a player
 };
 
-// The level's settings as the host sends them.
-struct NetSettings {
-    double gulperSpeed = 3.4;
-    double ghostSpeed = 2.4;
-    int ghostCount = 4;
-    int timeLimit = 90;  // seconds
-    int framesPerSecond = 20;
-    bool operator==(const NetSettings&) const = default;
-};
+// The level's settings as the host sends them: of the level settings, the
+// speeds, the ghosts, the time limit and the frame rate go over the network;
+// the sides follow from joinerSide, and the rest is the joining machine's.
+using NetSettings = LevelSettings;
 
 // One message; only the fields of its type are read or written.
 struct NetMessage {

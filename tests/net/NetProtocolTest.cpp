@@ -26,7 +26,11 @@ NetMessage Start()
 {
     NetMessage start;
     start.type = NetMessageType::StartLevel;
-    start.settings = {3.1, 2.7, 6, 120, 25};
+    start.settings.gulperSpeed = 3.1;
+    start.settings.ghostSpeed = 2.7;
+    start.settings.ghostCount = 6;
+    start.settings.timeLimit = 120;
+    start.settings.framesPerSecond = 25;
     start.delay = 4;
     start.joinerSide = Side::Gulper;
     start.level = 3;
