@@ -25,25 +25,12 @@
 namespace {
 
 constexpr int StatusX = 36, StatusY = 177;  // the strip that tells what the network does
-constexpr int StatusW = 432, StatusH = 24;
+constexpr int StatusW = StatusStripW, StatusH = 24;
 constexpr int OfflineNoticeMilliseconds = 5000;  // how long a last notice stays once alone
 constexpr int WaitSliceMilliseconds = 2;  // a frame waiting for the peer looks again this often
-constexpr int MaxCatchUpFrames = 8;
+constexpr int MaxCatchUpFrames = 8;  // frames a late spectator runs at most in one frame
 constexpr int ConfirmMilliseconds = 3000;  // how long the question to leave network play waits
 constexpr const char* LeaveQuestion = "Esc or x again ends network play";
-constexpr int StatusMargin = 8;  // pixels kept free at the strip's ends
-
-// The text, cut short with "..." where it is wider than the strip in this font.
-std::string FitText(const BitmapFont& font, std::string text)
-{
-    const int room = StatusW - StatusMargin;
-    if (font.TextWidth(text) <= room)
-        return text;
-    while (!text.empty() && font.TextWidth(text + "...") > room)
-        text.pop_back();
-    return text + "...";
-}       // frames a late spectator runs at most in one frame
-
 // The host's Start!: the level goes to both machines.
 void StartNetLevel(NetSession* session)
 {
@@ -133,9 +120,10 @@ public:
                                             gui.images[Menu432x342]);
             // A text too wide for the large font takes the small one, and is
             // cut to the strip if even that is too wide.
-            const bool large = gui.largeFont->TextWidth(text) <= StatusW - StatusMargin;
+            bool large = true;
+            const std::string fitted = FitStatusLine(gui, text, large);
             const BitmapFont& font = large ? *gui.largeFont : *gui.smallFont;
-            panel->AddWidget(std::make_unique<TextWidget>(font, FitText(font, text), 0, 2, StatusW,
+            panel->AddWidget(std::make_unique<TextWidget>(font, fitted, 0, 2, StatusW,
                                                           StatusH - 2, AlignCentre,
                                                           large ? AlignTop : AlignMiddle));
             shown = text;

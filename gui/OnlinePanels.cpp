@@ -106,6 +106,12 @@ std::string FitText(const BitmapFont& font, const std::string& text, int width)
     return cut + Ellipsis;
 }
 
+std::string FitStatusLine(const Gui& gui, const std::string& text, bool& large)
+{
+    large = gui.largeFont->TextWidth(text) <= StatusTextWidth;
+    return large ? text : FitText(*gui.smallFont, text, StatusTextWidth);
+}
+
 std::string FitRoomCodeLine(const Gui& gui, const std::string& line, bool& large)
 {
     large = gui.largeFont->TextWidth(line) <= RoomCodeLineWidth;

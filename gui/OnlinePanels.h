@@ -24,6 +24,14 @@ constexpr int RoundTripBoxW = 54;
 // otherwise cut and ended with "..." (or nothing of it, when not even that fits).
 std::string FitText(const BitmapFont& font, const std::string& text, int width);
 
+// The strip over the game in which network play says what it is doing.
+constexpr int StatusStripW = 432;
+constexpr int StatusTextWidth = StatusStripW - 8;  // the text keeps clear of the strip's ends
+
+// A status as the strip shows it: in the large font when it fits, else in
+// the small font, cut when even that is too wide. `large` says which font.
+std::string FitStatusLine(const Gui& gui, const std::string& text, bool& large);
+
 // The line under a room code as drawn: in the large font when it fits the
 // strip, else in the small font, cut when even that is too wide. `large`
 // says which font was taken.

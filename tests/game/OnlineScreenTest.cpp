@@ -127,8 +127,25 @@ TEST_F(OnlineScreenTest, JoinAndWatchAskOnlyWithTheWholeCodeAndHostAsksAtOnce)
     EXPECT_EQ(GameState, OnlineMenu);
 }
 
+// Network play's status strip: a long status takes the small font and is cut
+// rather than running off the strip.
+TEST_F(OnlineScreenTest, TheOnlineStatusStripFitsALongStatus)
+{
+    bool large = true;
+    const std::string refused =
+        "Refused a player of version 1.5-something-long (protocol 1); waiting on port 24862";
+    const std::string refusedShown = FitStatusLine(*TheGui, refused, large);
+    EXPECT_FALSE(large);
+    EXPECT_LE(TheGui->smallFont->TextWidth(refusedShown), StatusTextWidth) << refusedShown;
+    const std::string overlong = FitStatusLine(*TheGui, std::string(200, 'W'), large);
+    EXPECT_LE(TheGui->smallFont->TextWidth(overlong), StatusTextWidth);
+    EXPECT_EQ(FitStatusLine(*TheGui, "A player has joined", large), "A player has joined");
+    EXPECT_TRUE(large);
+}
+
 TEST_F(OnlineScreenTest, TheOnlineScreensTextsFitTheirStrips)
 {
+
     const BitmapFont& large = *TheGui->largeFont;
     const BitmapFont& small = *TheGui->smallFont;
     // The widest code: six of the widest letter or digit.
