@@ -171,3 +171,16 @@ TEST(NetPeers, AHostPlaysASecondPlayerAfterTheFirstLeft)
                                secondOut.find('\n', secondOut.find("level 1: ")) -
                                    secondOut.find("level 1: ") - 9));
 }
+
+TEST(NetPeers, AHostIsToldThatTheOtherPlayerLeftTheLevel)
+{
+    const std::string port = Port(5);
+    const Peer hosting = Launch({"--host", port, "--time", "20"});
+    const Peer joining = Launch({"--join", "127.0.0.1:" + port, "--exit-after", "100"});
+    int status = 0;
+    const std::string joinOut = Finish(joining, status);
+    const std::string hostOut = Finish(hosting, status);
+    EXPECT_NE(hostOut.find("level 1: left before the end"), std::string::npos) << hostOut;
+    EXPECT_NE(hostOut.find("notice: The other player left the level"), std::string::npos) << hostOut;
+    EXPECT_EQ(joinOut.find("The other player left the level"), std::string::npos) << joinOut;
+}

@@ -34,7 +34,7 @@ const char* const Usage =
     "         | --relay URL --create | --relay URL --join-code CODE | --relay URL --watch-code CODE\n"
     "         [--data DIR] [--level FILE]\n"
     "         [--levels N] [--time SECONDS] [--side gulper|ghosts] [--seed N] [--paced]\n"
-    "         [--latency MS] [--loss PERCENT] [--version TEXT] [--replays DIR] [--leave-at-once]\n"
+    "         [--latency MS] [--loss PERCENT] [--version TEXT] [--replays DIR] [--leave-at-once] [--exit-after N]\n"
     "         [--rollback [--input-delay FRAMES] | --lockstep]\n"
     "The host listens on 127.0.0.1 only, starts N levels (default 1) of the level file\n"
     "(default data/map_1.lev) and plays --side (default gulper); each side's player\n"
@@ -45,7 +45,8 @@ const char* const Usage =
     "and hosts, --join-code joins the room, --watch-code watches it without playing;\n"
     "the spectator prints the same line per level as the players.\n"
     "--replays writes each level's replay into DIR as level_N.gwr; --leave-at-once makes\n"
-    "a joiner leave as soon as its last level has ended, before the host.\n"
+    "a joiner leave as soon as its last level has ended, before the host; --exit-after N\n"
+    "leaves each level with the \"Exit game\" key after N frames.\n"
     "The host's --rollback plays its levels with rollback (own commands on the next frame,\n"
     "or after --input-delay 0 to 2 frames); --lockstep (the default) as before.\n";
 
@@ -62,6 +63,7 @@ struct Options {
     bool paced = false;
     std::string replays;  // the folder for each level's replay; empty: none written
     bool leaveAtOnce = false;  // a joiner leaves as soon as its last level has ended
+    int exitAfter = 0;         // the player leaves each level with "Exit game" after this many frames; 0: never
 };
 
 [[noreturn]] void Fail(const std::string& why)
@@ -108,6 +110,8 @@ Options ParseOptions(int argc, char** argv)
             options.net.lossPercent = std::atoi(value().c_str());
         else if (arg == "--version")
             options.net.gameVersion = value();
+        else if (arg == "--exit-after")
+            options.exitAfter = std::atoi(value().c_str());
         else if (arg == "--leave-at-once")
             options.leaveAtOnce = true;
         else if (arg == "--replays")
@@ -181,7 +185,7 @@ bool WaitWhile(NetSession& session, NetPhase phase)
 // level while this machine still runs the end pause: that level is left to
 // the next call.
 bool PlayLevel(NetSession& session, RandomPlayer& player, bool paced, bool leaveAtOnce,
-               int& frames, Replay& played)
+               int exitAfter, int& frames, Replay& played)
 {
     FrameCommands given;
     const auto period = std::chrono::milliseconds(TheScreen->framePeriod);
@@ -209,6 +213,8 @@ bool PlayLevel(NetSession& session, RandomPlayer& player, bool paced, bool leave
         } else if (session.FrameReady()) {
             if (!session.Watching())
                 player.Act(session.LocalSide(), given);
+            if (exitAfter > 0 && frames == exitAfter)
+                given.Add(CommandType::ExitGame);
             FrameCommands commands;
             // With rollback the level may end here, as its last frames are confirmed.
             if (!session.TakeLevelFrame(given, commands))
@@ -311,8 +317,15 @@ int main(int argc, char** argv)
             int frames = 0;
             Replay replay;
             cut = !PlayLevel(session, player, options.paced,
-                            options.leaveAtOnce && played + 1 == options.levels, frames, replay);
+                            options.leaveAtOnce && played + 1 == options.levels, options.exitAfter,
+                            frames, replay);
             Report(session, replay, ++played, frames);
+            // What the session says of a level left before its end (such as
+            // the other player leaving it).
+            if (replay.outcome.end == ReplayEnd::Left && !session.Notice().empty()) {
+                printf("notice: %s\n", session.Notice().c_str());
+                fflush(stdout);
+            }
             if (!options.replays.empty()) {
                 const std::string path =
                     options.replays + "/level_" + std::to_string(played) + ".gwr";
