@@ -8,6 +8,8 @@
 #include <string>
 
 #include "app/HeadlessGame.h"
+#include "platform/Config.h"
+#include "platform/Globals.h"
 #include "replay/Checker.h"
 #include "tests/net/TwoMachines.h"
 #include "tests/support/HeadlessTest.h"
@@ -131,6 +133,31 @@ TEST_F(SimulatedNetTest, LockstepLevelsEndAlikeWithReplaysThatVerify)
             }
         }
     }
+}
+
+// While the players wait in the lobby, the joining player is told the host's
+// settings for the next level, and told again whenever the host changes them.
+TEST_F(SimulatedNetTest, TheJoiningPlayerWaitsWithTheHostsSettings)
+{
+    SimulatedConditions conditions;
+    conditions.latency = 30;
+    TwoMachines machines(conditions, NetOptions(), 5);
+    ASSERT_TRUE(machines.Connect());
+    machines.OnHost([] {
+        TheConfig->gulperController = Human;
+        TheConfig->ghostCount = 7;
+        TheConfig->gulperSpeed = 4.1;
+        TheTick.timer->limit = 33;
+    });
+    machines.Settle(200);
+    const NetSession& joiner = machines.Session(1);
+    ASSERT_TRUE(joiner.HostSettingsKnown());
+    EXPECT_EQ(joiner.HostSettings().ghostCount, 7);
+    EXPECT_EQ(joiner.HostSettings().gulperSpeed, 4.1);
+    EXPECT_EQ(joiner.HostSettings().timeLimit, 33);
+    machines.OnHost([] { TheConfig->ghostCount = 2; });
+    machines.Settle(200);
+    EXPECT_EQ(joiner.HostSettings().ghostCount, 2);
 }
 
 // Levels that a player leaves with the "Exit game" key, at any moment: both

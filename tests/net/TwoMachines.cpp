@@ -110,6 +110,27 @@ bool TwoMachines::Connect()
     return false;
 }
 
+void TwoMachines::OnHost(const std::function<void()>& change)
+{
+    Enter(machines[0]);
+    change();
+    Leave(machines[0]);
+}
+
+void TwoMachines::Settle(int milliseconds)
+{
+    const std::uint32_t until = network.Now() + static_cast<std::uint32_t>(milliseconds);
+    while (static_cast<int>(until - network.Now()) > 0) {
+        for (Machine& machine : machines) {
+            Enter(machine);
+            machine.session->ShowLobbySettings();
+            machine.session->Service(0);
+            Leave(machine);
+        }
+        network.Advance(SliceMilliseconds);
+    }
+}
+
 void TwoMachines::GiveRandomCommands(Machine& machine, const NetLevelChoice& choice,
                                      FrameCommands& given)
 {

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <random>
 #include <string>
@@ -57,6 +58,13 @@ public:
     bool Connect();
     // The host starts a level; both play it to its end with random commands.
     NetLevelResult PlayLevel(const NetLevelChoice& choice);
+    // Outside a level: the host shows its lobby settings, then both sessions
+    // are serviced for this long on the network's clock.
+    void Settle(int milliseconds);
+    // Runs the change on the host's play state (its options among them).
+    void OnHost(const std::function<void()>& change);
+    // The host's (0) or the joining machine's (1) session.
+    const NetSession& Session(int index) const { return *machines[index].session; }
 
     SimulatedNetwork network;
 
