@@ -263,7 +263,8 @@ struct Restorer {
             failed = true;
             return false;
         }
-        std::memcpy(data, in.data() + at, size);
+        if (size > 0)  // an empty sequence may have no storage at all
+            std::memcpy(data, in.data() + at, size);
         at += size;
         return true;
     }
