@@ -69,6 +69,14 @@ bool NetLink::Listen(const char* address, std::uint16_t port, std::string& error
     return CreateHost(&bound, error);
 }
 
+std::uint16_t NetLink::ListeningPort() const
+{
+    ENetAddress bound{};
+    if (!host || enet_socket_get_address(host->socket, &bound) != 0)
+        return 0;
+    return bound.port;
+}
+
 bool NetLink::Connect(const std::string& name, std::uint16_t port, std::string& error)
 {
     if (!CreateHost(nullptr, error))

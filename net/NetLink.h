@@ -27,7 +27,9 @@ public:
 
     // Listens on the port of the given address (null: every address of this
     // machine); false with the reason in error when the port cannot be had.
+    // Port 0 takes any free port, which ListeningPort then tells.
     bool Listen(const char* address, std::uint16_t port, std::string& error);
+    std::uint16_t ListeningPort() const;
     // Starts connecting to a host; the outcome comes as Joined or Left.
     bool Connect(const std::string& host, std::uint16_t port, std::string& error);
     // The next event, waiting up to the given time for one; false when none came.

@@ -41,12 +41,13 @@ bool IsRoomCode(const std::string& text)
                        [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
 }
 
-// "HOST[:PORT]" or "PORT" into its parts; false for a port that is not one.
-bool ReadPort(const std::string& text, std::uint16_t& port)
+// A port number; false for one that is not. 0 (any free port, for a host
+// that tells it afterwards) only when allowed.
+bool ReadPort(const std::string& text, std::uint16_t& port, bool anyAllowed = false)
 {
     char* end = nullptr;
     const long value = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || value < 1 || value > 65535)
+    if (text.empty() || *end != '\0' || value < (anyAllowed ? 0 : 1) || value > 65535)
         return false;
     port = static_cast<std::uint16_t>(value);
     return true;
@@ -69,7 +70,7 @@ int TakeNetOption(int argc, char** argv, int i, NetOptions& options, std::string
         options.role = NetRole::Host;
         if (!more)
             return 1;
-        if (!ReadPort(argv[i + 1], options.port)) {
+        if (!ReadPort(argv[i + 1], options.port, true)) {
             error = std::string("not a port: ") + argv[i + 1];
             return -1;
         }
@@ -209,6 +210,8 @@ bool NetSession::Open()
     } else if (options.role == NetRole::Host) {
         opened = direct->Listen(options.address.empty() ? nullptr : options.address.c_str(),
                                 options.port, error);
+        if (opened)
+            options.port = direct->ListeningPort();  // the one the system chose for port 0
     } else if (options.role == NetRole::Join) {
         opened = direct->Connect(options.address, options.port, error);
     } else {
@@ -576,8 +579,11 @@ void NetSession::StartLevelHere(const NetMessage& start, Side localSide)
 
 bool NetSession::EndedOnBoth() const
 {
-    return phase == NetPhase::LevelEnded && lockstep &&
-           lockstep->LastRemoteHashFrame() == lockstep->Frame() - 1;
+    if (!recorder.Finished() || phase == NetPhase::Level)
+        return false;
+    if (rollback)
+        return rollback->LastRemoteHashFrame() == rollback->ConfirmedFrames() - 1;
+    return lockstep && lockstep->LastRemoteHashFrame() == lockstep->Frame() - 1;
 }
 
 bool NetSession::FrameReady() const

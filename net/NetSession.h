@@ -101,8 +101,9 @@ public:
     void EndFrameDone();
 
     NetPhase Phase() const { return phase; }
-    // The level has ended here, and the other machine's hash of its last frame
-    // has come: it has ended there too.
+    // The current or last level has ended here, and the other machine's hash
+    // of its last frame has come: it has ended there too. Holds through the
+    // end pause and after it, until the next level starts.
     bool EndedOnBoth() const;
     NetRole Role() const { return options.role; }
     Side LocalSide() const;
@@ -124,6 +125,9 @@ public:
     // Online: the room's code once the relay has opened it; empty otherwise.
     std::string RoomCode() const { return relay ? relay->RoomCode() : std::string(); }
     bool Online() const { return relay != nullptr; }
+    // The port of direct play: a host's, once listening (the one the system
+    // chose when asked for port 0), or the host's a joining machine reaches.
+    std::uint16_t Port() const { return options.port; }
     // The settings of the level the host started last (what a joiner waits with).
     const LevelSettings& HostSettings() const { return hostSettings; }
     // Milliseconds the caller should wait after this frame beyond its period:

@@ -56,6 +56,7 @@ public:
     bool NextConfirmed(int& at, FrameCommands& commands, FrameFacts& facts) const;
     void Confirmed();  // that frame was recorded; what it kept is let go
     int ConfirmedFrames() const { return recorded; }
+    std::int64_t LastRemoteHashFrame() const { return lastRemoteHash; }  // -1: none yet
 
     // Frames this machine is ahead of the other, by the commands heard and
     // the round trip in frames: the machine ahead slows down.
@@ -87,6 +88,6 @@ private:
     std::uint32_t remoteNext;             // the frame the other side's next commands are for
     std::map<int, Start> starts;          // the state before each frame not yet confirmed
     std::map<int, FrameFacts> facts;      // what each frame not yet confirmed left
-    std::int64_t lastRemoteHash = -1;
+    std::int64_t lastRemoteHash = -1;  // the frame of the other side's last hash
     std::map<std::uint32_t, std::uint64_t> localHashes, remoteHashes;
 };

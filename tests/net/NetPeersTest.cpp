@@ -4,74 +4,41 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
 #include <string>
-#include <thread>
 #include <vector>
+
+#include "Processes.h"
 
 namespace {
 
-// A running peer whose standard output is collected.
-struct Peer {
-    pid_t pid = -1;
-    int output = -1;
-};
-
-Peer Launch(std::vector<std::string> args)
+// A host on a port the system chooses, and that port, once it listens.
+Process Host(std::vector<std::string> args, std::string& port)
 {
-    args.insert(args.begin(), GULPWISE_NETPEER);
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0)
-        return {};
-    const pid_t pid = fork();
-    if (pid == 0) {
-        dup2(pipeEnds[1], STDOUT_FILENO);
-        close(pipeEnds[0]);
-        std::vector<char*> argv;
-        for (std::string& arg : args)
-            argv.push_back(arg.data());
-        argv.push_back(nullptr);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    close(pipeEnds[1]);
-    return {pid, pipeEnds[0]};
+    args.insert(args.begin(), {std::string("--host"), std::string("0")});
+    Process host = Launch(GULPWISE_NETPEER, args);
+    std::string seen;
+    const std::string line = ReadLineStarting(host, "port ", seen);
+    port = line.empty() ? "" : line.substr(5);
+    return host;
 }
 
-// Its output once it has ended, and its exit status.
-std::string Finish(const Peer& peer, int& status)
+Process Join(const std::string& port, std::vector<std::string> args)
 {
-    std::string text;
-    char buffer[4096];
-    for (ssize_t got; (got = read(peer.output, buffer, sizeof buffer)) > 0;)
-        text.append(buffer, static_cast<std::size_t>(got));
-    close(peer.output);
-    int raw = 0;
-    waitpid(peer.pid, &raw, 0);
-    status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return text;
-}
-
-// A port of its own for each test process, so that tests run side by side.
-std::string Port(int offset)
-{
-    return std::to_string(30000 + (getpid() * 7 + offset) % 20000);
+    args.insert(args.begin(), {std::string("--join"), "127.0.0.1:" + port});
+    return Launch(GULPWISE_NETPEER, args);
 }
 
 void PlayAlike(const std::vector<std::string>& extra, int levels, bool gulperWins = true)
 {
-    const std::string port = Port(0);
-    std::vector<std::string> host = {"--host", port, "--levels", std::to_string(levels),
-                                     "--time", "8", "--seed", "3"};
-    std::vector<std::string> join = {"--join", "127.0.0.1:" + port, "--levels",
-                                     std::to_string(levels), "--seed", "4"};
+    std::vector<std::string> host = {"--levels", std::to_string(levels), "--time", "8", "--seed", "3"};
+    std::vector<std::string> join = {"--levels", std::to_string(levels), "--seed", "4"};
     host.insert(host.end(), extra.begin(), extra.end());
     join.insert(join.end(), extra.begin(), extra.end());
-    const Peer hosting = Launch(host);
-    const Peer joining = Launch(join);
+    std::string port;
+    Process hosting = Host(host, port);
+    ASSERT_FALSE(port.empty());
+    Process joining = Join(port, join);
     int hostStatus = 0, joinStatus = 0;
     const std::string hostOut = Finish(hosting, hostStatus);
     const std::string joinOut = Finish(joining, joinStatus);
@@ -103,10 +70,12 @@ TEST(NetPeers, EndAlikeWithMessagesLostAndDelayed)
 
 TEST(NetPeers, APeerKilledMidLevelIsSurvived)
 {
-    const std::string port = Port(1);
-    const Peer hosting = Launch({"--host", port, "--paced"});
-    const Peer joining = Launch({"--join", "127.0.0.1:" + port, "--paced"});
-    std::this_thread::sleep_for(std::chrono::seconds(3));
+    std::string port, seen;
+    Process hosting = Host({"--paced"}, port);
+    Process joining = Join(port, {"--paced"});
+    // Killed in the middle of the level, once its first frames are played.
+    ASSERT_FALSE(ReadLineStarting(joining, "level 1 started", seen).empty()) << seen;
+    ASSERT_FALSE(ReadLineStarting(hosting, "level 1 started", seen).empty()) << seen;
     kill(joining.pid, SIGKILL);
     int status = 0;
     Finish(joining, status);
@@ -118,9 +87,9 @@ TEST(NetPeers, APeerKilledMidLevelIsSurvived)
 
 TEST(NetPeers, AnotherVersionIsRefusedOnBothSides)
 {
-    const std::string port = Port(2);
-    const Peer hosting = Launch({"--host", port});
-    const Peer joining = Launch({"--join", "127.0.0.1:" + port, "--version", "0.1"});
+    std::string port;
+    Process hosting = Host({}, port);
+    Process joining = Join(port, {"--version", "0.1"});
     int hostStatus = 0, joinStatus = 0;
     const std::string joinOut = Finish(joining, joinStatus);
     const std::string hostOut = Finish(hosting, hostStatus);
@@ -132,16 +101,16 @@ TEST(NetPeers, AnotherVersionIsRefusedOnBothSides)
 
 TEST(NetPeers, ASecondPlayerIsRefusedWhileTheFirstPlays)
 {
-    const std::string port = Port(3);
-    const Peer hosting = Launch({"--host", port, "--paced", "--time", "4"});
-    const Peer first = Launch({"--join", "127.0.0.1:" + port, "--paced"});
-    std::this_thread::sleep_for(std::chrono::seconds(2));
-    const Peer second = Launch({"--join", "127.0.0.1:" + port});
+    std::string port, firstSeen;
+    Process hosting = Host({"--paced", "--time", "4"}, port);
+    Process first = Join(port, {"--paced"});
+    ASSERT_FALSE(ReadLineStarting(first, "level 1 started", firstSeen).empty()) << firstSeen;
+    Process second = Join(port, {});
     int status = 0;
     const std::string secondOut = Finish(second, status);
     EXPECT_NE(secondOut.find("ended: The host already has a player"), std::string::npos)
         << secondOut;
-    const std::string firstOut = Finish(first, status);
+    const std::string firstOut = firstSeen + Finish(first, status);
     const std::string hostOut = Finish(hosting, status);
     // The level played on undisturbed (the first player may then see the host leave).
     EXPECT_EQ(firstOut.substr(0, hostOut.size()), hostOut);
@@ -150,14 +119,14 @@ TEST(NetPeers, ASecondPlayerIsRefusedWhileTheFirstPlays)
 
 TEST(NetPeers, AHostPlaysASecondPlayerAfterTheFirstLeft)
 {
-    const std::string port = Port(4);
+    std::string port;
     // The host's end pause runs at its real pace: the first player has left by its end.
-    const Peer hosting = Launch({"--host", port, "--levels", "2", "--time", "4", "--paced"});
-    const Peer first = Launch({"--join", "127.0.0.1:" + port, "--levels", "1", "--leave-at-once"});
+    Process hosting = Host({"--levels", "2", "--time", "4", "--paced"}, port);
+    Process first = Join(port, {"--levels", "1", "--leave-at-once"});
     int status = 0;
     const std::string firstOut = Finish(first, status);
     EXPECT_EQ(status, 0) << firstOut;
-    const Peer second = Launch({"--join", "127.0.0.1:" + port, "--levels", "1"});
+    Process second = Join(port, {"--levels", "1"});
     const std::string secondOut = Finish(second, status);
     EXPECT_EQ(status, 0) << secondOut;
     const std::string hostOut = Finish(hosting, status);
@@ -174,9 +143,9 @@ TEST(NetPeers, AHostPlaysASecondPlayerAfterTheFirstLeft)
 
 TEST(NetPeers, AHostIsToldThatTheOtherPlayerLeftTheLevel)
 {
-    const std::string port = Port(5);
-    const Peer hosting = Launch({"--host", port, "--time", "20"});
-    const Peer joining = Launch({"--join", "127.0.0.1:" + port, "--exit-after", "100"});
+    std::string port;
+    Process hosting = Host({"--time", "20"}, port);
+    Process joining = Join(port, {"--exit-after", "100"});
     int status = 0;
     const std::string joinOut = Finish(joining, status);
     const std::string hostOut = Finish(hosting, status);

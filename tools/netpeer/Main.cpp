@@ -36,7 +36,8 @@ const char* const Usage =
     "         [--levels N] [--time SECONDS] [--side gulper|ghosts] [--seed N] [--paced]\n"
     "         [--latency MS] [--loss PERCENT] [--version TEXT] [--replays DIR] [--leave-at-once] [--exit-after N]\n"
     "         [--rollback [--input-delay FRAMES] | --lockstep]\n"
-    "The host listens on 127.0.0.1 only, starts N levels (default 1) of the level file\n"
+    "The host listens on 127.0.0.1 only (--host 0: on a free port, printed as \"port N\"\n"
+    "on a line of its own), starts N levels (default 1) of the level file\n"
     "(default data/map_1.lev) and plays --side (default gulper); each side's player\n"
     "gives random commands from --seed. --paced runs at the real frame rate and\n"
     "prints the CPU used; --latency holds back each message sent, --loss drops that\n"
@@ -275,6 +276,11 @@ int main(int argc, char** argv)
     const CpuMeter cpu;
     const auto wallStart = std::chrono::steady_clock::now();
     if (session.Open()) {
+        if (host && !session.Online() && options.net.port == 0) {
+            // The port the system chose, for the other player to join.
+            printf("port %u\n", static_cast<unsigned>(session.Port()));
+            fflush(stdout);
+        }
         if (host && session.Online()) {
             // The room's code, for the other player (and spectators) to join by.
             while (session.RoomCode().empty() && session.Phase() == NetPhase::Listening &&
@@ -337,7 +343,16 @@ int main(int argc, char** argv)
         }
     }
     // The host leaves first: the last end pause runs on each machine alone,
-    // and a joining machine gone early would cut the host's short.
+    // and a joining machine gone early would cut the host's short. It leaves
+    // once the other machine has played the level to its end too: the last
+    // frames' commands it sent may still be on their way (or sent again).
+    if (host && !cut && played == options.levels) {
+        const auto until = std::chrono::steady_clock::now() +
+                           std::chrono::milliseconds(StartWaitMilliseconds);
+        while (session.Phase() == NetPhase::Lobby && !session.EndedOnBoth() &&
+               std::chrono::steady_clock::now() < until)
+            session.Service(10);
+    }
     if (!host && !cut && !options.leaveAtOnce)
         WaitWhile(session, NetPhase::Lobby);
     if (options.paced) {
