@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -26,6 +27,9 @@ constexpr int HelloMilliseconds = 5000;  // a machine that connects must say hel
 constexpr int PingMilliseconds = 500;     // between pings: the round trip, and proof of life
 constexpr int ShowWaitingAfter = 1000;    // a frame waiting this long says so on screen
 constexpr double RoundTripSmoothing = 0.25;  // the weight of a new round-trip sample
+// Hashed frames whose play states are kept for a mismatch: hashes go once a
+// second, and the other machine's come within a few.
+constexpr std::size_t KeptHashedStates = 4;
 constexpr int RollbackSlowDownShare = 10;    // a machine ahead waits this fraction of a period more per frame
 
 const char* SideName(Side side)
@@ -357,8 +361,9 @@ void NetSession::Handle(const NetMessage& message)
         afterPendingStart.push_back(message);
         return;
     }
-    const bool levelMessage =
-        message.type == NetMessageType::Commands || message.type == NetMessageType::Hash;
+    const bool levelMessage = message.type == NetMessageType::Commands ||
+                              message.type == NetMessageType::Hash ||
+                              message.type == NetMessageType::Snapshot;
     if (levelMessage && message.level != level) {
         // What the other machine sent before it saw the last level end is late, not wrong.
         if (message.level + 1 != level)
@@ -424,12 +429,15 @@ void NetSession::Handle(const NetMessage& message)
         if (!accepted)
             return DropPeer("The other player sent a bad message");
         const int mismatch = rollback ? rollback->mismatchFrame : lockstep->mismatchFrame;
-        if (mismatch >= 0 && (phase == NetPhase::Level || phase == NetPhase::LevelEnded)) {
-            KeepDesyncReplay();
-            AbortLevel("Out of step at frame " + std::to_string(mismatch) + ": replay kept");
-        }
+        if (mismatch >= 0 && (phase == NetPhase::Level || phase == NetPhase::LevelEnded))
+            OutOfStep(mismatch);
         return;
     }
+    case NetMessageType::Snapshot:
+        theirState.bytes.assign(message.snapshot.begin(), message.snapshot.end());
+        theirStateFrame = static_cast<int>(message.frame);
+        CompareStates();
+        return;
     }
 }
 
@@ -566,6 +574,8 @@ void NetSession::StartLevelHere(const NetMessage& start, Side localSide)
     delay = start.delay;
     lockstep.reset();
     rollback.reset();
+    hashedStates.clear();
+    desyncFrame = theirStateFrame = -1;
     if (start.rollback)
         rollback = std::make_unique<RollbackSchedule>(localSide, start.delay);
     else
@@ -674,15 +684,14 @@ void NetSession::CommitConfirmed()
             hash.frame = static_cast<std::uint32_t>(at);
             hash.value = facts.hash;
             Send(hash);
+            KeepHashedState(at, rollback->StateAfter(at));
             rollback->NoteLocalHash(hash.frame, hash.value);
         }
         remoteExit = rollback->RemoteGives(at, CommandType::ExitGame);
         rollback->Confirmed();
     }
     if (rollback->mismatchFrame >= 0) {
-        KeepDesyncReplay();
-        AbortLevel("Out of step at frame " + std::to_string(rollback->mismatchFrame) +
-                   ": replay kept");
+        OutOfStep(rollback->mismatchFrame);
     } else if (recorder.Finished() && phase == NetPhase::Level) {
         // The level's end acts only now that its frame is confirmed on both sides.
         if (remoteExit && recorder.replay.outcome.end == ReplayEnd::Left)
@@ -729,12 +738,11 @@ void NetSession::FinishLevelFrame()
         hash.frame = static_cast<std::uint32_t>(frame);
         hash.value = HashGameState();
         Send(hash);
+        KeepHashedState(frame, SavePlay());
         lockstep->NoteLocalHash(hash.frame, hash.value);
     }
     if (lockstep->mismatchFrame >= 0) {
-        KeepDesyncReplay();
-        AbortLevel("Out of step at frame " + std::to_string(lockstep->mismatchFrame) +
-                   ": replay kept");
+        OutOfStep(lockstep->mismatchFrame);
     } else if (recorder.Finished()) {
         // The other player left the level with the "Exit game" key: say so here.
         if (remoteExit && recorder.replay.outcome.end == ReplayEnd::Left)
@@ -838,6 +846,45 @@ void NetSession::KeepDesyncReplay()
     Replay replay = recorder.replay;
     replay.endHash = HashGameState();
     WriteReplay(path.c_str(), replay);
+}
+
+void NetSession::OutOfStep(int frame)
+{
+    KeepDesyncReplay();
+    const auto kept = hashedStates.find(frame);
+    if (kept != hashedStates.end() && kept->second.bytes.size() <= MaxNetSnapshotBytes) {
+        NetMessage state;
+        state.type = NetMessageType::Snapshot;
+        state.level = level;
+        state.frame = static_cast<std::uint32_t>(frame);
+        state.snapshot.assign(kept->second.bytes.begin(), kept->second.bytes.end());
+        Send(state);
+    }
+    desyncFrame = frame;
+    AbortLevel("Out of step at frame " + std::to_string(frame) + ": replay kept");
+    CompareStates();
+}
+
+void NetSession::KeepHashedState(int frame, PlaySnapshot state)
+{
+    if (state.bytes.empty())
+        return;
+    hashedStates[frame] = std::move(state);
+    while (hashedStates.size() > KeptHashedStates)
+        hashedStates.erase(hashedStates.begin());
+}
+
+void NetSession::CompareStates()
+{
+    const auto ours = hashedStates.find(desyncFrame);
+    if (desyncFrame < 0 || theirStateFrame != desyncFrame || ours == hashedStates.end())
+        return;
+    const std::string difference = FirstDifference(ours->second, theirState);
+    notice = "Out of step at frame " + std::to_string(desyncFrame) + ": " +
+             (difference.empty() ? "the play states are alike" : difference) + "; replay kept";
+    fprintf(stderr, "Network: %s\n", notice.c_str());
+    desyncFrame = theirStateFrame = -1;  // told once
+    theirState = PlaySnapshot();
 }
 
 void NetSession::HandleWatched(const NetMessage& message, int sender)

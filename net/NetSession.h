@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -157,6 +158,14 @@ private:
     // The game is in a level or its end pause, not back on a menu.
     static bool IsLevelState();
     void KeepDesyncReplay();
+    // The hashes of a frame differ: the replay is kept, this machine's play
+    // state of the frame goes to the other, and the level ends here.
+    void OutOfStep(int frame);
+    // Keeps the play state after a frame whose hash was sent (the last few).
+    void KeepHashedState(int frame, PlaySnapshot state);
+    // Once both machines' play states of the mismatched frame are here:
+    // the notice (and standard error) names the first field that differs.
+    void CompareStates();
     // Rollback: records the frames now confirmed, sends their hashes, and
     // acts on the level's end once its frame is confirmed.
     void CommitConfirmed();
@@ -202,4 +211,8 @@ private:
     std::uint32_t waitStart = 0;  // when the current frame began waiting; 0: not waiting
     std::uint32_t joinedAt = 0;   // when the other machine connected
     bool remoteExit = false;      // the other player's commands of the last frame left the level
+    std::map<int, PlaySnapshot> hashedStates;  // the play state after each of the last frames hashed here
+    int desyncFrame = -1;         // the frame whose hashes differed, until its states are compared
+    PlaySnapshot theirState;      // the other machine's play state of theirStateFrame
+    int theirStateFrame = -1;     // -1: none has come
 };

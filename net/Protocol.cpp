@@ -220,6 +220,11 @@ void EncodeNetMessage(const NetMessage& message, std::vector<std::uint8_t>& out)
     case NetMessageType::Pong:
         PutU64(out, message.value);
         break;
+    case NetMessageType::Snapshot:
+        PutU16(out, message.level);
+        PutU32(out, message.frame);
+        PutText(out, message.snapshot.substr(0, MaxNetSnapshotBytes));
+        break;
     }
 }
 
@@ -269,6 +274,9 @@ bool DecodeNetMessage(const std::uint8_t* bytes, std::size_t size, NetMessage& m
     case NetMessageType::Ping:
     case NetMessageType::Pong:
         read = in.U64(message.value);
+        break;
+    case NetMessageType::Snapshot:
+        read = ReadFrame(in, message) && in.Text(message.snapshot, MaxNetSnapshotBytes);
         break;
     default:
         return false;  // an unknown type

@@ -15,7 +15,8 @@
 
 // Raised whenever the messages or their meaning change; both sides must agree.
 // 2: the host tells the joining player its settings while they wait
-// (LobbySettings), and a level's start says lockstep or rollback.
+// (LobbySettings), a level's start says lockstep or rollback, and machines
+// out of step send each other their play state of the frame (Snapshot).
 constexpr std::uint16_t NetProtocolVersion = 2;
 // The UDP port a host listens on unless the player names another.
 constexpr std::uint16_t DefaultNetPort = 24862;
@@ -23,6 +24,8 @@ constexpr std::uint16_t DefaultNetPort = 24862;
 // What a decoder accepts.
 constexpr std::size_t MaxNetVersionBytes = 64;
 constexpr std::size_t MaxNetMazeBytes = 1 << 20;
+// A play state sent on a hash mismatch; within a relay's message (64 KiB).
+constexpr std::size_t MaxNetSnapshotBytes = 60 * 1024;
 constexpr int MinNetDelay = 2;  // frames between a command and its frame
 constexpr int MaxNetDelay = 6;
 constexpr int MaxRollbackDelay = 2;  // frames of input delay a rollback level may have
@@ -43,6 +46,7 @@ enum class NetMessageType : std::uint8_t {
     Ping,        // a stamp to send back at once, for the round trip
     Pong,
     LobbySettings,  // the host's settings for the next level, and the side the joiner would play
+    Snapshot,    // the sender's play state after a frame whose hashes differ
 };
 
 enum class NetRefusal : std::uint8_t {
@@ -66,10 +70,11 @@ struct NetMessage {
     bool rollback = false;                        // StartLevel: the level is played with rollback
     Side joinerSide = Side::Ghosts;               // StartLevel, LobbySettings: Gulper or Ghosts
     std::string mazeText;                         // StartLevel
-    std::uint16_t level = 0;                      // StartLevel, Commands, Hash: the host's count of levels
-    std::uint32_t frame = 0;                      // Commands, Hash: from the level's start
+    std::uint16_t level = 0;                      // StartLevel, Commands, Hash, Snapshot: the host's count of levels
+    std::uint32_t frame = 0;                      // Commands, Hash, Snapshot: from the level's start
     FrameCommands commands;                       // Commands
     std::uint64_t value = 0;                      // Hash: the hash; Ping, Pong: the stamp
+    std::string snapshot;                         // Snapshot: the play state's bytes (SavePlay)
     bool operator==(const NetMessage&) const = default;
 };
 

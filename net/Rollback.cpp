@@ -110,6 +110,13 @@ bool RollbackSchedule::NextConfirmed(int& at, FrameCommands& commands, FrameFact
     return true;
 }
 
+PlaySnapshot RollbackSchedule::StateAfter(int at) const
+{
+    if (const auto next = starts.find(at + 1); next != starts.end())
+        return next->second.play;
+    return at == frame - 1 ? SavePlay() : PlaySnapshot();
+}
+
 void RollbackSchedule::Confirmed()
 {
     local.erase(recorded);

@@ -55,6 +55,10 @@ public:
     // both sides are here and it ran with them: its facts; false otherwise.
     bool NextConfirmed(int& at, FrameCommands& commands, FrameFacts& facts) const;
     void Confirmed();  // that frame was recorded; what it kept is let go
+    // The play state after a frame that ran and is not yet let go: the start
+    // of the next frame, or the state now after the last frame run. Empty
+    // when neither is kept.
+    PlaySnapshot StateAfter(int at) const;
     int ConfirmedFrames() const { return recorded; }
     std::int64_t LastRemoteHashFrame() const { return lastRemoteHash; }  // -1: none yet
 

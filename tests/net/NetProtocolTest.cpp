@@ -40,7 +40,7 @@ NetMessage Start()
 
 std::vector<NetMessage> OneOfEach()
 {
-    std::vector<NetMessage> all(8);
+    std::vector<NetMessage> all(9);
     all[0].type = NetMessageType::Hello;
     all[0].gameVersion = "1.5";
     all[1].type = NetMessageType::Welcome;
@@ -61,6 +61,10 @@ std::vector<NetMessage> OneOfEach()
     all[6].value = 77;
     all[7].type = NetMessageType::Pong;
     all[7].value = 78;
+    all[8].type = NetMessageType::Snapshot;
+    all[8].level = 3;
+    all[8].frame = 59;
+    all[8].snapshot = std::string("\0\1\2play", 7);
     return all;
 }
 
@@ -104,6 +108,13 @@ TEST(NetProtocol, RefusesUnknownTypesAndValuesOutOfRange)
     EXPECT_FALSE(refused([](NetMessage& m) { m.rollback = true; m.delay = 0; }));
     EXPECT_TRUE(refused([](NetMessage& m) { m.rollback = true; m.delay = MaxRollbackDelay + 1; }));
     EXPECT_TRUE(refused([](NetMessage& m) { m.mazeText.assign(MaxNetMazeBytes + 1, 'X'); }));
+    // A play state longer than any sent.
+    NetMessage state;
+    state.type = NetMessageType::Snapshot;
+    std::vector<std::uint8_t> stateBytes = Bytes(state);
+    stateBytes[9] = 0x01;  // the third byte of its length: 64 KiB
+    stateBytes.resize(stateBytes.size() + (1 << 16), 0);
+    EXPECT_FALSE(Decodes(stateBytes));
 
     // A maze length that claims more than the packet holds.
     std::vector<std::uint8_t> bytes = Bytes(Start());

@@ -10,6 +10,7 @@
 #include "app/HeadlessGame.h"
 #include "platform/Config.h"
 #include "platform/Globals.h"
+#include "maze/Maze.h"
 #include "replay/Checker.h"
 #include "tests/net/TwoMachines.h"
 #include "tests/support/HeadlessTest.h"
@@ -345,4 +346,35 @@ TEST_F(SimulatedNetTest, RollbackLevelEndIsActedOnOnlyWhenConfirmed)
         }
     }
     EXPECT_GT(shownUnconfirmed, 0);  // the round trip kept ends unconfirmed for a while
+}
+
+// A difference planted on the joining machine puts the two out of step: in
+// lockstep and with rollback, both machines keep the replay, tell each
+// other their play state of the frame whose hashes differ, and name the
+// field that differs, each from its own side.
+TEST_F(SimulatedNetTest, RollbackAndLockstepMachinesOutOfStepNameTheFieldThatDiffers)
+{
+    for (const bool rollback : {false, true}) {
+        SCOPED_TRACE(rollback ? "rollback" : "lockstep");
+        SimulatedConditions conditions;
+        conditions.latency = 40;
+        NetOptions options;
+        options.rollback = rollback;
+        TwoMachines machines(conditions, options, 5);
+        ASSERT_TRUE(machines.Connect());
+        NetLevelChoice choice;
+        choice.mazeText = SmallMaze;
+        choice.timeLimit = 20;
+        choice.joinerChangeFrom = 12;
+        choice.joinerChange = [] { TheMaze->cornLeft = 999; };
+        const NetLevelResult result = machines.PlayLevel(choice);
+        ASSERT_TRUE(result.finished) << result.notices[0] << " | " << result.notices[1];
+        machines.Settle(1000);  // the play states on their way arrive
+        const std::string host = machines.Session(0).Notice();
+        const std::string joiner = machines.Session(1).Notice();
+        EXPECT_NE(host.find("Out of step at frame "), std::string::npos) << host;
+        EXPECT_NE(host.find(": maze cornLeft: "), std::string::npos) << host;
+        EXPECT_NE(host.find(" here, 999 there; replay kept"), std::string::npos) << host;
+        EXPECT_NE(joiner.find(": maze cornLeft: 999 here, "), std::string::npos) << joiner;
+    }
 }

@@ -199,6 +199,9 @@ void TwoMachines::Step(Machine& machine, const NetLevelChoice& choice, NetLevelR
             machine.given.pop_front();
         }
         RunHeadlessFrame(commands, false);
+        if (index == 1 && choice.joinerChange && choice.joinerChangeFrom >= 0 &&
+            result.frames[1] >= choice.joinerChangeFrom)
+            choice.joinerChange();
         session.LevelFrameDone(commands);
         result.replays[index] = session.LastReplay();
         NoteEnd(session, result, index);

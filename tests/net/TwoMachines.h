@@ -28,6 +28,10 @@ struct NetLevelChoice {
     int framesPerSecond = 5;  // few frames per second: short intros and end pauses
     bool hostPlaysGhosts = false;
     int exitPercent = 0;      // chance in a thousand per frame that a player leaves with the "Exit game" key
+    // A fault planted on the joining machine: from this frame of the level
+    // on, the change runs on its play state after each frame it runs.
+    int joinerChangeFrom = -1;
+    std::function<void()> joinerChange;
 };
 
 // How a level ended on both machines.
