@@ -5,10 +5,13 @@
 
 #include <signal.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "Processes.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -68,21 +71,38 @@ TEST(NetPeers, EndAlikeWithMessagesLostAndDelayed)
     PlayAlike({"--latency", "30", "--loss", "5"}, 1);
 }
 
-TEST(NetPeers, APeerKilledMidLevelIsSurvived)
+// A joining machine killed in the middle of a level, in lockstep and with
+// rollback: the host ends the level, says why, and its replay of the level
+// cut short verifies.
+TEST(NetPeers, APeerKilledMidLevelIsSurvivedAlsoWithRollback)
 {
-    std::string port, seen;
-    Process hosting = Host({"--paced"}, port);
-    Process joining = Join(port, {"--paced"});
-    // Killed in the middle of the level, once its first frames are played.
-    ASSERT_FALSE(ReadLineStarting(joining, "level 1 started", seen).empty()) << seen;
-    ASSERT_FALSE(ReadLineStarting(hosting, "level 1 started", seen).empty()) << seen;
-    kill(joining.pid, SIGKILL);
-    int status = 0;
-    Finish(joining, status);
-    const std::string hostOut = Finish(hosting, status);
-    EXPECT_EQ(status, 3);
-    EXPECT_NE(hostOut.find("left before the end"), std::string::npos) << hostOut;
-    EXPECT_NE(hostOut.find("ended: The other player"), std::string::npos) << hostOut;
+    for (const char* schedule : {"--lockstep", "--rollback"}) {
+        SCOPED_TRACE(schedule);
+        const fs::path replays = fs::temp_directory_path() /
+                                 ("gulpwise-killed-" + std::to_string(getpid()) + schedule);
+        fs::create_directories(replays);
+        std::string port, seen;
+        Process hosting = Host({"--paced", schedule, "--replays", replays.string()}, port);
+        Process joining = Join(port, {"--paced"});
+        // Killed once the level's play has begun on both (past its intro).
+        // With rollback the host may not yet have the joiner's commands of
+        // its frames of play, but of the intro's.
+        ASSERT_FALSE(ReadLineStarting(joining, "level 1 started", seen).empty()) << seen;
+        ASSERT_FALSE(ReadLineStarting(hosting, "level 1 started", seen).empty()) << seen;
+        ASSERT_FALSE(ReadLineStarting(hosting, "in play", seen).empty()) << seen;
+        kill(joining.pid, SIGKILL);
+        int status = 0;
+        Finish(joining, status);
+        const std::string hostOut = Finish(hosting, status);
+        EXPECT_EQ(status, 3);
+        EXPECT_NE(hostOut.find("left before the end"), std::string::npos) << hostOut;
+        EXPECT_NE(hostOut.find("ended: The other player"), std::string::npos) << hostOut;
+        Process sim = Launch(GULPWISE_SIM, {"--verify", (replays / "level_1.gwr").string()});
+        const std::string verified = Finish(sim, status);
+        EXPECT_EQ(status, 0) << verified;
+        EXPECT_NE(verified.find(": OK"), std::string::npos) << verified;
+        fs::remove_all(replays);
+    }
 }
 
 TEST(NetPeers, AnotherVersionIsRefusedOnBothSides)

@@ -45,7 +45,9 @@ const char* const Usage =
     "Through a relay, --create opens a room (printing \"room CODE\" on a line of its own)\n"
     "and hosts, --join-code joins the room, --watch-code watches it without playing;\n"
     "the spectator prints the same line per level as the players.\n"
-    "--replays writes each level's replay into DIR as level_N.gwr; --leave-at-once makes\n"
+    "Each level prints \"level N started\", \"in play\" once its intro is over, and a\n"
+    "line with its end and end hash.\n"
+    "--replays writes each level's replay (of one frame or more) into DIR as level_N.gwr; --leave-at-once makes\n"
     "a joiner leave as soon as its last level has ended, before the host; --exit-after N\n"
     "leaves each level with the \"Exit game\" key after N frames.\n"
     "The host's --rollback plays its levels with rollback (own commands on the next frame,\n"
@@ -193,6 +195,7 @@ bool PlayLevel(NetSession& session, RandomPlayer& player, bool paced, bool leave
     auto next = std::chrono::steady_clock::now();
     const int levelNumber = session.LevelNumber();
     frames = 0;
+    bool inPlay = false;  // the level's intro is over here: said once
     auto thisLevel = [&] {
         const NetPhase phase = session.Phase();
         return session.LevelNumber() == levelNumber &&
@@ -223,6 +226,11 @@ bool PlayLevel(NetSession& session, RandomPlayer& player, bool paced, bool leave
             RunHeadlessFrame(commands, false);
             session.LevelFrameDone(commands);
             given.list.clear();
+            if (!inPlay && GameState == Playing) {
+                inPlay = true;
+                printf("in play\n");
+                fflush(stdout);
+            }
         } else {
             FrameCommands none;
             session.TakeLevelFrame(given, none);  // counts the wait
@@ -332,7 +340,8 @@ int main(int argc, char** argv)
                 printf("notice: %s\n", session.Notice().c_str());
                 fflush(stdout);
             }
-            if (!options.replays.empty()) {
+            // Like the game's own archive, a level left before its first frame keeps no replay.
+            if (!options.replays.empty() && replay.frameCount > 0) {
                 const std::string path =
                     options.replays + "/level_" + std::to_string(played) + ".gwr";
                 if (!WriteReplay(path.c_str(), replay))
