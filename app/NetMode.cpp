@@ -258,7 +258,9 @@ bool NetMode::Update()
         RunGameFrame(FrameCommands(), session.Rollback() ? nullptr : archive);
         session.EndFrameDone();
     } else {
-        // The menus' Start! sends the level to both machines.
+        // The menus' Start! sends the level to both machines. Its first tick
+        // is the level's first frame, run as the other machine runs it (not
+        // this menu frame's).
         if (request == GuiRequest::StartLevel)
             StartNetLevel(&session);
         else if (request == GuiRequest::KeepReplay && archive)
@@ -269,7 +271,8 @@ bool NetMode::Update()
             next = OnlineMode(request, archive);  // network play again, from the online screen
         FrameCommands commands;
         std::swap(commands, gui.commands);
-        quit = RunGameFrame(commands, archive);
+        if (session.Phase() != NetPhase::Level)
+            quit = RunGameFrame(commands, archive);
     }
 
     const std::string status = confirmUntil != 0 ? std::string(LeaveQuestion) : session.Status();

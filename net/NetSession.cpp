@@ -401,6 +401,7 @@ void NetSession::Handle(const NetMessage& message)
         settings.ghostCount = message.settings.ghostCount;
         settings.timeLimit = message.settings.timeLimit;
         settings.framesPerSecond = message.settings.framesPerSecond;
+        settings.level = message.settings.level;
         settings.gameMode = CustomMode;
         joinerSide = message.joinerSide;
         hostSettingsKnown = true;
@@ -494,6 +495,7 @@ NetMessage NetSession::HostSettingsMessage(NetMessageType type) const
     message.settings.ghostCount = config.ghostCount;
     message.settings.timeLimit = TheTick.timer->limit;
     message.settings.framesPerSecond = config.framesPerSecond;
+    message.settings.level = config.mapNumber;  // the map, for the joining player to see
     // The host plays the side set to Human (the gulper when both are), the player who joined the other.
     const Side hostSide = config.gulperController == Human ? Side::Gulper : Side::Ghosts;
     message.joinerSide = hostSide == Side::Gulper ? Side::Ghosts : Side::Gulper;

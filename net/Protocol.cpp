@@ -201,6 +201,7 @@ void EncodeNetMessage(const NetMessage& message, std::vector<std::uint8_t>& out)
         PutU32(out, static_cast<std::uint32_t>(settings.timeLimit));
         PutU8(out, static_cast<unsigned>(settings.framesPerSecond));
         PutU8(out, static_cast<unsigned>(message.joinerSide));
+        PutU8(out, static_cast<unsigned>(settings.level));
         break;
     }
     case NetMessageType::Commands: {
@@ -259,9 +260,11 @@ bool DecodeNetMessage(const std::uint8_t* bytes, std::size_t size, NetMessage& m
         read = ReadStart(in, message);
         break;
     case NetMessageType::LobbySettings: {
-        unsigned side = 0;
-        read = ReadSettings(in, message.settings) && in.U8(side);
+        unsigned side = 0, map = 0;
+        read = ReadSettings(in, message.settings) && in.U8(side) && in.U8(map) &&
+               map <= MaxNetMapNumber;
         message.joinerSide = static_cast<Side>(side);
+        message.settings.level = static_cast<int>(map);
         read = read && (message.joinerSide == Side::Gulper || message.joinerSide == Side::Ghosts);
         break;
     }

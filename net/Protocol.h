@@ -34,6 +34,7 @@ constexpr double MaxNetSpeed = 10.0;
 constexpr int MinNetGhosts = 1, MaxNetGhosts = 8;
 constexpr int MinNetTimeLimit = 1, MaxNetTimeLimit = 3600;  // seconds
 constexpr int MinNetFrameRate = 5, MaxNetFrameRate = 100;
+constexpr unsigned MaxNetMapNumber = 99;  // the custom maps are numbered 0 to 99
 constexpr std::uint32_t MaxNetFrame = 1u << 30;
 
 enum class NetMessageType : std::uint8_t {

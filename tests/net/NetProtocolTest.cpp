@@ -40,7 +40,7 @@ NetMessage Start()
 
 std::vector<NetMessage> OneOfEach()
 {
-    std::vector<NetMessage> all(9);
+    std::vector<NetMessage> all(10);
     all[0].type = NetMessageType::Hello;
     all[0].gameVersion = "1.5";
     all[1].type = NetMessageType::Welcome;
@@ -65,6 +65,13 @@ std::vector<NetMessage> OneOfEach()
     all[8].level = 3;
     all[8].frame = 59;
     all[8].snapshot = std::string("\0\1\2play", 7);
+    all[9] = Start();
+    all[9].type = NetMessageType::LobbySettings;
+    all[9].settings.level = 42;  // the map
+    all[9].delay = MinNetDelay;  // (of a start only)
+    all[9].level = 0;
+    all[9].rollback = false;
+    all[9].mazeText.clear();
     return all;
 }
 
