@@ -36,9 +36,9 @@ constexpr const char* OwnUsage =
     "  --join-code CODE        online play: join the room CODE\n"
     "  --watch-code CODE       online play: watch the room CODE\n"
     "  --rollback              network play, host: your commands act on the next frame, the\n"
-    "                          other player's are predicted and corrected (rollback)\n"
-    "  --input-delay FRAMES    with --rollback: your commands act FRAMES (0 to 2) frames later\n"
-    "  --lockstep              network play, host: both players' commands act a few frames later (default)\n"
+    "                          other player's are predicted and corrected (rollback; the default)\n"
+    "  --input-delay FRAMES    with rollback: your commands act FRAMES (0 to 2) frames later (0)\n"
+    "  --lockstep              network play, host: both players' commands act a few frames later\n"
     "  --help                  show these options and end\n";
 
 void PrintUsage(FILE* to)

@@ -37,9 +37,9 @@ struct NetOptions {
     int latency = 0;          // test conditions, see NetLink
     int lossPercent = 0;
     // The host's choice for its levels: rollback (own commands act on the
-    // next frame, the other side's predicted and corrected) rather than
-    // lockstep (both sides' commands act a few frames later).
-    bool rollback = false;
+    // next frame, the other side's predicted and corrected; the default)
+    // rather than lockstep (both sides' commands act a few frames later).
+    bool rollback = true;
     int inputDelay = 0;       // rollback: frames before the own commands act, 0 to MaxRollbackDelay
 };
 

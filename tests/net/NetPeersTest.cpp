@@ -56,7 +56,7 @@ void PlayAlike(const std::vector<std::string>& extra, int levels, bool gulperWin
 
 TEST(NetPeers, PlayWholeLevelsToTheSameEndAndHashes)
 {
-    PlayAlike({}, 2);
+    PlayAlike({}, 2);  // with rollback, the default
 }
 
 // With rollback (the host's choice) over the loopback with latency and loss:
@@ -66,9 +66,9 @@ TEST(NetPeers, RollbackPeersEndAlikeWithMessagesLostAndDelayed)
     PlayAlike({"--rollback", "--latency", "30", "--loss", "5"}, 2, false);
 }
 
-TEST(NetPeers, EndAlikeWithMessagesLostAndDelayed)
+TEST(NetPeers, LockstepPeersEndAlikeWithMessagesLostAndDelayed)
 {
-    PlayAlike({"--latency", "30", "--loss", "5"}, 1);
+    PlayAlike({"--lockstep", "--latency", "30", "--loss", "5"}, 1);
 }
 
 // A joining machine killed in the middle of a level, in lockstep and with

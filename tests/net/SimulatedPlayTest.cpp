@@ -114,7 +114,9 @@ TEST_F(SimulatedNetTest, LockstepLevelsEndAlikeWithReplaysThatVerify)
             conditions.jitter = roundTrip / 10;
             conditions.lossPercent = loss;
             conditions.seed = seed;
-            TwoMachines machines(conditions, NetOptions(), seed++);
+            NetOptions lockstep;
+            lockstep.rollback = false;
+            TwoMachines machines(conditions, lockstep, seed++);
             ASSERT_TRUE(machines.Connect());
             for (int level = 0; level < LevelsEach; ++level) {
                 NetLevelChoice choice;
@@ -170,7 +172,9 @@ TEST_F(SimulatedNetTest, LevelsLeftByAPlayerEndAlikeWithReplaysThatVerify)
     conditions.latency = 40;
     conditions.jitter = 10;
     conditions.lossPercent = 5;
-    TwoMachines machines(conditions, NetOptions(), 7);
+    NetOptions lockstep;
+    lockstep.rollback = false;
+    TwoMachines machines(conditions, lockstep, 7);
     ASSERT_TRUE(machines.Connect());
     int left = 0;
     for (int level = 0; level < Levels; ++level) {

@@ -50,8 +50,8 @@ const char* const Usage =
     "--replays writes each level's replay (of one frame or more) into DIR as level_N.gwr; --leave-at-once makes\n"
     "a joiner leave as soon as its last level has ended, before the host; --exit-after N\n"
     "leaves each level with the \"Exit game\" key after N frames.\n"
-    "The host's --rollback plays its levels with rollback (own commands on the next frame,\n"
-    "or after --input-delay 0 to 2 frames); --lockstep (the default) as before.\n";
+    "The host plays its levels with rollback (--rollback, the default: own commands on the\n"
+    "next frame, or after --input-delay 0 to 2 frames) or --lockstep.\n";
 
 constexpr int StartWaitMilliseconds = 20000;  // for the peer to come and agree
 
