@@ -1,15 +1,18 @@
-// Watching a replay: the viewer's keys, its frames and its caption.
+// Watching a replay: the viewer's keys and clicks, its frames, its caption and its progress bar.
 #include "app/WatchMode.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 
 #include "app/PlayMode.h"
+#include "gui/Caption.h"
 #include "gui/GameView.h"
 #include "gui/Gui.h"
 #include "maze/Maze.h"
 #include "platform/GameState.h"
 #include "platform/Globals.h"
+#include "platform/Screen.h"
 #include "platform/SoundBank.h"
 #include "replay/Archive.h"
 #include "replay/Recorder.h"
@@ -22,6 +25,12 @@ namespace {
 // What the main menu's key says when it cannot show a replay; the terminal says why.
 constexpr const char* NothingRecordedNotice = "No level has been recorded yet";
 constexpr const char* CannotWatchNotice = "The last level's replay cannot be watched";
+
+// The interface's row under the play area, cleared before every frame drawn:
+// the intro and the gulper's appearance draw nothing there, and what an
+// earlier frame left would make a frame reached by a jump look otherwise
+// than the same frame watched straight through.
+constexpr int InterfaceRowColour = 0x000000;
 
 constexpr int FastSpeed = 2;
 constexpr int FastestSpeed = 4;
@@ -47,6 +56,7 @@ std::unique_ptr<WatchMode> WatchMode::Start(const Replay& replay, AfterWatching 
         mode->ended = true;  // nothing to give back
         return nullptr;
     }
+    mode->timeline.Prepare();
     TheGui->commands.list.clear();
     return mode;
 }
@@ -77,30 +87,50 @@ bool WatchMode::LevelIsOver() const
     // ends with its last recorded frame.
     if (GameState == GulperWins || GameState == GhostsWin)
         return PauseIsOver();
-    return cursor.AtEnd();
+    return timeline.AtEnd();
 }
 
 std::string WatchMode::CaptionText() const
 {
-    const int seconds = cursor.Frame() / replay.settings.framesPerSecond;
-    char speedText[16];
-    snprintf(speedText, sizeof speedText, "x%d", speed);
-    char text[128];
-    snprintf(text, sizeof text, "REPLAY  %d:%02d  %s    P pause   1 2 4 speed   Esc end",
-             seconds / 60, seconds % 60, paused ? "paused: . or Right steps a frame" : speedText);
+    const int framesPerSecond = std::max(1, replay.settings.framesPerSecond);
+    const int now = std::min(timeline.Frame(), timeline.Frames()) / framesPerSecond;
+    const int length = timeline.Frames() / framesPerSecond;
+    char text[160];
+    if (paused) {
+        snprintf(text, sizeof text,
+                 "REPLAY %d:%02d / %d:%02d  paused  , . step  PgUp PgDn 10 s  Home start  "
+                 "P play  1 2 4 speed  Esc end",
+                 now / 60, now % 60, length / 60, length % 60);
+    } else {
+        snprintf(text, sizeof text,
+                 "REPLAY %d:%02d / %d:%02d  x%d  P pause  1 2 4 speed  PgUp PgDn 10 s  "
+                 "Home start  Esc end",
+                 now / 60, now % 60, length / 60, length % 60, speed);
+    }
     return text;
+}
+
+void WatchMode::AskSeek(int target)
+{
+    seekTarget = std::max(0, target);
+    seekAsked = true;
 }
 
 bool WatchMode::Update()
 {
     if (ended)
         return false;
+    if (seekAsked) {
+        seekAsked = false;
+        TheSounds->HaltAllSound();  // what was playing belongs to the frames left behind
+        timeline.SeekTo(seekTarget);
+    }
     int ticks = paused ? (stepAsked ? 1 : 0) : speed;
     stepAsked = false;
     for (; ticks > 0; --ticks) {
         if (LevelIsOver())
             return End();
-        Tick(cursor.Next());
+        timeline.Step();
         PlayFrameSounds();
     }
     return false;
@@ -108,7 +138,15 @@ bool WatchMode::Update()
 
 void WatchMode::Draw() const
 {
-    DrawGame(ended ? std::string() : CaptionText());
+    if (ended) {
+        DrawGame();
+        return;
+    }
+    const int rowHeight = static_cast<int>(TheMaze->cellSize);
+    TheScreen->FillRect(0, TheScreen->height - rowHeight, TheScreen->width, rowHeight,
+                        InterfaceRowColour);
+    DrawGame(CaptionText());
+    DrawProgressBar(std::min(timeline.Frame(), timeline.Frames()), timeline.Frames());
 }
 
 std::unique_ptr<Mode> WatchMode::TakeNext()
@@ -133,6 +171,22 @@ bool WatchMode::OnKeyDown(int key)
     case SDLK_RIGHT:
         stepAsked = paused;
         break;
+    case WatchStepBackKey:
+    case SDLK_LEFT:
+        if (paused)
+            AskSeek(JumpBase() - 1);
+        break;
+    case SDLK_PAGEUP:
+        AskSeek(JumpBase() - WatchJumpSeconds * timeline.Interval());
+        break;
+    case SDLK_PAGEDOWN:
+        // Forward no further than the recorded end (the end pause plays on from there).
+        AskSeek(std::max(JumpBase(), std::min(JumpBase() + WatchJumpSeconds * timeline.Interval(),
+                                              timeline.Frames())));
+        break;
+    case SDLK_HOME:
+        AskSeek(0);
+        break;
     case WatchNormalSpeedKey:
         speed = 1;
         break;
@@ -145,6 +199,13 @@ bool WatchMode::OnKeyDown(int key)
     default:
         break;
     }
+    return false;
+}
+
+bool WatchMode::OnLeftDown(int x, int y)
+{
+    if (!ended && OnProgressBar(x, y))
+        AskSeek(ProgressAt(x, timeline.Frames()));
     return false;
 }
 

@@ -1,7 +1,7 @@
 // Watching a replay in the window: the replay's commands drive the game frame
-// by frame with the usual drawing and sounds, while the player's keys only
-// pause, step, change the speed or end the watching. The player's own
-// settings and maze come back when it ends.
+// by frame with the usual drawing and sounds, while the player's keys and
+// clicks only pause, step either way, jump about, change the speed or end
+// the watching. The player's own settings and maze come back when it ends.
 #pragma once
 
 #include <memory>
@@ -11,6 +11,7 @@
 #include "platform/LevelSettings.h"
 #include "replay/Checker.h"
 #include "replay/ReplayFile.h"
+#include "replay/Rewind.h"
 
 class ReplayArchive;
 
@@ -23,6 +24,9 @@ enum class AfterWatching {
 // Keys while watching.
 constexpr int WatchPauseKey = 'p';     // also Space
 constexpr int WatchStepKey = '.';      // also the right arrow: one frame while paused
+constexpr int WatchStepBackKey = ',';  // also the left arrow: one frame back while paused
+// Page Up and Page Down jump this far back and forward, Home to the level's start.
+constexpr int WatchJumpSeconds = 10;
 constexpr int WatchNormalSpeedKey = '1';
 constexpr int WatchDoubleSpeedKey = '2';
 constexpr int WatchQuadrupleSpeedKey = '4';
@@ -45,13 +49,18 @@ public:
 
     bool OnKeyDown(int key) override;
     bool OnKeyUp(int) override { return false; }
-    bool OnLeftDown(int, int) override { return false; }
+    // A click on the progress bar jumps to the frame under it.
+    bool OnLeftDown(int x, int y) override;
     bool OnLeftUp(int, int) override { return false; }
     bool OnLeftDrag(int, int) override { return false; }
     bool OnRightDown(int, int) override { return false; }
     bool OnMouseIgnored(int, int) override { return false; }
 
     bool Ended() const { return ended; }
+    // Frames ticked since the level's start, and the replay's frames.
+    int Frame() const { return timeline.Frame(); }
+    int Frames() const { return timeline.Frames(); }
+    std::string CaptionText() const;
     int speed = 1;          // ticks a frame
     bool paused = false;
 
@@ -61,7 +70,9 @@ private:
     // when the program is then to end.
     bool End();
     bool LevelIsOver() const;
-    std::string CaptionText() const;
+    // Where the next jump starts from: a jump asked for and not made yet, or here.
+    int JumpBase() const { return seekAsked ? seekTarget : timeline.Frame(); }
+    void AskSeek(int target);
 
     const Replay replay;
     const AfterWatching after;
@@ -70,8 +81,10 @@ private:
     LevelSettings playerSettings;
     GameStateId playerState;
     std::string playerMaze;
-    ReplayCursor cursor{replay};  // the replay's next frame
-    bool stepAsked = false;       // one tick while paused
+    ReplayTimeline timeline{replay};  // the replay's frames and the snapshots kept of them
+    bool stepAsked = false;           // one tick while paused
+    bool seekAsked = false;           // a jump to seekTarget, made by the next update
+    int seekTarget = 0;               // frames from the level's start
     bool ended = false;
 };
 

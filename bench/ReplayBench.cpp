@@ -1,16 +1,20 @@
 // Replays: how fast a replay is played back and checked headless (frames per
 // second, eight ghosts on the shipped campaign levels), and what recording
-// costs a frame (the recorder's part alone, with its hash every second), and
-// saving plus restoring the play state.
+// costs a frame (the recorder's part alone, with its hash every second),
+// saving plus restoring the play state, and seeking in a ten-minute replay
+// being watched.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "app/HeadlessGame.h"
 #include "replay/Checker.h"
 #include "replay/Recorder.h"
+#include "replay/Rewind.h"
 #include "rules/PlayState.h"
 #include "bench/Stopwatch.h"
 #include "tests/support/Sandbox.h"
@@ -23,17 +27,29 @@ constexpr int CampaignLevels = 12;  // shipped levels of each campaign
 constexpr int FullSquad = 8;
 constexpr std::uint32_t MeddlerSeed = 7;  // commands now and then, as a player gives them
 
-// Both campaigns' levels with eight ghosts, recorded once in a throw-away
-// copy of the shipped data.
-const std::vector<Replay>& EightGhostReplays()
+constexpr int TenMinutes = 600;              // seconds of the long replay's level
+constexpr std::uint32_t SeekSeed = 11;        // where the seeks go
+constexpr double SeekTargetSeconds = 0.050;   // a seek anywhere in ten minutes takes at most this
+constexpr double SlowestSpeed = 0.1;          // pixels a frame: the slowest the game allows
+
+// The game started headless once, in a throw-away copy of the shipped data.
+void StartGameOnce()
 {
     static std::unique_ptr<Sandbox> folder;
-    static std::vector<Replay> replays;
     if (folder)
-        return replays;
+        return;
     folder = std::make_unique<Sandbox>();
     folder->CopyAllShipped();
     StartSimulation(folder->path);
+}
+
+// Both campaigns' levels with eight ghosts, recorded once.
+const std::vector<Replay>& EightGhostReplays()
+{
+    static std::vector<Replay> replays;
+    if (!replays.empty())
+        return replays;
+    StartGameOnce();
     for (const bool ghosts : {false, true}) {
         for (int level = 1; level <= CampaignLevels; ++level) {
             LevelSettings settings;
@@ -112,8 +128,83 @@ void SaveAndRestorePlay(benchmark::State& state)
     state.counters["snapshot_bytes"] = static_cast<double>(bytes);
 }
 
+// A level that lasts its whole ten-minute time limit, recorded once: the
+// first campaign level, eight computer ghosts, a meddler's commands now
+// and then, and both sides at the slowest speed the game allows (so that
+// the gulper can neither eat all the corn nor be caught in ten minutes).
+const Replay& TenMinuteReplay()
+{
+    static Replay replay;
+    if (replay.frameCount > 0)
+        return replay;
+    StartGameOnce();
+    std::string maze;
+    LevelSettings settings;
+    if (!ReadTextFile("data/gulper_level_1.lev", maze) || !CampaignLevelSettings(false, 1, settings))
+        return replay;
+    settings.ghostCount = FullSquad;
+    settings.timeLimit = TenMinutes;
+    settings.gulperSpeed = SlowestSpeed;
+    settings.ghostSpeed = SlowestSpeed;
+    RecordMatch(maze, settings, MeddlerSeed, replay);
+    return replay;
+}
+
+// Jumps to frames anywhere in a ten-minute replay being watched, as its
+// keys and its progress bar ask: each restores the nearest snapshot kept
+// and ticks silently up to its frame. Counters: the greatest seek in ms
+// (an error when it misses the target), the replay's minutes and the
+// snapshots' megabytes.
+void SeekInTenMinuteReplay(benchmark::State& state)
+{
+    const Replay& replay = TenMinuteReplay();
+    if (replay.frameCount < TenMinutes * replay.settings.framesPerSecond) {
+        state.SkipWithError("the long replay does not last ten minutes");
+        return;
+    }
+    StartReplayLevel(replay);
+    ReplayTimeline timeline(replay);
+    timeline.Prepare();
+    std::mt19937 random(SeekSeed);
+    std::uniform_int_distribution<int> frames(0, replay.frameCount);
+    double worst = 0;
+    for (auto _ : state) {
+        const int target = frames(random);
+        const double seconds = SecondsOf([&] { timeline.SeekTo(target); });
+        state.SetIterationTime(seconds);
+        worst = std::max(worst, seconds);
+        if (timeline.Frame() != target)
+            state.SkipWithError("a seek missed its frame");
+    }
+    if (worst > SeekTargetSeconds)
+        state.SkipWithError("a seek took more than its target of 50 ms");
+    state.counters["worst_ms"] = worst * 1000;
+    state.counters["minutes"] = replay.frameCount / 60.0 / replay.settings.framesPerSecond;
+    state.counters["snapshot_MB"] = timeline.SnapshotsKept() * SavePlay().bytes.size() / 1e6;
+}
+
+// What watching a ten-minute replay costs at its start, once: the whole
+// replay run silently, a snapshot kept every second.
+void PrepareTenMinuteReplay(benchmark::State& state)
+{
+    const Replay& replay = TenMinuteReplay();
+    if (replay.frameCount < TenMinutes * replay.settings.framesPerSecond) {
+        state.SkipWithError("the long replay does not last ten minutes");
+        return;
+    }
+    for (auto _ : state) {
+        StartReplayLevel(replay);
+        ReplayTimeline timeline(replay);
+        state.SetIterationTime(SecondsOf([&] { timeline.Prepare(); }));
+        if (timeline.Frame() != 0 || timeline.SnapshotsKept() * timeline.Interval() <= replay.frameCount)
+            state.SkipWithError("the replay was not prepared to its end");
+    }
+}
+
 }  // namespace
 
+BENCHMARK(SeekInTenMinuteReplay)->UseManualTime()->Iterations(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(PrepareTenMinuteReplay)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveAndRestorePlay)->UseManualTime()->Iterations(48)->Unit(benchmark::kMicrosecond);
 BENCHMARK(VerifyReplay)->UseManualTime()->Iterations(48)->Unit(benchmark::kMillisecond);
 BENCHMARK(RecordFrame)->UseManualTime()->Iterations(24)->Unit(benchmark::kMicrosecond);

@@ -66,6 +66,15 @@ const FrameCommands& ReplayCursor::Next()
     return given ? replay.records[nextRecord++].commands : none;
 }
 
+void ReplayCursor::MoveTo(int to)
+{
+    frame = std::max(0, to);
+    const auto first = std::lower_bound(
+        replay.records.begin(), replay.records.end(), frame,
+        [](const ReplayRecord& record, int at) { return record.frame < at; });
+    nextRecord = static_cast<std::size_t>(first - replay.records.begin());
+}
+
 ReplayCheck CheckReplay(const Replay& replay)
 {
     ReplayCheck check;

@@ -15,6 +15,8 @@ public:
     explicit ReplayCursor(const Replay& replay);
     // The next frame's commands; the cursor moves on one frame.
     const FrameCommands& Next();
+    // Puts the cursor before a frame (at least 0): Next gives that frame.
+    void MoveTo(int frame);
     bool AtEnd() const { return frame >= replay.frameCount; }
     int Frame() const { return frame; }  // frames given so far
 
