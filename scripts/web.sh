@@ -46,6 +46,8 @@ run_browser_tests() {
     local status=0
     NODE_PATH="$node_dir/node_modules" node "$top/browser/SiteTest.js" \
         "$top/build-web/site" "$game/first-frame.bmp" $shots || status=1
+    # The site on a phone, by touch alone.
+    NODE_PATH="$node_dir/node_modules" node "$top/browser/TouchTest.js" "$top/build-web/site" $shots || status=1
     rm -rf "$game"
     return $status
 }

@@ -1,0 +1,7 @@
+// The page's input events with the desktop's key numbers (browser/BrowserKeys.cpp).
+#pragma once
+
+#include <SDL/SDL.h>
+
+// SDL_PollEvent, with the key of a key event given as the desktop names it.
+int PollBrowserEvent(SDL_Event* event);
