@@ -1,10 +1,13 @@
 // What the page's touch controls (browser/touch.js) and their tests ask the
-// game: who plays by hand, what a tap at a point means, and a read-only look
-// at the gulper and the ghosts. Nothing here changes the game.
+// game: who plays by hand, what a tap at a point means, the keys bound to the
+// actions its buttons and swipes press, and a read-only look at the gulper and
+// the ghosts. Nothing here changes the game.
 #include <emscripten.h>
 
 #include "actors/GhostSquad.h"
 #include "actors/GulperActor.h"
+#include "gui/Gui.h"
+#include "input/KeyBindings.h"
 #include "maze/Maze.h"
 #include "platform/Config.h"
 #include "platform/GameState.h"
@@ -59,6 +62,15 @@ EMSCRIPTEN_KEEPALIVE int GulpwiseTapMeaning(int x, int y)
     if (x < 0 || y < 0 || TheMaze->CellAt(x / size, y / size) == Wall)
         return TapClicks;  // a wall, or below the maze: a click there lets the selection go
     return AnySelected() ? TapSends : TapClicks;
+}
+
+// The key bound to an action (0 to 25, as in the key files), with the
+// desktop's numbers; 0 for none.
+EMSCRIPTEN_KEEPALIVE int GulpwiseBoundKey(int action)
+{
+    if (!TheGui || action < 0 || action >= ActionCount)
+        return 0;
+    return TheGui->keyBindings.keys[action];
 }
 
 // The gulper's wanted direction (0 right, 1 left, 2 up, 3 down), or -1 before there is one.

@@ -2,7 +2,7 @@
 // sits above (or, in landscape, beside) a panel of buttons and a swipe pad,
 // and every touch is turned into the keys and mouse clicks the game already
 // takes, so the game itself does not know a finger from a mouse.
-//   - In play, a swipe steers the gulper (an arrow key pressed and let go).
+//   - In play, a swipe steers the gulper (the key bound to the way pressed and let go).
 //   - With a person commanding the ghosts, a tap on a ghost selects it (a left
 //     click), a drag draws a box around ghosts (a left-button drag), and a tap
 //     on a floor cell sends the selected ghosts there (a right click); a tap on
@@ -10,14 +10,23 @@
 //     with a computer gulper the one selected ghost).
 //   - Outside play a finger is the mouse: menus work by tapping, the editor
 //     paints by dragging.
-//   - Buttons press the game's pause, keys help, exit and group keys.
+//   - Buttons press the keys bound to pause, stopping the gulper, the keys help,
+//     the group selection and exit.
 'use strict';
 
 (function() {
-  // DOM key codes of the game's default keys for what the touch controls do.
-  var Key = {right: 39, left: 37, up: 38, down: 40, stop: 32, pause: 80, help: 112, back: 27, group: 16};
-  var KeyName = {39: 'ArrowRight', 37: 'ArrowLeft', 38: 'ArrowUp', 40: 'ArrowDown', 32: ' ',
-                 80: 'p', 112: 'F1', 27: 'Escape', 16: 'Shift'};
+  // The game's actions the touch controls press (their numbers in the key
+  // files), and the DOM key codes of their default keys.
+  var Action = {right: 0, left: 1, up: 2, down: 3, stop: 4, group: 22, pause: 23, help: 24, back: 25};
+  var DefaultKey = {right: 39, left: 37, up: 38, down: 40, stop: 32, group: 16, pause: 80, help: 112, back: 27};
+  // The DOM key codes of the desktop's key numbers that are not letters or
+  // digits (the key files hold the desktop's numbers); a right-hand modifier
+  // is its key on the right.
+  var DomKeyOf = {8: 8, 9: 9, 13: 13, 27: 27, 32: 32, 127: 46, 273: 38, 274: 40, 275: 39, 276: 37,
+                  277: 45, 278: 36, 279: 35, 280: 33, 281: 34, 303: 16, 304: 16, 305: 17, 306: 17,
+                  307: 18, 308: 18};
+  var RightHand = {303: true, 305: true, 307: true};
+  var FirstFunctionKey = 282, LastFunctionKey = 293, DomF1 = 112;  // F1 to F12
   var LeftButton = 0, RightButton = 2;  // MouseEvent.button
   var TapSlop = 10;       // CSS pixels a finger may wander and still tap
   var SwipeStep = 24;     // CSS pixels of travel that make one swipe
@@ -31,8 +40,20 @@
   var panel = null;     // the controls, made when touch is first seen
   var fingers = {};     // what each finger on the screen is doing, by touch identifier
 
-  function dispatchKey(type, code) {
-    var event = new KeyboardEvent(type, {key: KeyName[code], keyCode: code, which: code,
+  // The key the player has bound to what a control does, as a DOM key event's
+  // code and location; the default key when the bound one has no DOM code here.
+  function keyOf(name) {
+    var desktop = probe('GulpwiseBoundKey', [Action[name]], 0);
+    var code = desktop >= 97 && desktop <= 122 ? desktop - 32                     // a to z
+             : desktop >= 48 && desktop <= 57 ? desktop                           // 0 to 9
+             : desktop >= FirstFunctionKey && desktop <= LastFunctionKey ? desktop - FirstFunctionKey + DomF1
+             : DomKeyOf[desktop];
+    return code ? {code: code, location: RightHand[desktop] ? 2 : 0} : {code: DefaultKey[name], location: 0};
+  }
+
+  function dispatchKey(type, key) {
+    var code = key.code;
+    var event = new KeyboardEvent(type, {keyCode: code, which: code, location: key.location,
                                          bubbles: true, cancelable: true});
     if (event.keyCode !== code) {  // a browser that leaves the legacy codes out of the init
       Object.defineProperty(event, 'keyCode', {get: function() { return code; }});
@@ -40,9 +61,9 @@
     }
     document.dispatchEvent(event);
   }
-  function pressKey(code) {
-    dispatchKey('keydown', code);
-    dispatchKey('keyup', code);
+  function pressKey(key) {
+    dispatchKey('keydown', key);
+    dispatchKey('keyup', key);
   }
 
   function dispatchMouse(type, button, x, y) {
@@ -69,9 +90,9 @@
   function swipe(finger, x, y) {
     var dx = x - finger.anchorX, dy = y - finger.anchorY;
     if (Math.max(Math.abs(dx), Math.abs(dy)) < SwipeStep) return;
-    var code = Math.abs(dx) > Math.abs(dy) ? (dx > 0 ? Key.right : Key.left) : (dy > 0 ? Key.down : Key.up);
-    if (code !== finger.arrow) pressKey(code);
-    finger.arrow = code;
+    var way = Math.abs(dx) > Math.abs(dy) ? (dx > 0 ? 'right' : 'left') : (dy > 0 ? 'down' : 'up');
+    if (way !== finger.way) pressKey(keyOf(way));
+    finger.way = way;
     finger.anchorX = x;
     finger.anchorY = y;
   }
@@ -117,23 +138,23 @@
 
   // A finger on a button: its key is held while the finger is; the group button holds until tapped again.
   function button(element) {
-    var code = Key[element.dataset.key];
+    var name = element.dataset.key, key = keyOf(name);
     return {
       start: function() {
-        if (element.dataset.key === 'group') {
+        if (name === 'group') {
           var on = !element.classList.contains('on');
           element.classList.toggle('on', on);
-          dispatchKey(on ? 'keydown' : 'keyup', code);
+          dispatchKey(on ? 'keydown' : 'keyup', key);
           return;
         }
         element.classList.add('on');
-        dispatchKey('keydown', code);
+        dispatchKey('keydown', key);
       },
       move: function() {},
       end: function() {
-        if (element.dataset.key === 'group') return;
+        if (name === 'group') return;
         element.classList.remove('on');
-        dispatchKey('keyup', code);
+        dispatchKey('keyup', key);
       },
     };
   }
@@ -158,7 +179,7 @@
         var handler = handlerFor(touch.target);
         if (!handler) continue;
         finger = fingers[touch.identifier] = {handler: handler, startX: x, startY: y,
-                                              anchorX: x, anchorY: y, arrow: 0, mode: ''};
+                                              anchorX: x, anchorY: y, way: '', mode: ''};
         handler.start(finger, x, y);
       } else if (!finger) {
         continue;
