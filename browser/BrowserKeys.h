@@ -1,4 +1,5 @@
-// The page's input events with the desktop's key numbers (browser/BrowserKeys.cpp).
+// The page's input events with the desktop's key numbers and names
+// (browser/BrowserKeys.cpp, which also gives SDL_GetKeyName the desktop's names).
 #pragma once
 
 #include <SDL/SDL.h>

@@ -73,6 +73,15 @@ EMSCRIPTEN_KEEPALIVE int GulpwiseBoundKey(int action)
     return TheGui->keyBindings.keys[action];
 }
 
+// The name the keys screens show for the key bound to an action.
+EMSCRIPTEN_KEEPALIVE const char* GulpwiseBoundKeyName(int action)
+{
+    const int key = GulpwiseBoundKey(action);
+    if (!TheGui || key < 0 || key >= static_cast<int>(TheGui->keyBindings.keyNames.size()))
+        return "";
+    return TheGui->keyBindings.keyNames[key].c_str();
+}
+
 // The gulper's wanted direction (0 right, 1 left, 2 up, 3 down), or -1 before there is one.
 EMSCRIPTEN_KEEPALIVE int GulpwiseGulperDirection()
 {

@@ -213,6 +213,10 @@ async function playPhone(browser, url, phone) {
     await tapButton('help');
     await waitForState(State.ControlsInGame);
     await shot('keys');
+    const names = await page.evaluate(() => [0, 22, 23, 24, 25].map(action =>
+      Module.ccall('GulpwiseBoundKeyName', 'string', ['number'], [action])).join(', '));
+    check(names === 'right, left shift, p, f1, escape',
+          name(`the keys screen names the keys as the desktop does (${names})`));
     await tapButton('help');
     await waitForState(State.Playing);
     check(true, name('the Pause and Keys buttons pause and show the keys, and go back to play'));
