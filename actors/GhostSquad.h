@@ -36,6 +36,8 @@ public:
     void SelectPrev();
     void OrderToPoint(int x, int y);
     void ClickSelect(int x, int y, bool add);
+    // The ghost a click at (x, y) selects, or none.
+    GhostActor* GhostAt(int x, int y) const;
     void SelectInBox(int left, int top, int right, int bottom, bool add);
 
     std::vector<GhostActor*> ghosts;  // owned; index = ghost number - 1

@@ -137,6 +137,18 @@ void GhostSquad::OrderToPoint(int x, int y)
         PlayOrder();
 }
 
+GhostActor* GhostSquad::GhostAt(int x, int y) const
+{
+    // The first ghost, by number, whose sprite enlarged by the margin holds the point.
+    const double reach = TheMaze->cellSize * 0.5 + HitMargin;
+    for (GhostActor* ghost : ghosts) {
+        if (ghost->drawX - reach < x && x < ghost->drawX + reach && ghost->drawY - reach < y &&
+            y < ghost->drawY + reach)
+            return ghost;
+    }
+    return nullptr;
+}
+
 void GhostSquad::ClickSelect(int x, int y, bool add)
 {
     EndDirectControl();
@@ -152,16 +164,7 @@ void GhostSquad::ClickSelect(int x, int y, bool add)
     for (const GhostActor* ghost : ghosts)
         anySelected = anySelected || ghost->selected;
 
-    // The first ghost, by number, whose sprite enlarged by the margin holds the point.
-    const double reach = TheMaze->cellSize * 0.5 + HitMargin;
-    GhostActor* hit = nullptr;
-    for (GhostActor* ghost : ghosts) {
-        if (ghost->drawX - reach < x && x < ghost->drawX + reach && ghost->drawY - reach < y &&
-            y < ghost->drawY + reach) {
-            hit = ghost;
-            break;
-        }
-    }
+    GhostActor* hit = GhostAt(x, y);
 
     if (!hit) {
         if (anySelected)

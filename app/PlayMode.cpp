@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <utility>
 
-#include "app/NetMode.h"
 #include "app/WatchMode.h"
 #include "gui/GameView.h"
 #include "gui/Gui.h"
@@ -13,20 +12,6 @@
 #include "replay/Archive.h"
 #include "rules/FrameSounds.h"
 #include "rules/Tick.h"
-
-std::unique_ptr<Mode> OnlineMode(GuiRequest request, ReplayArchive* archive)
-{
-    const Gui& gui = *TheGui;
-    NetOptions options;
-    options.online = true;
-    options.relayUrl = gui.online.relayUrl;
-    options.role = request == GuiRequest::HostOnline  ? NetRole::Host
-                   : request == GuiRequest::JoinOnline ? NetRole::Join
-                                                       : NetRole::Watch;
-    if (options.role != NetRole::Host)
-        options.roomCode = gui.onlineCode;
-    return std::make_unique<NetMode>(options, archive);
-}
 
 namespace {
 

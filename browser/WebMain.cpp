@@ -18,6 +18,7 @@
 #include "app/FrameDriver.h"
 #include "app/PlayMode.h"
 #include "app/Program.h"
+#include "browser/BrowserKeys.h"
 #include "replay/Archive.h"
 #include "maze/EditorBrush.h"
 #include "maze/Maze.h"
@@ -166,6 +167,7 @@ int main()
 {
     CopyMissingShippedFiles();
     CreateGlobals();
+    TheScreen->pollEvent = PollBrowserEvent;  // the key files' numbers are the desktop's
     // Made once and never destroyed: a page never exits.
     auto* game = new WebGame();
     game->savedInState = GameState;

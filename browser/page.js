@@ -31,11 +31,12 @@ var Module = {
   },
 };
 
-// The largest whole-number scale that fits, so every game pixel stays square and sharp.
+// The largest whole-number scale that fits, so every game pixel stays square
+// and sharp; below 1x (a phone), as large as fits.
 function fitCanvas() {
   var main = canvas.parentElement;
-  var scale = Math.max(1, Math.floor(Math.min(main.clientWidth / GameWidth,
-                                              main.clientHeight / GameHeight)));
+  var fit = Math.min(main.clientWidth / GameWidth, main.clientHeight / GameHeight);
+  var scale = fit >= 1 ? Math.floor(fit) : fit > 0 ? fit : 1;
   canvas.style.width = GameWidth * scale + 'px';
   canvas.style.height = GameHeight * scale + 'px';
 }

@@ -35,6 +35,8 @@ constexpr int FirstRowY = 27;
 // The round trip: times past this show as "9999+ ms", which still fits the box.
 constexpr int MaxShownRoundTrip = 9999;
 constexpr int RoundTripTextMargin = 4;  // between the box's edges and the text
+// The font images' transparent colour, black (gui/BitmapFont.cpp loads them so).
+constexpr Uint8 FontTransparentRed = 0, FontTransparentGreen = 0, FontTransparentBlue = 0;
 
 // Draws the text with every pixel of the font `scale` pixels wide and high.
 // The glyphs are put together on a surface of the window's format, with the
@@ -45,7 +47,9 @@ void DrawScaledText(const BitmapFont& font, int x, int y, const std::string& tex
     if (width <= 0 || !font.image)
         return;
     const SDL_PixelFormat& format = *TheScreen->surface->format;
-    const Uint32 transparent = font.image->format->colorkey;
+    // The font is loaded with black transparent (the browser's surfaces have no colorkey field to read).
+    const Uint32 transparent = SDL_MapRGB(font.image->format, FontTransparentRed, FontTransparentGreen,
+                                          FontTransparentBlue);
     SDL_Surface* line = SDL_CreateRGBSurface(SDL_SWSURFACE, width, font.height,
                                              format.BitsPerPixel, format.Rmask, format.Gmask,
                                              format.Bmask, format.Amask);

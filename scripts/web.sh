@@ -46,6 +46,10 @@ run_browser_tests() {
     local status=0
     NODE_PATH="$node_dir/node_modules" node "$top/browser/SiteTest.js" \
         "$top/build-web/site" "$game/first-frame.bmp" $shots || status=1
+    # The site on a phone, by touch alone.
+    NODE_PATH="$node_dir/node_modules" node "$top/browser/TouchTest.js" "$top/build-web/site" $shots || status=1
+    # The site kept by its service worker, played with the network off.
+    NODE_PATH="$node_dir/node_modules" node "$top/browser/OfflineTest.js" "$top/build-web/site" || status=1
     rm -rf "$game"
     return $status
 }

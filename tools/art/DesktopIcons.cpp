@@ -22,6 +22,8 @@ constexpr double KernelXShare = 26.5 / 32;
 constexpr double KernelYShare = 16.5 / 32;
 constexpr double KernelRadiusShare = 2.6 / 32;
 constexpr int OutlineStep = 32;  // one more pixel of outline for each 32 pixels of side
+// The web icon's gulper, as a share of the square: inside the round mask a home screen may cut.
+constexpr double WebIconFigureShare = 0.7;
 
 // The shape with every pixel next to it added.
 Mask Grown(const Mask& shape)
@@ -73,5 +75,14 @@ Image MakeDesktopIcon(int size)
     const Mask kernel = DiscMask(kernelGrid, kernelGrid, kernelGrid / 2.0, kernelGrid / 2.0, radius);
     PaintCharacterPart(icon, Share(KernelXShare, size) - kernelGrid / 2,
                        Share(KernelYShare, size) - kernelGrid / 2, kernel, outline);
+    return icon;
+}
+
+Image MakeWebIcon(int size)
+{
+    Image icon(size, size);
+    icon.FillRect(0, 0, size, size, Palette::PanelFill);
+    const Image figure = MakeDesktopIcon(Share(WebIconFigureShare, size));
+    icon.Paste(figure, (size - figure.width) / 2, (size - figure.height) / 2);
     return icon;
 }

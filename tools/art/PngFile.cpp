@@ -14,7 +14,7 @@ constexpr int SignatureSize = 8;
 constexpr int BitDepth = 8;
 constexpr int ColourTypeRgba = 6;
 constexpr std::uint8_t NoFilter = 0;
-constexpr std::size_t MaxStoredBlock = 65535;  // bytes of one uncompressed deflate block
+constexpr std::size_t PixelBytes = 4;  // red, green, blue, alpha
 constexpr std::uint32_t AdlerModulus = 65521;
 
 void PutBigEndian(std::string& out, std::uint32_t value)
@@ -60,22 +60,118 @@ void PutChunk(std::string& out, const char* type, const std::string& data)
     PutBigEndian(out, Crc32(typed));
 }
 
-// A zlib stream of stored blocks.
-std::string Stored(const std::string& raw)
+// Bits written least significant first, as deflate packs them.
+class BitWriter {
+public:
+    explicit BitWriter(std::string& out) : out(out) {}
+    void Put(std::uint32_t value, int count)
+    {
+        for (int i = 0; i < count; ++i) {
+            if ((value >> i) & 1)
+                pending |= static_cast<std::uint8_t>(1 << used);
+            if (++used == 8)
+                Flush();
+        }
+    }
+    // A Huffman code: its bits go most significant first.
+    void PutCode(std::uint32_t code, int count)
+    {
+        for (int i = count - 1; i >= 0; --i)
+            Put((code >> i) & 1, 1);
+    }
+    void Flush()
+    {
+        if (used == 0)
+            return;
+        out.push_back(static_cast<char>(pending));
+        pending = 0;
+        used = 0;
+    }
+
+private:
+    std::string& out;
+    std::uint8_t pending = 0;  // the byte being filled
+    int used = 0;              // its bits already written
+};
+
+// Deflate's fixed code for a literal byte or a length symbol (0 to 287).
+void PutFixedSymbol(BitWriter& bits, int symbol)
+{
+    if (symbol < 144)
+        bits.PutCode(0x30 + symbol, 8);
+    else if (symbol < 256)
+        bits.PutCode(0x190 + symbol - 144, 9);
+    else if (symbol < 280)
+        bits.PutCode(symbol - 256, 7);
+    else
+        bits.PutCode(0xC0 + symbol - 280, 8);
+}
+
+constexpr int MinMatch = 3;
+constexpr int MaxMatch = 258;
+constexpr std::size_t Window = 32768;  // the farthest a match may look back
+constexpr int EndOfBlock = 256;
+constexpr int FirstLengthSymbol = 257;
+constexpr int FixedBlock = 1;  // BTYPE of a block in the fixed codes
+constexpr std::array<int, 29> LengthBase{3,  4,  5,  6,  7,  8,  9,  10, 11,  13,  15,  17,  19,  23, 27,
+                                         31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258};
+constexpr std::array<int, 29> LengthExtra{0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
+                                          2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
+constexpr std::array<int, 30> DistanceBase{1,   2,   3,   4,    5,    7,    9,    13,   17,    25,
+                                           33,  49,  65,  97,   129,  193,  257,  385,  513,   769,
+                                           1025, 1537, 2049, 3073, 4097, 6145, 8193, 12289, 16385, 24577};
+constexpr std::array<int, 30> DistanceExtra{0, 0, 0, 0, 1, 1, 2, 2,  3,  3,  4,  4,  5,  5,  6,
+                                            6, 7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 12, 12, 13, 13};
+
+// The index of the last base not above value.
+template <std::size_t N>
+int BaseIndex(const std::array<int, N>& bases, int value)
+{
+    int index = 0;
+    while (index + 1 < static_cast<int>(N) && bases[index + 1] <= value)
+        ++index;
+    return index;
+}
+
+// A zlib stream of one block in deflate's fixed codes, whose matches look
+// back one pixel or one row only: enough for drawn pictures of flat colours.
+std::string Compressed(const std::string& raw, std::size_t pixelBytes, std::size_t rowBytes)
 {
     std::string out = "\x78\x01";  // deflate, 32 KB window, no preset dictionary
+    BitWriter bits(out);
+    bits.Put(1, 1);  // the last block
+    bits.Put(FixedBlock, 2);
     std::size_t at = 0;
-    do {
-        const std::size_t size = std::min(MaxStoredBlock, raw.size() - at);
-        const bool last = at + size == raw.size();
-        out.push_back(last ? 1 : 0);
-        out.push_back(static_cast<char>(size & 0xFF));
-        out.push_back(static_cast<char>(size >> 8));
-        out.push_back(static_cast<char>(~size & 0xFF));
-        out.push_back(static_cast<char>((~size >> 8) & 0xFF));
-        out.append(raw, at, size);
-        at += size;
-    } while (at < raw.size());
+    while (at < raw.size()) {
+        std::size_t bestLength = 0, bestDistance = 0;
+        for (const std::size_t distance : {pixelBytes, rowBytes}) {
+            if (distance > at || distance > Window)
+                continue;
+            std::size_t length = 0;
+            while (length < MaxMatch && at + length < raw.size() &&
+                   raw[at + length] == raw[at + length - distance])
+                ++length;
+            if (length > bestLength) {
+                bestLength = length;
+                bestDistance = distance;
+            }
+        }
+        if (bestLength < MinMatch) {
+            PutFixedSymbol(bits, static_cast<std::uint8_t>(raw[at]));
+            ++at;
+            continue;
+        }
+        const int length = static_cast<int>(bestLength), distance = static_cast<int>(bestDistance);
+        const int lengthIndex = BaseIndex(LengthBase, length);
+        PutFixedSymbol(bits, FirstLengthSymbol + lengthIndex);
+        bits.Put(length - LengthBase[lengthIndex], LengthExtra[lengthIndex]);
+        const int distanceIndex = BaseIndex(DistanceBase, distance);
+        bits.PutCode(distanceIndex, 5);
+        bits.Put(distance - DistanceBase[distanceIndex], DistanceExtra[distanceIndex]);
+        at += bestLength;
+    }
+    PutFixedSymbol(bits, EndOfBlock);
+    bits.Flush();
     PutBigEndian(out, Adler32(raw));
     return out;
 }
@@ -106,7 +202,7 @@ std::string EncodePng(const Image& image)
 
     std::string out(Signature, SignatureSize);
     PutChunk(out, "IHDR", header);
-    PutChunk(out, "IDAT", Stored(raw));
+    PutChunk(out, "IDAT", Compressed(raw, PixelBytes, 1 + PixelBytes * image.width));
     PutChunk(out, "IEND", "");
     return out;
 }
