@@ -45,7 +45,9 @@ void DrawScaledText(const BitmapFont& font, int x, int y, const std::string& tex
     if (width <= 0 || !font.image)
         return;
     const SDL_PixelFormat& format = *TheScreen->surface->format;
-    const Uint32 transparent = font.image->format->colorkey;
+    // The fonts' transparent colour: BitmapFont loads them keyed on black.
+    // (Read from the colour, not the surface's key, which the browser's SDL does not show.)
+    const Uint32 transparent = SDL_MapRGB(font.image->format, 0, 0, 0);
     SDL_Surface* line = SDL_CreateRGBSurface(SDL_SWSURFACE, width, font.height,
                                              format.BitsPerPixel, format.Rmask, format.Gmask,
                                              format.Bmask, format.Amask);

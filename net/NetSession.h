@@ -124,6 +124,8 @@ public:
     // Online: the room's code once the relay has opened it; empty otherwise.
     std::string RoomCode() const { return relay ? relay->RoomCode() : std::string(); }
     bool Online() const { return relay != nullptr; }
+    // Service can wait for messages (false in a web page: see NetTransport::CanWait).
+    bool CanWait() const { return link->CanWait(); }
     // The settings of the level the host started last (what a joiner waits with).
     const LevelSettings& HostSettings() const { return hostSettings; }
     // Milliseconds the caller should wait after this frame beyond its period:

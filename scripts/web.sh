@@ -47,5 +47,9 @@ run_browser_tests() {
     NODE_PATH="$node_dir/node_modules" node "$top/browser/SiteTest.js" \
         "$top/build-web/site" "$game/first-frame.bmp" $shots || status=1
     rm -rf "$game"
+    # Online play from the page against the desktop's headless peer, through the relay.
+    cmake --build "$top/build" --target gulpwise-relay gulpwise-netpeer gulpwise-sim -j "$(nproc)" >/dev/null
+    NODE_PATH="$node_dir/node_modules" node "$top/browser/OnlineTest.js" \
+        "$top/build" "$top/build-web/site" $shots || status=1
     return $status
 }
