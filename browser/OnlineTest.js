@@ -18,6 +18,8 @@ const NetPeer = path.join(buildDir, 'tools/netpeer/gulpwise-netpeer');
 const Sim = path.join(buildDir, 'tools/sim/gulpwise-sim');
 const CodePattern = /^[ABCDEFGHJKMNPQRSTUVWXYZ23456789]{6}$/;
 const LevelSeconds = 8;  // the level's time limit, set by the peer that hosts it
+// Where the buttons are, in game pixels: the main menu's Play, the online screen's "Join online".
+const At = {play: [44, 270], join: [72, 282]};
 const Timeout = 60000;   // the longest any one thing is waited for, in milliseconds
 
 let failures = 0;
@@ -99,6 +101,17 @@ function verify(file) {
     const shot = async (page, name) => {
       if (shotDir) await page.screenshot({path: path.join(shotDir, name + '.png')});
     };
+    const newContext = () => (browser.createBrowserContext || browser.createIncognitoBrowserContext).call(browser);
+    // A click on the picture, in game pixels.
+    async function click(page, [x, y]) {
+      const [left, top, scale] = await page.evaluate(() => {
+        const r = canvas.getBoundingClientRect();
+        return [r.left, r.top, r.width / 504];
+      });
+      await page.mouse.click(left + (x + 0.5) * scale, top + (y + 0.5) * scale);
+      await page.waitForFunction(n => Module._GulpwiseFramesRun(Module.gulpwiseGame) > n + 2,
+                                 {polling: 20}, await page.evaluate(() => Module._GulpwiseFramesRun(Module.gulpwiseGame)));
+    }
     const online = page => page.evaluate(() => Module.online);
     const waitOnline = (page, test, ms = Timeout) =>
       page.waitForFunction(`(${test})(Module.online)`, {timeout: ms, polling: 50});
@@ -113,17 +126,19 @@ function verify(file) {
     check(await host.$eval('#online-share', e => !e.hidden && e.querySelector('button').textContent === 'Copy'),
           'online: the link has a copy button');
     await shot(host, 'online-room');
-    const joiner = start(NetPeer, ['--relay', relayUrl, '--join-code', hosting.code, '--leave-at-once']);
-    peers.push(joiner);
+    // Another browser opens the link and joins the room: browser against browser.
+    const guest = await open(hosting.link, await newContext());
+    await waitOnline(guest, o => o.role === 'join' && o.phase === 'lobby');
     await waitOnline(host, o => o.phase === 'lobby');
-    check(true, 'online: the desktop peer joins the page\'s room by its code');
+    check(true, 'online: another page opens the link ?room=CODE and joins the room');
     await shot(host, 'online-lobby');
+    await guest.close();
     await host.close();
-    await joiner.exited;
 
-    // The desktop peer hosts a level; the page joins it by the room's link and
-    // a second page watches it by ?watch=CODE. Both players end the level
-    // with the same hash, and both replays verify.
+    // The desktop peer hosts a level; the page joins it through the game's
+    // own online screen (Play, O, the code typed, "Join online") and a second
+    // page watches it by ?watch=CODE. Both players end the level with the
+    // same hash, and both replays verify.
     const replays = path.join(temp, 'replays');
     fs.mkdirSync(replays);
     // Paced at the real frame rate, as a desktop game plays: its level's end
@@ -133,13 +148,17 @@ function verify(file) {
                                  '--seed', '7', '--paced', '--replays', replays]);
     peers.push(peer);
     const code = (await peer.line(/^room (\w+)$/))[1];
-    const player = await open(`${base}?room=${code}`);
+    const player = await open(base);
     const before = await player.evaluate(() => Module.replayFiles().length);
+    await click(player, At.play);
+    await player.keyboard.press('o');
+    await player.keyboard.type(code.toLowerCase());
+    await shot(player, 'online-screen');
+    await click(player, At.join);
     await waitOnline(player, o => o.role === 'join' && (o.phase === 'lobby' || o.phase === 'level'));
-    check(true, 'online: the page joins the desktop peer\'s room by the link ?room=CODE');
+    check(true, 'online: the page joins the desktop peer\'s room through the game\'s own online screen');
     // The spectator in a browser context of its own: its storage is not the player's.
-    const own = await (browser.createBrowserContext || browser.createIncognitoBrowserContext).call(browser);
-    const watcher = await open(`${base}?watch=${code}`, own);
+    const watcher = await open(`${base}?watch=${code}`, await newContext());
     await waitOnline(watcher, o => o.role === 'watch' && ['lobby', 'level', 'ended'].includes(o.phase));
     check(true, 'online: ?watch=CODE reaches a watching state');
     await shot(watcher, 'online-watch');
