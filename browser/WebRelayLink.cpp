@@ -16,8 +16,9 @@ namespace {
 
 // Unsent bytes beyond this in the browser's buffer mean the relay does not take them: the link ends.
 constexpr unsigned long long MaxBufferedBytes = 8 << 20;
-// A player with nothing else to send says something this often, so that the
-// relay's idle timeout (30 s) never closes a room that waits for its second player.
+// A game with nothing else to send says something this often, so that the
+// relay's idle timeout (30 s) never closes a room that waits for its second
+// player, nor a spectator that waits for a level.
 constexpr double KeepAliveMilliseconds = 10000;
 constexpr unsigned short NormalClose = 1000;  // the WebSocket close code of a deliberate close
 constexpr const char* SecureScheme = "wss://";
@@ -271,11 +272,10 @@ bool RelayLink::Watch(const std::string& url, const std::string& code, std::stri
 
 bool RelayLink::Poll(LinkEvent& event, int)
 {
-    // A player waiting for the other says something now and then (a message
-    // to no one), so that the relay keeps the room.
-    if (impl->state == Impl::State::Open && impl->role != RelayRole::Watch &&
-        emscripten_get_now() - impl->lastSent > KeepAliveMilliseconds)
-        impl->Write(RelayData(0, {}));
+    // A game with nothing to send (a player waiting for the other, a
+    // spectator) says something now and then, so that the relay keeps it.
+    if (impl->state == Impl::State::Open && emscripten_get_now() - impl->lastSent > KeepAliveMilliseconds)
+        impl->Write(RelayKeepAlive());
     if (impl->events.empty())
         return false;
     event = std::move(impl->events.front());
