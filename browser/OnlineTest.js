@@ -192,6 +192,13 @@ function verify(file) {
                                 {timeout: Timeout, polling: 50});
     check(true, 'online: without a relay, "Play online" says the relay cannot be reached');
     await shot(alone, 'online-no-relay');
+    // ?relay=URL names the relay: the same page then hosts a room there, and its link keeps the relay.
+    const named = await open(`http://127.0.0.1:${plain.address().port}/?relay=${encodeURIComponent(relayUrl)}`);
+    await named.click('#play-online');
+    await waitOnline(named, o => o.link !== '');
+    const elsewhere = await online(named);
+    check(elsewhere.link.endsWith(`?room=${elsewhere.code}&relay=${encodeURIComponent(relayUrl)}`),
+          `online: ?relay=URL names the relay, and the room's link keeps it (${elsewhere.link})`);
   } catch (error) {
     check(false, 'online: the session ran to its end: ' + error);
   } finally {
