@@ -217,11 +217,12 @@ bool NetMode::Update()
     const GuiRequest request = std::exchange(gui.request, GuiRequest::None);
     if (session.Phase() == NetPhase::Level) {
         // The frame waits for the other player's commands, at most its period;
-        // then it is shown again and the next frame tries once more.
+        // then it is shown again and the next frame tries once more. In a web
+        // page it cannot wait: it is shown again at once.
         const Uint32 giveUp = SDL_GetTicks() + static_cast<Uint32>(TheScreen->framePeriod);
         FrameCommands commands;
         bool ready = session.TakeLevelFrame(gui.commands, commands);
-        while (!ready && session.Phase() == NetPhase::Level &&
+        while (!ready && session.CanWait() && session.Phase() == NetPhase::Level &&
                static_cast<int>(giveUp - SDL_GetTicks()) > 0) {
             session.Service(WaitSliceMilliseconds);
             ready = session.TakeLevelFrame(gui.commands, commands);

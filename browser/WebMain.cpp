@@ -19,6 +19,7 @@
 #include "app/PlayMode.h"
 #include "app/Program.h"
 #include "browser/BrowserKeys.h"
+#include "browser/WebOnline.h"
 #include "replay/Archive.h"
 #include "maze/EditorBrush.h"
 #include "maze/Maze.h"
@@ -40,6 +41,7 @@ struct WebGame {
     double lastCallback = 0;     // when the browser last called back, in milliseconds
     GameStateId savedInState{};  // the state in which the options were last saved
     std::vector<double> stepTimes = std::vector<double>(TimedSteps);  // milliseconds of the last steps, a ring
+    WebOnline online;  // what the page was last told of online play
 };
 
 namespace {
@@ -96,6 +98,7 @@ void OnDisplayFrame(void* argument)
         if (before == 0)
             EM_ASM(if (Module.onFirstFrame) Module.onFirstFrame(););
         SaveOptionsOnStateChange(game);
+        game.online.Report(game.driver);
     }
     if (!goOn)
         EndGame();

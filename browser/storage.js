@@ -60,3 +60,12 @@ Module['replayFiles'] = function() {
     return [];
   }
 };
+
+// A replay's bytes from the browser's storage, by name (for the page's tests); null when there is none.
+Module['replayBytes'] = function(name) {
+  try {
+    return FS.readFile('/data/replays/' + name);
+  } catch (e) {
+    return null;
+  }
+};

@@ -323,8 +323,10 @@ void NetSession::Service(int waitMilliseconds)
             std::string why = phase == NetPhase::Connecting ? "Cannot reach the host"
                               : Watching()                  ? "The game being watched has ended"
                                                             : "The other player left";
+            // A host whose room never had a player (the relay unreachable, say) lost no player.
+            const bool noPlayerYet = phase == NetPhase::Listening;
             if (relay && !relay->LeftReason().empty())
-                why = phase == NetPhase::Connecting || Watching()
+                why = phase == NetPhase::Connecting || Watching() || noPlayerYet
                           ? "Online: " + relay->LeftReason()
                           : why + " (" + relay->LeftReason() + ")";
             PeerGone(why);

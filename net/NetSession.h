@@ -129,6 +129,8 @@ public:
     // The port of direct play: a host's, once listening (the one the system
     // chose when asked for port 0), or the host's a joining machine reaches.
     std::uint16_t Port() const { return options.port; }
+    // Service can wait for messages (false in a web page: see NetTransport::CanWait).
+    bool CanWait() const { return link->CanWait(); }
     // The settings of the level the host started last (what a joiner waits with).
     const LevelSettings& HostSettings() const { return hostSettings; }
     // Milliseconds the caller should wait after this frame beyond its period:

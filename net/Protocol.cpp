@@ -1,7 +1,8 @@
 #include "net/Protocol.h"
 
-#include <bit>
 #include <cmath>
+
+#include "platform/BitCast.h"
 
 namespace {
 
@@ -76,7 +77,7 @@ public:
         std::uint64_t bits = 0;
         if (!U64(bits))
             return false;
-        value = std::bit_cast<double>(bits);
+        value = BitCast<double>(bits);
         return true;
     }
     bool Text(std::string& text, std::size_t limit)
@@ -181,8 +182,8 @@ void EncodeNetMessage(const NetMessage& message, std::vector<std::uint8_t>& out)
         break;
     case NetMessageType::StartLevel: {
         const NetSettings& settings = message.settings;
-        PutU64(out, std::bit_cast<std::uint64_t>(settings.gulperSpeed));
-        PutU64(out, std::bit_cast<std::uint64_t>(settings.ghostSpeed));
+        PutU64(out, BitCast<std::uint64_t>(settings.gulperSpeed));
+        PutU64(out, BitCast<std::uint64_t>(settings.ghostSpeed));
         PutU8(out, static_cast<unsigned>(settings.ghostCount));
         PutU32(out, static_cast<std::uint32_t>(settings.timeLimit));
         PutU8(out, static_cast<unsigned>(settings.framesPerSecond));
@@ -195,8 +196,8 @@ void EncodeNetMessage(const NetMessage& message, std::vector<std::uint8_t>& out)
     }
     case NetMessageType::LobbySettings: {
         const NetSettings& settings = message.settings;
-        PutU64(out, std::bit_cast<std::uint64_t>(settings.gulperSpeed));
-        PutU64(out, std::bit_cast<std::uint64_t>(settings.ghostSpeed));
+        PutU64(out, BitCast<std::uint64_t>(settings.gulperSpeed));
+        PutU64(out, BitCast<std::uint64_t>(settings.ghostSpeed));
         PutU8(out, static_cast<unsigned>(settings.ghostCount));
         PutU32(out, static_cast<std::uint32_t>(settings.timeLimit));
         PutU8(out, static_cast<unsigned>(settings.framesPerSecond));

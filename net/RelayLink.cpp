@@ -422,6 +422,11 @@ void RelayLink::Drop()
     impl->events.clear();
 }
 
+bool RelayLink::CanWait() const
+{
+    return true;
+}
+
 bool RelayLink::HasPeer() const
 {
     return impl->state == Impl::State::Open && impl->peer;

@@ -2,6 +2,8 @@
 // WebSocket: a game creates a room and gets its code, the other player joins
 // by that code, spectators watch it. Like NetLink it is driven by polling
 // from the game's single thread, and it never blocks longer than asked.
+// Two implementations: Boost.Beast on the desktop (RelayLink.cpp), the
+// browser's WebSocket in the web build (browser/WebRelayLink.cpp).
 #pragma once
 
 #include <cstdint>
@@ -49,6 +51,8 @@ public:
     void Drop() override;
     // Connected with the other player there (a spectator: with the stream begun).
     bool HasPeer() const override;
+    // On the desktop Poll waits; in a web page (browser/WebRelayLink.cpp) it cannot.
+    bool CanWait() const override;
 
     // The room's code, once the relay has said it (Create, Join, Watch); empty before.
     std::string RoomCode() const;

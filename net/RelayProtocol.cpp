@@ -150,3 +150,13 @@ std::vector<std::uint8_t> RelayText(RelayKind kind, std::string_view text)
     EncodeRelayMessage(message, bytes);
     return bytes;
 }
+
+bool IsRelayKeepAlive(const RelayMessage& message)
+{
+    return message.kind == RelayKind::Data && message.flags == 0 && message.payload.empty();
+}
+
+std::vector<std::uint8_t> RelayKeepAlive()
+{
+    return RelayData(0, {});
+}

@@ -59,6 +59,12 @@ struct RelayMessage {
     std::vector<std::uint8_t> payload;            // Data, Delivery
 };
 
+// A Data message with no flags and no bytes goes nowhere: a game that has
+// nothing to send sends it now and then so that the relay's idle timeout
+// keeps it (a browser's WebSocket cannot ping). Spectators may send it too.
+bool IsRelayKeepAlive(const RelayMessage& message);
+std::vector<std::uint8_t> RelayKeepAlive();
+
 // True when the text is a well-formed room code (upper case, from the alphabet).
 bool IsRelayCode(std::string_view code);
 // A code typed by a player, made upper case with spaces and dashes removed.

@@ -33,4 +33,8 @@ public:
     // The clock the session measures round trips, silence and waits by, in
     // milliseconds: real time, or a simulated network's own.
     virtual std::uint32_t Now() const;
+    // Poll can wait for an event to arrive. False in a web page, where
+    // messages arrive only between the browser's frames: a caller that
+    // would wait for one returns to the browser instead.
+    virtual bool CanWait() const { return true; }
 };

@@ -464,7 +464,9 @@ void Connection::Handle()
     }
     SetExpiry(server.options.idleTimeoutMs);
     if (state == State::Spectator) {
-        Fail("a spectator cannot send");
+        // A keepalive is all a spectator may send: a browser cannot ping.
+        if (!IsRelayKeepAlive(message))
+            Fail("a spectator cannot send");
         return;
     }
     if (message.kind != RelayKind::Data) {

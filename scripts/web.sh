@@ -51,5 +51,9 @@ run_browser_tests() {
     # The site kept by its service worker, played with the network off.
     NODE_PATH="$node_dir/node_modules" node "$top/browser/OfflineTest.js" "$top/build-web/site" || status=1
     rm -rf "$game"
+    # Online play from the page against the desktop's headless peer, through the relay.
+    cmake --build "$top/build" --target gulpwise-relay gulpwise-netpeer gulpwise-sim -j "$(nproc)" >/dev/null
+    NODE_PATH="$node_dir/node_modules" node "$top/browser/OnlineTest.js" \
+        "$top/build" "$top/build-web/site" $shots || status=1
     return $status
 }

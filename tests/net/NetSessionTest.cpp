@@ -1,7 +1,8 @@
 // The network session's host straight on the network (ENet), in this
 // process: a machine that connects and never says hello is turned away so
 // that a real player can come, and a host that ends network play lets its
-// port go so that it can host again.
+// port go so that it can host again. And a host online whose relay cannot
+// be reached says so, not that a player left.
 #include <gtest/gtest.h>
 
 #include <enet/enet.h>
@@ -93,3 +94,27 @@ TEST(NetSessionHost, AHostThatEndsNetworkPlayLetsItsPortGo)
 }
 
 }  // namespace
+
+TEST(NetSessionHost, AnOnlineHostWhoseRelayCannotBeReachedSaysSo)
+{
+    // A TCP port nobody listens on: one the system just gave out, closed again.
+    const int probe = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bind(probe, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    socklen_t size = sizeof address;
+    getsockname(probe, reinterpret_cast<sockaddr*>(&address), &size);
+    close(probe);
+    NetOptions options;
+    options.role = NetRole::Host;
+    options.online = true;
+    options.relayUrl = "ws://127.0.0.1:" + std::to_string(ntohs(address.sin_port));
+    NetSession host(options);
+    ASSERT_TRUE(host.Open()) << host.Notice();
+    const auto start = std::chrono::steady_clock::now();
+    while (host.Phase() != NetPhase::Offline && TimeLeft(start))
+        host.Service(10);
+    EXPECT_EQ(host.Phase(), NetPhase::Offline);
+    EXPECT_EQ(host.Notice().rfind("Online: cannot reach the relay at 127.0.0.1:", 0), 0u) << host.Notice();
+}

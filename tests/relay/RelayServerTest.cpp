@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <thread>
 
 #include "tests/relay/RelaySupport.h"
 
@@ -413,6 +414,40 @@ TEST(RelayServer, IdleTimeoutClosesSilentPlayers)
     auto creator = RawCreator(server.Port());
     EXPECT_EQ(creator->ReadUntilText(), "silent for 300 ms");
     EXPECT_TRUE(WaitUntil([&] { return server.Counts().rooms == 0 && server.Counts().connections == 0; }));
+}
+
+// A browser cannot ping: a room waiting for its second player and a spectator
+// waiting for a level stay by sending keepalives, and a spectator may send nothing else.
+TEST(RelayServer, KeepAlivesKeepAWaitingRoomAndASpectator)
+{
+    RelayOptions options;
+    options.idleTimeoutMs = 300;
+    constexpr auto Pace = std::chrono::milliseconds(100);  // a third of the idle time
+    constexpr int KeepAlives = 9;                          // three idle times in all
+    ServerThread server(options);
+    RawClient creator(server.Port());
+    RelayMessage room;
+    ASSERT_TRUE(creator.Handshake());
+    ASSERT_TRUE(creator.Send(RelayHello(RelayRole::Create, "")));
+    ASSERT_TRUE(creator.Read(room));
+    RawClient spectator(server.Port());
+    ASSERT_TRUE(spectator.Handshake());
+    ASSERT_TRUE(spectator.Send(RelayHello(RelayRole::Watch, room.code)));
+    for (int i = 0; i < KeepAlives; ++i) {
+        std::this_thread::sleep_for(Pace);  // the clients' pace, not a wait for the relay
+        ASSERT_TRUE(creator.Send(RelayKeepAlive()));
+        ASSERT_TRUE(spectator.Send(RelayKeepAlive()));
+    }
+    EXPECT_EQ(server.Counts().rooms, 1);
+    EXPECT_EQ(server.Counts().connections, 2);
+    ASSERT_TRUE(creator.Send(RelayData(RelayFlag::ToSpectators | RelayFlag::HistoryStart, {7})));
+    RelayMessage message;
+    ASSERT_TRUE(spectator.Read(message));
+    EXPECT_EQ(message.kind, RelayKind::PeerJoined);
+    ASSERT_TRUE(spectator.Read(message));
+    EXPECT_EQ(message.payload, Bytes{7});
+    spectator.Send(RelayData(RelayFlag::ToPeer, {1}));
+    EXPECT_EQ(spectator.ReadUntilText(), "a spectator cannot send");
 }
 
 TEST(RelayServer, MalformedAndMisplacedMessagesAreRefused)
