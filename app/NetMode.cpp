@@ -191,6 +191,10 @@ bool NetMode::Update()
     Gui& gui = *TheGui;
     session.Service(0);
     const NetPhase phase = session.Phase();
+    // Network play that ended by itself (the connection lost, the host gone)
+    // leaves the menus to local play: the other side is the computer again.
+    if (phase == NetPhase::Offline)
+        gui.controllerNames[static_cast<int>(Computer)] = "AI";
     const bool hostOnMenus = session.Role() == NetRole::Host &&
                              (phase == NetPhase::Listening || phase == NetPhase::Lobby);
     // Leaving network play (Esc, or the host closing the custom game menu)

@@ -116,10 +116,15 @@ TEST_F(NetModeTest, LeavingNetworkPlayIsAskedOnceMore)
     EXPECT_EQ(mode.session.Phase(), NetPhase::Offline);  // the second time within the question's time
 
     NetMode again(options, nullptr);
+    EXPECT_EQ(TheGui->controllerNames[static_cast<int>(Computer)], "Peer");
     Click(CloseButton);
     again.Update();
     EXPECT_EQ(GameState, CustomGameMenu);
     EXPECT_EQ(again.session.Phase(), NetPhase::Listening);
+    // Network play that ends by itself gives the computer its name back.
+    again.session.Close();
+    again.Update();
+    EXPECT_EQ(TheGui->controllerNames[static_cast<int>(Computer)], "AI");
 }
 
 }  // namespace
