@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "actors/GameEvents.h"
 #include "app/HeadlessGame.h"
+#include "net/Rollback.h"
 #include "replay/Checker.h"
 #include "replay/Recorder.h"
 #include "replay/Rewind.h"
@@ -128,6 +130,38 @@ void SaveAndRestorePlay(benchmark::State& state)
     state.counters["snapshot_bytes"] = static_cast<double>(bytes);
 }
 
+// One rollback of the whole window in the middle of a level with eight
+// ghosts: eight frames run ahead of the other side (its commands predicted
+// as none, each frame's start kept, as network play runs them), then the
+// other side's commands for the oldest of them come and differ, and the
+// schedule restores that frame's start and runs all eight again.
+void EightFrameRollback(benchmark::State& state)
+{
+    const std::vector<Replay>& replays = EightGhostReplays();
+    std::size_t next = 0;
+    int rerun = 0;
+    for (auto _ : state) {
+        const Replay& replay = replays[next++ % replays.size()];
+        StartReplayLevel(replay);
+        ReplayCursor cursor(replay);
+        while (cursor.Frame() < replay.frameCount / 2)
+            RunHeadlessFrame(cursor.Next(), false);
+        RollbackSchedule schedule(Side::Gulper, 0);
+        while (schedule.CanRun()) {
+            schedule.ScheduleLocal(FrameCommands());
+            schedule.KeepStart(SavePlay(), TheTick.deferred);
+            Tick(schedule.Commands(schedule.Frame()));
+            GameEvents.EndFrame();
+            schedule.Ran(ReadFrameFacts(true));
+        }
+        FrameCommands late;
+        late.Add(CommandType::SelectAll);
+        schedule.AcceptRemote(0, late);
+        state.SetIterationTime(SecondsOf([&] { rerun = schedule.Correct(); }));
+    }
+    state.counters["frames_run_again"] = rerun;
+}
+
 // A level that lasts its whole ten-minute time limit, recorded once: the
 // first campaign level, eight computer ghosts, a meddler's commands now
 // and then, and both sides at the slowest speed the game allows (so that
@@ -206,5 +240,6 @@ void PrepareTenMinuteReplay(benchmark::State& state)
 BENCHMARK(SeekInTenMinuteReplay)->UseManualTime()->Iterations(200)->Unit(benchmark::kMillisecond);
 BENCHMARK(PrepareTenMinuteReplay)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveAndRestorePlay)->UseManualTime()->Iterations(48)->Unit(benchmark::kMicrosecond);
+BENCHMARK(EightFrameRollback)->UseManualTime()->Iterations(48)->Unit(benchmark::kMicrosecond);
 BENCHMARK(VerifyReplay)->UseManualTime()->Iterations(48)->Unit(benchmark::kMillisecond);
 BENCHMARK(RecordFrame)->UseManualTime()->Iterations(24)->Unit(benchmark::kMicrosecond);

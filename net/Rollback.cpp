@@ -2,6 +2,8 @@
 // snapshot, and the frames confirmed for the replay and the hashes.
 #include "net/Rollback.h"
 
+#include <algorithm>
+
 #include "actors/GameEvents.h"
 
 RollbackSchedule::RollbackSchedule(Side localSide, int inputDelay)
@@ -97,6 +99,7 @@ int RollbackSchedule::Correct()
     }
     ++corrections;
     framesRerun += frame - from;
+    deepest = std::max(deepest, frame - from);
     return frame - from;
 }
 

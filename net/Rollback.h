@@ -72,6 +72,7 @@ public:
     int mismatchFrame = -1;  // the first confirmed frame whose hashes differ; -1: none yet
     int corrections = 0;     // times the game went back
     int framesRerun = 0;     // frames run again in all
+    int deepest = 0;         // the most frames run again by one correction
 
 private:
     static bool MayGive(Side side, const Command& command);

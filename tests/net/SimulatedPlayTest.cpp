@@ -5,6 +5,8 @@
 // with replays that verify.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "app/HeadlessGame.h"
@@ -276,6 +278,8 @@ TEST_F(SimulatedNetTest, RollbackInputToScreenLatencyFigures)
             TwoMachines machines(conditions, options, 3);
             ASSERT_TRUE(machines.Connect());
             long frames = 0, count = 0;
+            long framesRun = 0, corrections = 0, rerun = 0;
+            int deepest = 0;
             for (int level = 0; level < Levels; ++level) {
                 NetLevelChoice choice;
                 choice.mazeText = SmallMaze;
@@ -287,10 +291,20 @@ TEST_F(SimulatedNetTest, RollbackInputToScreenLatencyFigures)
                 for (int i = 0; i < 2; ++i) {
                     frames += result.latencyFrames[i];
                     count += result.latencyCount[i];
+                    framesRun += result.frames[i];
+                    corrections += result.corrections[i];
+                    rerun += result.framesRerun[i];
+                    deepest = std::max(deepest, result.deepest[i]);
                 }
             }
             ASSERT_GT(count, 0);
             perSchedule[rollback] = static_cast<double>(frames) / static_cast<double>(count);
+            if (rollback && framesRun > 0)
+                printf("round trip %3d ms: %.2f rollbacks a second on each machine, %.2f frames "
+                       "deep on average, %d at most\n",
+                       roundTrip, corrections * 20.0 / static_cast<double>(framesRun),
+                       corrections > 0 ? static_cast<double>(rerun) / static_cast<double>(corrections) : 0.0,
+                       deepest);
         }
         printf("round trip %3d ms at 20 frames a second: input to screen %.2f frames in lockstep, "
                "%.2f with rollback\n",

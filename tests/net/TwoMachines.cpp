@@ -264,8 +264,11 @@ NetLevelResult TwoMachines::PlayLevel(const NetLevelChoice& choice)
                                  ", level " + std::to_string(machines[i].session->LevelNumber()) +
                                  ", frames " + std::to_string(result.frames[i]) + ")";
         result.waitedFrames[i] = machines[i].session->waitedFrames;
-        if (const RollbackSchedule* rollback = machines[i].session->Rollback())
+        if (const RollbackSchedule* rollback = machines[i].session->Rollback()) {
             result.corrections[i] = rollback->corrections;
+            result.framesRerun[i] = rollback->framesRerun;
+            result.deepest[i] = rollback->deepest;
+        }
     }
     return result;
 }

@@ -42,6 +42,8 @@ struct NetLevelResult {
     int frames[2] = {0, 0};      // frames each machine ran in the level, end pause included
     int waitedFrames[2] = {0, 0};
     int corrections[2] = {0, 0};  // rollback: times each machine went back
+    int framesRerun[2] = {0, 0};  // rollback: frames each machine ran again
+    int deepest[2] = {0, 0};      // rollback: the most frames one correction ran again
     // Input to screen: for each command given, the frames from the frame it
     // was given before to the first picture that shows it acted on, summed.
     long latencyFrames[2] = {0, 0};
