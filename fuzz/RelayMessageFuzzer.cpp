@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "fuzz/HeadlessGame.h"
+#include "fuzz/FuzzGame.h"
 #include "net/RelayProtocol.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
