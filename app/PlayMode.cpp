@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <utility>
 
+#ifndef __EMSCRIPTEN__
 #include "app/NetMode.h"
+#endif
 #include "app/WatchMode.h"
 #include "gui/GameView.h"
 #include "gui/Gui.h"
@@ -16,6 +18,12 @@
 
 std::unique_ptr<Mode> OnlineMode(GuiRequest request, ReplayArchive* archive)
 {
+#ifdef __EMSCRIPTEN__
+    // The browser build has no network play yet: the request is let go.
+    (void)request;
+    (void)archive;
+    return nullptr;
+#else
     const Gui& gui = *TheGui;
     NetOptions options;
     options.online = true;
@@ -26,6 +34,7 @@ std::unique_ptr<Mode> OnlineMode(GuiRequest request, ReplayArchive* archive)
     if (options.role != NetRole::Host)
         options.roomCode = gui.onlineCode;
     return std::make_unique<NetMode>(options, archive);
+#endif
 }
 
 namespace {

@@ -45,7 +45,9 @@ void DrawScaledText(const BitmapFont& font, int x, int y, const std::string& tex
     if (width <= 0 || !font.image)
         return;
     const SDL_PixelFormat& format = *TheScreen->surface->format;
-    const Uint32 transparent = font.image->format->colorkey;
+    // The fonts' colour key is black (BitmapFont); the browser's surfaces keep
+    // the key outside the pixel format, so it is not read from there.
+    const Uint32 transparent = SDL_MapRGB(&format, 0, 0, 0);
     SDL_Surface* line = SDL_CreateRGBSurface(SDL_SWSURFACE, width, font.height,
                                              format.BitsPerPixel, format.Rmask, format.Gmask,
                                              format.Bmask, format.Amask);
