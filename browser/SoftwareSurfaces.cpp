@@ -27,7 +27,6 @@ constexpr Uint32 BlueMask = 0x000000FF;
 constexpr Uint32 ColourBits = RedMask | GreenMask | BlueMask;
 constexpr int BytesPerPixel = 4;
 constexpr Uint32 OpaqueAlpha = 0xFF000000;  // the alpha byte of an RGBA word, all opaque
-constexpr size_t DifferenceRun = 2048;  // pixel pairs compared between looks at whether a difference was found
 constexpr int MaxSide = 8192;  // larger surfaces are refused
 
 // A surface with what the public structure has no room for: the colour key and the pixels.
@@ -140,13 +139,14 @@ EM_JS(char*, FileNameOfHandle, (SDL_RWops* handle), {
     return opened && opened.filename ? allocateUTF8(opened.filename) : 0;
 });
 
-// Shows 504 x 378 RGBA bytes (or any size) on the page's canvas.
-EM_JS(void, ShowOnCanvas, (const unsigned char* rgba, int width, int height), {
+// Shows the rows from top to bottom (not included) of 504 x 378 RGBA bytes
+// (or any size) on the page's canvas; the other rows stay as they are.
+EM_JS(void, ShowOnCanvas, (const unsigned char* rgba, int width, int height, int top, int bottom), {
     const canvas = Module['canvas'];
     if (!Module.windowContext)
         Module.windowContext = canvas.getContext('2d');
     const image = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4), width, height);
-    Module.windowContext.putImageData(image, 0, 0);
+    Module.windowContext.putImageData(image, 0, 0, 0, top, width, bottom - top);
 });
 
 // Sizes the canvas and passes its mouse events to the emulation's queue, as its own video mode does.
@@ -338,31 +338,41 @@ void SDL_UpdateRect(SDL_Surface* surface, Sint32, Sint32, Uint32, Uint32)
     if (!surface || surface != window)
         return;
     // The window's pixels last shown, and the same as the canvas takes them
-    // (RGBA bytes). A frame whose pixels are all the same is not shown again,
+    // (RGBA bytes). Only the rows from the first changed pixel to the last
+    // are shown again, and a frame whose pixels are all the same not at all,
     // so that a picture standing still costs the browser no drawing. Two
-    // pixels are taken at a time, and the loops have no branch inside a run,
-    // so that they run fast.
+    // pixels are taken at a time, so that the loop runs fast.
     static std::vector<std::uint64_t> shown, rgba;
     const size_t pairs = Soft(surface)->pixels.size() / 2;
     const unsigned char* bytes = reinterpret_cast<const unsigned char*>(Soft(surface)->pixels.data());
-    std::uint64_t difference = shown.size() != pairs;
-    for (size_t i = 0; i < pairs && !difference; i += DifferenceRun) {
-        const size_t end = std::min(pairs, i + DifferenceRun);
-        for (size_t at = i; at < end; ++at)
-            difference |= PixelPair(bytes, at) ^ shown[at];
+    size_t first = pairs, last = 0;  // the first and the last pair that changed
+    if (shown.size() != pairs) {
+        shown.assign(pairs, 0);
+        rgba.assign(pairs, 0);
+        first = 0;
+        last = pairs - 1;
+        for (size_t at = 0; at < pairs; ++at) {
+            shown[at] = PixelPair(bytes, at);
+            rgba[at] = ToRgba(shown[at]);
+        }
     }
-    if (!difference) {
+    for (size_t at = 0; at < pairs; ++at) {
+        const std::uint64_t two = PixelPair(bytes, at);
+        if (two == shown[at])
+            continue;
+        first = std::min(first, at);
+        last = at;
+        shown[at] = two;
+        rgba[at] = ToRgba(two);
+    }
+    if (first > last) {
         ++Soft(surface)->unchangedShows;
         return;
     }
     Soft(surface)->unchangedShows = 0;
-    shown.resize(pairs);
-    rgba.resize(pairs);
-    for (size_t at = 0; at < pairs; ++at) {
-        shown[at] = PixelPair(bytes, at);
-        rgba[at] = ToRgba(shown[at]);
-    }
-    ShowOnCanvas(reinterpret_cast<const unsigned char*>(rgba.data()), surface->w, surface->h);
+    const int top = static_cast<int>(first * 2 / surface->w);
+    const int bottom = std::min(static_cast<int>((last * 2 + 1) / surface->w) + 1, surface->h);
+    ShowOnCanvas(reinterpret_cast<const unsigned char*>(rgba.data()), surface->w, surface->h, top, bottom);
 }
 
 }  // extern "C"
