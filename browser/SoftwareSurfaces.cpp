@@ -145,7 +145,14 @@ EM_JS(void, ShowOnCanvas, (const unsigned char* rgba, int width, int height, int
     const canvas = Module['canvas'];
     if (!Module.windowContext)
         Module.windowContext = canvas.getContext('2d');
-    const image = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4), width, height);
+    // One image over the bytes, made again only when they move (the memory grew): no garbage a frame.
+    let image = Module.windowImage;
+    if (!image || image.data.buffer !== HEAPU8.buffer || Module.windowImageAt !== rgba ||
+        image.width !== width || image.height !== height) {
+        image = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4), width, height);
+        Module.windowImage = image;
+        Module.windowImageAt = rgba;
+    }
     Module.windowContext.putImageData(image, 0, 0, 0, top, width, bottom - top);
 });
 

@@ -34,7 +34,7 @@ constexpr int TimedSteps = 256;  // the last steps whose time is kept
 constexpr int TimerSlackMs = 1;  // added to a timer's wait, so that it never fires before its frame is due
 constexpr int StillShows = 2;    // the window shown unchanged this many times in a row: the picture stands still
 constexpr int StillBatch = 2;    // frames run on one timer while the picture stands still
-constexpr double AudioLatencySeconds = 0.05;  // the audio buffers asked of the browser: a frame
+constexpr double AudioLatencySeconds = 0.1;  // the audio buffers asked of the browser: two frames
 
 // The game in the page: the frame driver and what the page asks about it.
 // main makes it and hands it to the browser's frame callback and, as a
@@ -107,9 +107,9 @@ EM_JS(void, KeepAudioRunningOnlyWhile, (bool sounding), {
 });
 
 // Makes the page's audio context before the mixer would, with buffers of
-// about a frame: the browser's default, the shortest it can, wakes its audio
-// threads several times a frame and costs a steady share of a core while
-// sounds play. A frame's delay is not heard in the game's effects.
+// about two frames: the browser's default, the shortest it can, wakes its
+// audio threads several times a frame and costs a steady share of a core
+// while sounds play. The effects start up to two frames late for it.
 EM_JS(void, MakeAudioContext, (double latencySeconds), {
     if (typeof SDL === "undefined" || SDL.audioContext || typeof AudioContext === "undefined")
         return;
