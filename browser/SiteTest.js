@@ -27,7 +27,7 @@ const ReplayDir = path.join(__dirname, '..', 'tests', 'replays');  // the replay
 // picture of the game's size 20 times a second. Each cost is the median of a
 // few windows of the browser's processor time, taken in turns with the
 // reference's, against the noise of a shared machine.
-const CostWindows = 5, CostWindowMs = 4000;
+const CostWindows = 7, CostWindowMs = 3000;
 const MenuCostLimit = 2;    // the still menu: at most this many times the still page
 const PlayCostLimit = 1.3;  // play: at most this many times the changing page
 const ReferenceStyle = 'html, body { margin: 0; height: 100%; background: #15151b; } ' +
