@@ -24,6 +24,8 @@ public:
     bool Frame();
     // Forgets the time gathered (a page shown again): no catching up.
     void Restart() { pacer.Restart(); }
+    // Milliseconds until the next frame is due, rounded up (a browser's timer waits this long).
+    int MillisecondsToNextFrame(int periodMs) const { return pacer.MillisecondsToNextFrame(periodMs); }
 
     Mode& Current() { return *mode; }
     long frameLimit = 0;  // frames the program may still run; 0: no limit (--quit-after-frames)

@@ -19,6 +19,48 @@ const At = {
   editorSave: [301, 368], wallCell: [327, 108],
 };
 const Types = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm'};
+const ReplayDir = path.join(__dirname, '..', 'tests', 'replays');  // the replay corpus
+
+// The cost of the game's pages is measured beside two pages the test makes
+// itself, served by the same server and shown at the same size: a page that
+// stands still but for a 50 ms timer, and one that redraws a changing
+// picture of the game's size 20 times a second. Each cost is the median of a
+// few windows of the browser's processor time, taken in turns with the
+// reference's, against the noise of a shared machine.
+const CostWindows = 7, CostWindowMs = 3000;
+const MenuCostLimit = 2;    // the still menu: at most this many times the still page
+const PlayCostLimit = 1.3;  // play: at most this many times the changing page
+const ReferenceStyle = 'html, body { margin: 0; height: 100%; background: #15151b; } ' +
+  'canvas { width: 1008px; height: 756px; image-rendering: pixelated; }';
+const ReferencePages = {
+  '/reference/still.html': `<!doctype html><html><head><style>${ReferenceStyle}</style></head><body>
+<canvas width="504" height="378"></canvas>
+<script>
+window.ticks = 0;
+var timer = 0;
+window.runTicks = function() { if (!timer) timer = setInterval(function() { window.ticks++; }, 50); };
+window.pauseTicks = function() { clearInterval(timer); timer = 0; };
+window.runTicks();
+</script></body></html>`,
+  '/reference/changing.html': `<!doctype html><html><head><style>${ReferenceStyle}</style></head><body>
+<canvas width="504" height="378"></canvas>
+<script>
+var context = document.querySelector('canvas').getContext('2d');
+var image = context.createImageData(504, 378), words = new Uint32Array(image.data.buffer);
+window.ticks = 0;
+var timer = 0;
+window.runTicks = function() {
+  if (timer) return;
+  timer = setInterval(function() {
+    window.ticks++;
+    for (var i = 0; i < words.length; i++) words[i] = 0xFF000000 | ((i + window.ticks * 5) * 2654435761 >>> 8);
+    context.putImageData(image, 0, 0);
+  }, 50);
+};
+window.pauseTicks = function() { clearInterval(timer); timer = 0; };
+window.runTicks();
+</script></body></html>`,
+};
 
 let failures = 0;
 function check(ok, what) {
@@ -28,6 +70,12 @@ function check(ok, what) {
 
 function serve(dir) {
   const server = http.createServer((request, response) => {
+    const made = ReferencePages[request.url];
+    if (made) {
+      response.writeHead(200, {'Content-Type': 'text/html'});
+      response.end(made);
+      return;
+    }
     const file = path.join(dir, path.normalize(decodeURI(request.url.split('?')[0])).replace(/^\/+/, '') || 'index.html');
     fs.readFile(file.endsWith(path.sep) ? file + 'index.html' : file, (error, data) => {
       if (error) { response.writeHead(404); response.end(); return; }
@@ -67,6 +115,47 @@ function browserCpuSeconds(profile) {
 }
 
 const sleep = ms => new Promise(resolve => setTimeout(resolve, ms));
+
+// The browser's processor use over one window, in % of one core.
+async function windowCpu(profile) {
+  const cpu0 = browserCpuSeconds(profile), wall0 = Date.now();
+  await sleep(CostWindowMs);
+  return (browserCpuSeconds(profile) - cpu0) / ((Date.now() - wall0) / 1000) * 100;
+}
+const median = values => values.slice().sort((a, b) => a - b)[Math.floor(values.length / 2)];
+
+// The game's page and a reference page in another tab, each measured while
+// the other is stopped (the game's loop paused with its sound, the page's
+// timer cleared), in turns, so that both meet the same load of a shared
+// machine: the median of CostWindows windows of each, and the game's frame
+// rate over its windows. The game runs on afterwards.
+async function alternatingCpu(profile, game, reference) {
+  const framesRun = () => game.evaluate(() => Module._GulpwiseFramesRun(Module.gulpwiseGame));
+  const runGame = async () => {
+    await game.bringToFront();
+    await game.evaluate(() => Module._GulpwiseResume(Module.gulpwiseGame));
+  };
+  const gameShares = [], referenceShares = [];
+  let frames = 0, gameMs = 0;
+  for (let i = 0; i < CostWindows; i++) {
+    await reference.evaluate(() => window.pauseTicks());
+    await runGame();
+    const frames0 = await framesRun(), wall0 = Date.now();
+    gameShares.push(await windowCpu(profile));
+    frames += await framesRun() - frames0;
+    gameMs += Date.now() - wall0;
+    await game.evaluate(() => {
+      Module.pauseMainLoop();
+      if (SDL.audioContext) SDL.audioContext.suspend();
+    });
+    await reference.bringToFront();
+    await reference.evaluate(() => window.runTicks());
+    referenceShares.push(await windowCpu(profile));
+  }
+  await reference.evaluate(() => window.pauseTicks());
+  await runGame();
+  return {game: median(gameShares), reference: median(referenceShares), rate: frames / (gameMs / 1000)};
+}
 
 (async () => {
   const server = await serve(siteDir);
@@ -117,14 +206,42 @@ const sleep = ms => new Promise(resolve => setTimeout(resolve, ms));
     check(scale === 2, `the picture is scaled by a whole number to fit (${scale})`);
     await shot('menu');
 
-    // The frame rate and the cost of a frame, in the menu.
-    const frames0 = await page.evaluate(() => Module._GulpwiseFramesRun(Module.gulpwiseGame));
-    const cpu0 = browserCpuSeconds(profile), wall0 = Date.now();
-    await sleep(5000);
-    const frames1 = await page.evaluate(() => Module._GulpwiseFramesRun(Module.gulpwiseGame));
-    const seconds = (Date.now() - wall0) / 1000;
-    const cpuPercent = (browserCpuSeconds(profile) - cpu0) / seconds * 100;
-    const rate = (frames1 - frames0) / seconds;
+    // The replay corpus played back in the page, by the page's own game code,
+    // with the game in the page left as it was.
+    const verify = bytes => page.evaluate(bytes => Module.ccall('GulpwiseVerifyReplay', 'string',
+      ['number', 'array', 'number'], [Module.gulpwiseGame, bytes, bytes.length]), bytes);
+    const corpus = fs.readdirSync(ReplayDir).filter(name => name.endsWith('.gwr')).sort();
+    const corpusFaults = [];
+    for (const name of corpus) {
+      const verdict = await verify(Array.from(fs.readFileSync(path.join(ReplayDir, name))));
+      if (!verdict.startsWith('OK')) corpusFaults.push(`${name}: ${verdict}`);
+    }
+    check(corpus.length > 0 && corpusFaults.length === 0,
+          `corpus: ${corpus.length - corpusFaults.length} of ${corpus.length} replays reach their recorded hashes in the page` +
+          (corpusFaults.length ? ': ' + corpusFaults.join(' | ') : ''));
+    // The last second's hash, one byte of it changed: the check must see it.
+    const planted = Array.from(fs.readFileSync(path.join(ReplayDir, corpus[0])));
+    planted[planted.length - 9] ^= 0x01;
+    const plantedVerdict = await verify(planted);
+    check(plantedVerdict.startsWith('MISMATCH'),
+          `corpus: a replay with one byte of a hash changed does not pass (${plantedVerdict})`);
+    const framesBefore = await page.evaluate(() => Module._GulpwiseFramesRun(Module.gulpwiseGame));
+    await page.waitForFunction(n => Module._GulpwiseFramesRun(Module.gulpwiseGame) > n + 2,
+                               {timeout: 5000, polling: 20}, framesBefore);
+    const menuAfter = await pixels(0, 0, Width, Height);
+    check(await gameState() === State.MainMenu && JSON.stringify(menuAfter) === JSON.stringify(rgba),
+          'corpus: the game in the page goes on in its menu, unchanged by the replays');
+
+    // The frame rate and the cost of the menu, which stands still, beside the still page.
+    const reference = await browser.newPage();
+    await reference.setViewport({width: 1100, height: 900});
+    const openReference = async name => {
+      await reference.goto(url + 'reference/' + name);
+      await reference.waitForFunction(() => window.ticks >= 20, {timeout: 10000, polling: 50});
+    };
+    await openReference('still.html');
+    const menuCost = await alternatingCpu(profile, page, reference);
+    const menuCpu = menuCost.game, stillCpu = menuCost.reference, rate = menuCost.rate;
     const stepMs = await page.evaluate(() => Module._GulpwiseMedianStepMs(Module.gulpwiseGame));
     check(Math.abs(rate - 20) < 1, `the menu runs at 20 frames a second (${rate.toFixed(2)})`);
 
@@ -141,6 +258,13 @@ const sleep = ms => new Promise(resolve => setTimeout(resolve, ms));
     await waitForState(State.Playing, 10000);
     await sleep(2000);
     await shot('game');
+    // The cost of play, the picture changing every frame, beside the changing page.
+    await openReference('changing.html');
+    const playCost = await alternatingCpu(profile, page, reference);
+    const playCpu = playCost.game, changingCpu = playCost.reference;
+    await reference.close();
+    check(await gameState() === State.Playing && Math.abs(playCost.rate - 20) < 1,
+          `the game stays in play at 20 frames a second while its cost is measured (${playCost.rate.toFixed(2)})`);
     await click([250, 180], 'right');  // the mouse in play: no menu opens, nothing breaks
     await page.keyboard.press('ArrowLeft');
     await page.keyboard.press(' ');
@@ -181,13 +305,21 @@ const sleep = ms => new Promise(resolve => setTimeout(resolve, ms));
 
     check(errors.length === 0, `the console shows no errors${errors.length ? ': ' + errors.join(' | ') : ''}`);
 
+
     const siteBytes = fs.readdirSync(siteDir).reduce((sum, f) => sum + fs.statSync(path.join(siteDir, f)).size, 0);
     console.log(`figures: site ${(siteBytes / 1e6).toFixed(2)} MB, first frame ${loadMs.toFixed(0)} ms after navigation, ` +
-                `median step and drawing ${stepMs.toFixed(2)} ms, ${rate.toFixed(2)} frames/s in the menu, ` +
-                `browser CPU ${cpuPercent.toFixed(1)} % of one core in the menu`);
+                `median step and drawing ${stepMs.toFixed(2)} ms, ${rate.toFixed(2)} frames/s in the menu`);
+    console.log(`figures: browser CPU cost in % of one core: still page ${stillCpu.toFixed(2)}, ` +
+                `menu ${menuCpu.toFixed(2)} (${(menuCpu / stillCpu).toFixed(2)} times the still page); ` +
+                `changing page ${changingCpu.toFixed(2)}, play ${playCpu.toFixed(2)} ` +
+                `(${(playCpu / changingCpu).toFixed(2)} times the changing page)`);
     check(siteBytes <= 3e6, 'the site is 3 MB or less');
     check(loadMs <= 2000, 'the first frame comes within 2 s');
     check(stepMs <= 2, 'a step with its drawing takes 2 ms or less (median)');
+    check(menuCpu <= MenuCostLimit * stillCpu,
+          `the still menu's CPU cost is at most ${MenuCostLimit} times the still page's`);
+    check(playCpu <= PlayCostLimit * changingCpu,
+          `play's CPU cost is at most ${PlayCostLimit} times the changing page's`);
   } catch (error) {
     check(false, 'the session ran to its end: ' + error);
     await shot('failure');

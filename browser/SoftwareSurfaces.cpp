@@ -7,13 +7,15 @@
 // native library does, images are read from the game's BMP files, and the
 // window is shown by copying its pixels to the page's canvas. Events, the
 // clock and sound still come from the emulation.
-#include <SDL/SDL.h>
+#include "browser/SoftwareSurfaces.h"
+
 #include <emscripten.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 #include <vector>
 
@@ -24,6 +26,7 @@ constexpr Uint32 GreenMask = 0x0000FF00;
 constexpr Uint32 BlueMask = 0x000000FF;
 constexpr Uint32 ColourBits = RedMask | GreenMask | BlueMask;
 constexpr int BytesPerPixel = 4;
+constexpr Uint32 OpaqueAlpha = 0xFF000000;  // the alpha byte of an RGBA word, all opaque
 constexpr int MaxSide = 8192;  // larger surfaces are refused
 
 // A surface with what the public structure has no room for: the colour key and the pixels.
@@ -31,7 +34,8 @@ struct SoftSurface {
     SDL_Surface surface;       // first: a surface pointer is a SoftSurface pointer
     bool keyed = false;        // true: pixels equal to key are not copied by a blit
     Uint32 key = 0;            // the transparent colour, 0x00RRGGBB
-    std::vector<Uint32> pixels;
+    std::vector<Uint32> pixels;  // the rows, then one pixel more when their count is odd
+    int unchangedShows = 0;      // the window: times in a row it was shown with no pixel changed
 };
 
 SoftSurface* Soft(SDL_Surface* surface)
@@ -63,7 +67,8 @@ SDL_Surface* NewSurface(int width, int height)
     SoftSurface* soft = new (std::nothrow) SoftSurface();
     if (!soft)
         return nullptr;
-    soft->pixels.assign(static_cast<size_t>(width) * height, 0);
+    // An even count, so that the window can be read two pixels at a time.
+    soft->pixels.assign((static_cast<size_t>(width) * height + 1) / 2 * 2, 0);
     SDL_Surface& s = soft->surface;
     s.format = &TheFormat();
     s.w = width;
@@ -134,13 +139,21 @@ EM_JS(char*, FileNameOfHandle, (SDL_RWops* handle), {
     return opened && opened.filename ? allocateUTF8(opened.filename) : 0;
 });
 
-// Shows 504 x 378 RGBA bytes (or any size) on the page's canvas.
-EM_JS(void, ShowOnCanvas, (const unsigned char* rgba, int width, int height), {
+// Shows the rows from top to bottom (not included) of 504 x 378 RGBA bytes
+// (or any size) on the page's canvas; the other rows stay as they are.
+EM_JS(void, ShowOnCanvas, (const unsigned char* rgba, int width, int height, int top, int bottom), {
     const canvas = Module['canvas'];
     if (!Module.windowContext)
         Module.windowContext = canvas.getContext('2d');
-    const image = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4), width, height);
-    Module.windowContext.putImageData(image, 0, 0);
+    // One image over the bytes, made again only when they move (the memory grew): no garbage a frame.
+    let image = Module.windowImage;
+    if (!image || image.data.buffer !== HEAPU8.buffer || Module.windowImageAt !== rgba ||
+        image.width !== width || image.height !== height) {
+        image = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4), width, height);
+        Module.windowImage = image;
+        Module.windowImageAt = rgba;
+    }
+    Module.windowContext.putImageData(image, 0, 0, 0, top, width, bottom - top);
 });
 
 // Sizes the canvas and passes its mouse events to the emulation's queue, as its own video mode does.
@@ -154,6 +167,22 @@ EM_JS(void, PrepareCanvas, (int width, int height), {
 });
 
 SDL_Surface* window = nullptr;
+
+// Two neighbouring window pixels (0x00RRGGBB each), the first in the low half.
+std::uint64_t PixelPair(const unsigned char* pixels, size_t pair)
+{
+    std::uint64_t two;
+    std::memcpy(&two, pixels + pair * sizeof two, sizeof two);
+    return two;
+}
+
+// Two window pixels as the canvas takes them: R, G, B and an opaque A in memory, each.
+std::uint64_t ToRgba(std::uint64_t two)
+{
+    constexpr std::uint64_t Both = 0x0000000100000001;  // times a pixel's mask: the mask in both halves
+    return OpaqueAlpha * Both | (two & BlueMask * Both) << 16 | (two & GreenMask * Both) |
+           (two & RedMask * Both) >> 16;
+}
 
 }  // namespace
 
@@ -315,17 +344,47 @@ void SDL_UpdateRect(SDL_Surface* surface, Sint32, Sint32, Uint32, Uint32)
 {
     if (!surface || surface != window)
         return;
-    static std::vector<unsigned char> rgba;
-    const size_t count = static_cast<size_t>(surface->w) * surface->h;
-    rgba.resize(count * 4);
-    const Uint32* pixels = Soft(surface)->pixels.data();
-    for (size_t i = 0; i < count; ++i) {
-        rgba[4 * i] = static_cast<unsigned char>(pixels[i] >> 16);
-        rgba[4 * i + 1] = static_cast<unsigned char>(pixels[i] >> 8);
-        rgba[4 * i + 2] = static_cast<unsigned char>(pixels[i]);
-        rgba[4 * i + 3] = 0xFF;
+    // The window's pixels last shown, and the same as the canvas takes them
+    // (RGBA bytes). Only the rows from the first changed pixel to the last
+    // are shown again, and a frame whose pixels are all the same not at all,
+    // so that a picture standing still costs the browser no drawing. Two
+    // pixels are taken at a time, so that the loop runs fast.
+    static std::vector<std::uint64_t> shown, rgba;
+    const size_t pairs = Soft(surface)->pixels.size() / 2;
+    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(Soft(surface)->pixels.data());
+    size_t first = pairs, last = 0;  // the first and the last pair that changed
+    if (shown.size() != pairs) {
+        shown.assign(pairs, 0);
+        rgba.assign(pairs, 0);
+        first = 0;
+        last = pairs - 1;
+        for (size_t at = 0; at < pairs; ++at) {
+            shown[at] = PixelPair(bytes, at);
+            rgba[at] = ToRgba(shown[at]);
+        }
     }
-    ShowOnCanvas(rgba.data(), surface->w, surface->h);
+    for (size_t at = 0; at < pairs; ++at) {
+        const std::uint64_t two = PixelPair(bytes, at);
+        if (two == shown[at])
+            continue;
+        first = std::min(first, at);
+        last = at;
+        shown[at] = two;
+        rgba[at] = ToRgba(two);
+    }
+    if (first > last) {
+        ++Soft(surface)->unchangedShows;
+        return;
+    }
+    Soft(surface)->unchangedShows = 0;
+    const int top = static_cast<int>(first * 2 / surface->w);
+    const int bottom = std::min(static_cast<int>((last * 2 + 1) / surface->w) + 1, surface->h);
+    ShowOnCanvas(reinterpret_cast<const unsigned char*>(rgba.data()), surface->w, surface->h, top, bottom);
 }
 
 }  // extern "C"
+
+int WindowUnchangedShows(SDL_Surface* window)
+{
+    return window ? Soft(window)->unchangedShows : 0;
+}

@@ -77,6 +77,8 @@ Screen::Screen(int framesPerSecond, bool startWindowed, int width, int height,
     windowScale = StartWindowScale(commandLineScale, desktopWidth, desktopHeight, width, height);
     if (commandLineScale != 0)
         RememberWindowScale(windowScale);
+#else
+    (void)commandLineScale;
 #endif
     SetFullscreen(!startWindowed);
     SDL_ShowCursor(1);
