@@ -27,11 +27,13 @@ self.addEventListener('activate', function(event) {
 });
 
 // The kept file when there is one (a page asked for with ?room=... is still
-// the page), else the network.
+// the page; a folder's address is its index.html), else the network. Other
+// pages of the same server (its /health, say) are not the game's page.
 self.addEventListener('fetch', function(event) {
   var request = event.request;
-  if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin) return;
-  var key = request.mode === 'navigate' ? 'index.html' : request;
+  var address = new URL(request.url);
+  if (request.method !== 'GET' || address.origin !== self.location.origin) return;
+  var key = address.pathname.endsWith('/') ? new URL('index.html', address).href : request;
   event.respondWith(caches.open(CacheName).then(function(cache) {
     return cache.match(key, {ignoreSearch: true});
   }).then(function(kept) { return kept || fetch(request); }));
