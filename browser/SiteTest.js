@@ -180,13 +180,19 @@ async function alternatingCpu(profile, game, reference) {
   const waitForState = (state, ms) =>
     page.waitForFunction(s => Module._GulpwiseGameState() === s, {timeout: ms, polling: 50}, state);
   const flushed = () => page.waitForFunction(() => !Module.savesPending(), {timeout: 5000, polling: 50});
+  // Waits until the game has run this many more frames (input acts in the next one).
+  async function framesPass(count) {
+    const before = await page.evaluate(() => Module._GulpwiseFramesRun(Module.gulpwiseGame));
+    await page.waitForFunction((n, c) => Module._GulpwiseFramesRun(Module.gulpwiseGame) >= n + c,
+                               {timeout: 10000, polling: 20}, before, count);
+  }
   async function click([x, y], button = 'left') {
     const [left, top, scale] = await page.evaluate(() => {
       const r = canvas.getBoundingClientRect();
       return [r.left, r.top, r.width / 504];
     });
     await page.mouse.click(left + (x + 0.5) * scale, top + (y + 0.5) * scale, {button});
-    await sleep(150);  // a few frames to act on it
+    await framesPass(3);  // a few frames to act on it
   }
   async function load() {
     await page.goto(url);
@@ -261,7 +267,7 @@ async function alternatingCpu(profile, game, reference) {
     for (let i = 0; i < 10; i++) await click(At.timerDown);
     await click(At.start);
     await waitForState(State.Playing, 10000);
-    await sleep(2000);
+    await framesPass(40);  // two seconds of play
     await shot('game');
     // The cost of play, the picture changing every frame, beside the changing page.
     await openReference('changing.html');
@@ -290,9 +296,9 @@ async function alternatingCpu(profile, game, reference) {
 
     // A maze edited and saved is still there after a reload.
     await page.keyboard.press('Escape');
-    await sleep(150);
+    await framesPass(3);
     await page.keyboard.press('Escape');
-    await sleep(150);
+    await framesPass(3);
     await click(At.editor);
     check(await gameState() === State.LevelEditor, 'the editor opens');
     const shippedMaze = await page.evaluate(() => Array.from(Module.mazeFile().bytes));
